@@ -1,0 +1,18 @@
+# Warnings and sanitizers live on one INTERFACE target linked into every target of the
+# project.
+add_library(velkari_options INTERFACE)
+
+target_compile_options(velkari_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+    -Wcast-align -Wformat=2 -Wimplicit-fallthrough -Wmissing-declarations
+    -Wnull-dereference -Wdouble-promotion)
+if(VELKARI_WARNINGS_AS_ERRORS)
+    target_compile_options(velkari_options INTERFACE -Werror)
+endif()
+
+if(VELKARI_SANITIZE)
+    set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
+    target_compile_options(velkari_options INTERFACE ${sanitizers})
+    target_link_options(velkari_options INTERFACE ${sanitizers})
+endif()

@@ -1,0 +1,221 @@
+#include "convert/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace convert {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Length of the run of digits at the start of text.
+std::size_t DigitRun(std::string_view text)
+{
+    std::size_t n = 0;
+    while (n < text.size() && IsDigit(text[n])) {
+        ++n;
+    }
+    return n;
+}
+
+// The grammar of a plain decimal number; from_chars alone would also take "inf",
+// "nan" and other spellings the value box must refuse.
+bool IsPlainDecimal(std::string_view text, bool wholeOnly)
+{
+    std::size_t at = 0;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        ++at;
+    }
+    const std::size_t intDigits = DigitRun(text.substr(at));
+    at += intDigits;
+    std::size_t fracDigits = 0;
+    if (!wholeOnly && at < text.size() && text[at] == '.') {
+        ++at;
+        fracDigits = DigitRun(text.substr(at));
+        at += fracDigits;
+    }
+    if (intDigits + fracDigits == 0) {
+        return false;
+    }
+    if (!wholeOnly && at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+            ++at;
+        }
+        const std::size_t expDigits = DigitRun(text.substr(at));
+        if (expDigits == 0) {
+            return false;
+        }
+        at += expDigits;
+    }
+    return at == text.size();
+}
+
+// from_chars takes no leading '+'.
+std::string_view WithoutPlus(std::string_view text)
+{
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+// Sign of the decimal exponent of a nonzero plain decimal: true when its magnitude is
+// below one. Used only to tell an underflow from an overflow.
+bool IsBelowOne(std::string_view text)
+{
+    const std::size_t intEnd = DigitRun(text);
+    std::size_t firstNonZero = 0;
+    while (firstNonZero < intEnd && text[firstNonZero] == '0') {
+        ++firstNonZero;
+    }
+    long long magnitude = 0;
+    if (firstNonZero < intEnd) {
+        magnitude = static_cast<long long>(intEnd - firstNonZero) - 1;
+    } else {
+        std::size_t at = intEnd;
+        if (at < text.size() && text[at] == '.') {
+            ++at;
+        }
+        long long zeros = 0;
+        while (at < text.size() && text[at] == '0') {
+            ++at;
+            ++zeros;
+        }
+        magnitude = -zeros - 1;
+    }
+    const std::size_t e = text.find_first_of("eE");
+    if (e != std::string_view::npos) {
+        std::string_view exp = text.substr(e + 1);
+        const bool negative = !exp.empty() && exp.front() == '-';
+        if (!exp.empty() && (exp.front() == '-' || exp.front() == '+')) {
+            exp.remove_prefix(1);
+        }
+        long long value = 0;
+        for (const char c : exp) {
+            value = std::min<long long>(value * 10 + (c - '0'), 1'000'000'000);
+        }
+        magnitude += negative ? -value : value;
+    }
+    return magnitude < 0;
+}
+
+template <typename... Format>
+std::string ToChars(double value, Format... format)
+{
+    // Enough for "%.5f" of the largest double (309 digits) and every "%e" form.
+    std::array<char, 400> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format...);
+    return std::string(buffer.data(), result.ptr);
+}
+
+}  // namespace
+
+RealReading ReadReal(std::string_view text)
+{
+    text = TrimBlanks(text);
+    if (text.empty()) {
+        return {std::nullopt, NumberRefusal::Empty};
+    }
+    if (!IsPlainDecimal(text, false)) {
+        return {std::nullopt, NumberRefusal::NotANumber};
+    }
+    const bool negative = text.front() == '-';
+    const std::string_view digits = WithoutPlus(text);
+    double value = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // from_chars reports both ends alike: a number too small for a double is the
+        // nearest double, zero; one too large has no double at all.
+        const std::string_view unsignedDigits = negative ? digits.substr(1) : digits;
+        if (IsBelowOne(unsignedDigits)) {
+            return {negative ? -0.0 : 0.0, NumberRefusal::NotANumber};
+        }
+        return {std::nullopt, NumberRefusal::OutOfRange};
+    }
+    return {value, NumberRefusal::NotANumber};
+}
+
+WholeReading ReadWholeNumber(std::string_view text)
+{
+    text = TrimBlanks(text);
+    if (text.empty()) {
+        return {std::nullopt, NumberRefusal::Empty};
+    }
+    if (!IsPlainDecimal(text, true)) {
+        const bool isNumber = IsPlainDecimal(text, false);
+        return {std::nullopt, isNumber ? NumberRefusal::NotWhole : NumberRefusal::NotANumber};
+    }
+    const std::string_view digits = WithoutPlus(text);
+    int value = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        return {std::nullopt, NumberRefusal::OutOfRange};
+    }
+    return {value, NumberRefusal::NotANumber};
+}
+
+std::string_view RealRefusalMessage(NumberRefusal refusal)
+{
+    switch (refusal) {
+    case NumberRefusal::Empty:
+        return "Please enter a number.";
+    case NumberRefusal::OutOfRange:
+        return "Please enter a number between -1.7976931348623157e308 and "
+               "1.7976931348623157e308.";
+    case NumberRefusal::NotWhole:
+    case NumberRefusal::NotANumber:
+        break;
+    }
+    return "Please enter a number, written with digits, an optional \".\" and an optional "
+           "exponent (for example 12.5 or -3e4).";
+}
+
+std::string_view WholeRefusalMessage(NumberRefusal refusal)
+{
+    switch (refusal) {
+    case NumberRefusal::Empty:
+        return "Please enter a whole number.";
+    case NumberRefusal::OutOfRange:
+        return "Please enter a whole number between -2147483648 and 2147483647.";
+    case NumberRefusal::NotWhole:
+        return "Please enter a whole number, without a decimal point or exponent.";
+    case NumberRefusal::NotANumber:
+        break;
+    }
+    return "Please enter a whole number, written with digits only (for example 250 or -3).";
+}
+
+std::string FormatExponent(double value)
+{
+    return ToChars(value, std::chars_format::scientific, 6);
+}
+
+std::string FormatFixed(double value, int digits)
+{
+    return ToChars(value, std::chars_format::fixed, digits);
+}
+
+std::string FormatGeneral(double value)
+{
+    return ToChars(value, std::chars_format::general, 15);
+}
+
+}  // namespace convert

@@ -1,0 +1,25 @@
+// The Temperature tab's arithmetic: a value in one scale converted by formula into the
+// two other scales, with the formulas shown as text.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace convert {
+
+// The unit list of the Temperature tab, in index order.
+inline constexpr std::array<std::string_view, 3> kTemperatureListItems{
+    "Celsius (°C)", "Farenheit (°F)", "Kelvin (K)"};
+
+struct TemperatureText {
+    std::string values;   // two results with "%0.03f", one "\r\n" between them
+    std::string labels;   // the two results' scales, one "\r\n" between them
+    std::string formula;  // the two formulas applied, one "\r\n" between them
+};
+
+// Empty when unit is not 0 (Celsius), 1 (Fahrenheit) or 2 (Kelvin).
+std::optional<TemperatureText> ConvertTemperature(double value, int unit);
+
+}  // namespace convert

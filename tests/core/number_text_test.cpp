@@ -1,0 +1,136 @@
+#include "convert/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "convert/converter.h"
+
+namespace convert {
+namespace {
+
+struct RealCase {
+    const char* text;
+    std::optional<double> value;
+    NumberRefusal refusal;
+};
+
+void PrintTo(const RealCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
+class ReadRealTest : public ::testing::TestWithParam<RealCase> {};
+
+TEST_P(ReadRealTest, AcceptsOnlyPlainDecimals)
+{
+    const RealCase& c = GetParam();
+    const RealReading reading = ReadReal(c.text);
+    EXPECT_EQ(reading.value, c.value) << '"' << c.text << '"';
+    if (!c.value) {
+        EXPECT_EQ(reading.refusal, c.refusal) << '"' << c.text << '"';
+    }
+}
+
+constexpr auto kNo = NumberRefusal::NotANumber;
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadRealTest,
+    ::testing::Values(
+        RealCase{"90", 90.0, kNo}, RealCase{"  -1.5e3 ", -1500.0, kNo},
+        RealCase{"+.5", 0.5, kNo}, RealCase{"5.", 5.0, kNo}, RealCase{"1E+2", 100.0, kNo},
+        RealCase{"1.7e308", 1.7e308, kNo}, RealCase{"5e-324", 5e-324, kNo},
+        // Too small for a double reads as the nearest double, zero.
+        RealCase{"1e-400", 0.0, kNo}, RealCase{"0.0000001e-99999999999", 0.0, kNo},
+        RealCase{"", std::nullopt, NumberRefusal::Empty},
+        RealCase{"   ", std::nullopt, NumberRefusal::Empty},
+        RealCase{"1e999", std::nullopt, NumberRefusal::OutOfRange},
+        RealCase{"-1e999", std::nullopt, NumberRefusal::OutOfRange},
+        RealCase{"12345678901234567890e300", std::nullopt, NumberRefusal::OutOfRange},
+        RealCase{"abc", std::nullopt, kNo}, RealCase{"1.5.2", std::nullopt, kNo},
+        RealCase{"1,5", std::nullopt, kNo}, RealCase{"0x1p3", std::nullopt, kNo},
+        RealCase{"inf", std::nullopt, kNo}, RealCase{"infinity", std::nullopt, kNo},
+        RealCase{"nan", std::nullopt, kNo}, RealCase{".", std::nullopt, kNo},
+        RealCase{"-", std::nullopt, kNo}, RealCase{"1e", std::nullopt, kNo},
+        RealCase{"1 2", std::nullopt, kNo}, RealCase{"\xd9\xa3", std::nullopt, kNo},
+        RealCase{"--1", std::nullopt, kNo}));
+
+struct WholeCase {
+    const char* text;
+    std::optional<int> value;
+    NumberRefusal refusal;
+};
+
+void PrintTo(const WholeCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
+class ReadWholeNumberTest : public ::testing::TestWithParam<WholeCase> {};
+
+TEST_P(ReadWholeNumberTest, AcceptsOnly32BitWholeNumbers)
+{
+    const WholeCase& c = GetParam();
+    const WholeReading reading = ReadWholeNumber(c.text);
+    EXPECT_EQ(reading.value, c.value) << '"' << c.text << '"';
+    if (!c.value) {
+        EXPECT_EQ(reading.refusal, c.refusal) << '"' << c.text << '"';
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadWholeNumberTest,
+    ::testing::Values(WholeCase{"3", 3, kNo}, WholeCase{" -2147483648 ", -2147483648, kNo},
+                      WholeCase{"+2147483647", 2147483647, kNo},
+                      WholeCase{"2147483648", std::nullopt, NumberRefusal::OutOfRange},
+                      WholeCase{"2.5", std::nullopt, NumberRefusal::NotWhole},
+                      WholeCase{"1e3", std::nullopt, NumberRefusal::NotWhole},
+                      WholeCase{"", std::nullopt, NumberRefusal::Empty},
+                      WholeCase{"three", std::nullopt, kNo}));
+
+TEST(FormatGeneralTest, WritesFifteenSignificantDigitsWithoutTrailingZeros)
+{
+    EXPECT_EQ(FormatGeneral(265.0), "265");
+    EXPECT_EQ(FormatGeneral(1.00794), "1.00794");
+    EXPECT_EQ(FormatGeneral(0), "0");
+    EXPECT_EQ(FormatGeneral(1e20), "1e+20");
+    EXPECT_EQ(FormatGeneral(-0.1), "-0.1");
+}
+
+// A value written back into its box must read again as (nearly) the same value and
+// then be written identically, so pressing "=" twice never drifts.
+TEST(FormatGeneralTest, ReadsBackAsItWasWritten)
+{
+    for (const double v : {1.5, -1500.0, 1.7e308, 5e-324, 0.0001, 2.0 / 3.0}) {
+        const std::string written = FormatGeneral(v);
+        const auto read = ReadReal(written).value;
+        ASSERT_TRUE(read.has_value()) << written;
+        EXPECT_NEAR(*read, v, std::abs(v) * 1e-14) << written;
+        EXPECT_EQ(FormatGeneral(*read), written);
+    }
+}
+
+// The window's process runs under the user's locale; the texts must not follow it.
+class CommaLocaleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
+            if (std::setlocale(LC_ALL, name) != nullptr) {
+                return;
+            }
+        }
+        GTEST_SKIP() << "no comma-decimal locale installed";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+
+TEST_F(CommaLocaleTest, WritesAndReadsAPoint)
+{
+    EXPECT_EQ(FormatProduct(1.5707, 0, 2), "1.57");
+    EXPECT_EQ(FormatProduct(1234.5, 1, 2), "1.234500e+03");
+    EXPECT_EQ(FormatGeneral(1.5), "1.5");
+    EXPECT_EQ(ReadReal("1.5").value, 1.5);
+    EXPECT_FALSE(ReadReal("1,5").value.has_value());
+}
+
+}  // namespace
+}  // namespace convert
