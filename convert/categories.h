@@ -25,21 +25,8 @@ extern const Category kWeight;
 
 // Every factor-table category, in the order of the window's tabs.
 inline constexpr std::array<const Category*, 15> kConverterCategories{
-    &kAngle,
-    &kArea,
-    &kComputerStorage,
-    &kCooking,
-    &kEnergy,
-    &kFrequency,
-    &kLength,
-    &kLight,
-    &kPower,
-    &kPressure,
-    &kSpeed,
-    &kTime,
-    &kTorque,
-    &kVolume,
-    &kWeight,
+    &kAngle, &kArea,     &kComputerStorage, &kCooking, &kEnergy, &kFrequency, &kLength, &kLight,
+    &kPower, &kPressure, &kSpeed,           &kTime,    &kTorque, &kVolume,    &kWeight,
 };
 
 }  // namespace convert

@@ -62,8 +62,7 @@ bool HasFactorData(const Category& category)
                       category.table);
 }
 
-std::optional<std::vector<double>> ConvertProducts(const Category& category, double value,
-                                                   int unit)
+std::optional<std::vector<double>> ConvertProducts(const Category& category, double value, int unit)
 {
     const std::size_t units = category.labels.size();
     if (unit < 0 || static_cast<std::size_t>(unit) >= units || !HasFactorData(category)) {

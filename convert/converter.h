@@ -33,7 +33,7 @@ struct TwoGroupTable {
 };
 
 struct Category {
-    std::string_view caption;                    // the tab caption, e.g. "Angle"
+    std::string_view caption;                     // the tab caption, e.g. "Angle"
     std::span<const std::string_view> labels;     // written beside the values
     std::span<const std::string_view> listItems;  // shown in the unit list
     ValueKind valueKind;

@@ -10,8 +10,14 @@
 namespace convert {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -175,14 +181,14 @@ WholeReading ReadWholeNumber(std::string_view text)
 std::string_view RealRefusalMessage(NumberRefusal refusal)
 {
     switch (refusal) {
-    case NumberRefusal::Empty:
-        return "Please enter a number.";
-    case NumberRefusal::OutOfRange:
-        return "Please enter a number between -1.7976931348623157e308 and "
-               "1.7976931348623157e308.";
-    case NumberRefusal::NotWhole:
-    case NumberRefusal::NotANumber:
-        break;
+        case NumberRefusal::Empty:
+            return "Please enter a number.";
+        case NumberRefusal::OutOfRange:
+            return "Please enter a number between -1.7976931348623157e308 and "
+                   "1.7976931348623157e308.";
+        case NumberRefusal::NotWhole:
+        case NumberRefusal::NotANumber:
+            break;
     }
     return "Please enter a number, written with digits, an optional \".\" and an optional "
            "exponent (for example 12.5 or -3e4).";
@@ -191,14 +197,14 @@ std::string_view RealRefusalMessage(NumberRefusal refusal)
 std::string_view WholeRefusalMessage(NumberRefusal refusal)
 {
     switch (refusal) {
-    case NumberRefusal::Empty:
-        return "Please enter a whole number.";
-    case NumberRefusal::OutOfRange:
-        return "Please enter a whole number between -2147483648 and 2147483647.";
-    case NumberRefusal::NotWhole:
-        return "Please enter a whole number, without a decimal point or exponent.";
-    case NumberRefusal::NotANumber:
-        break;
+        case NumberRefusal::Empty:
+            return "Please enter a whole number.";
+        case NumberRefusal::OutOfRange:
+            return "Please enter a whole number between -2147483648 and 2147483647.";
+        case NumberRefusal::NotWhole:
+            return "Please enter a whole number, without a decimal point or exponent.";
+        case NumberRefusal::NotANumber:
+            break;
     }
     return "Please enter a whole number, written with digits only (for example 250 or -3).";
 }

@@ -15,9 +15,9 @@ constexpr double kRankineOffset = 459.67;
 // shown this rounding (10000 F reads 5537.782 C).
 constexpr double kFiveNinths = 0.555556;
 
-constexpr std::string_view kCelsius = "Celsius(°C)";
-constexpr std::string_view kFahrenheit = "Farenheit(°F)";
-constexpr std::string_view kKelvin = "Kelvin(K)";
+constexpr std::string_view kCelsius = kTemperatureLabels[0];
+constexpr std::string_view kFahrenheit = kTemperatureLabels[1];
+constexpr std::string_view kKelvin = kTemperatureLabels[2];
 
 struct Line {
     double result;
@@ -34,21 +34,21 @@ struct Conversion {
 Conversion Convert(double v, int unit)
 {
     switch (unit) {
-    case 0:
-        return {{kNineFifths * v + kFreezing, kFahrenheit},
-                {v + kKelvinOffset, kKelvin},
-                "Farenheit = [ (9/5) * Celsius ] + 32",
-                "Kelvin      = Celsius +273.15"};
-    case 1:
-        return {{(v - kFreezing) * kFiveNinths, kCelsius},
-                {(v + kRankineOffset) / kNineFifths, kKelvin},
-                "Celsius   = (5/9) * [Farenheit - 32]",
-                "Kelvin    = [Farenheit + 459.67] / (9/5)"};
-    default:
-        return {{v - kKelvinOffset, kCelsius},
-                {kNineFifths * v - kRankineOffset, kFahrenheit},
-                "Celsius     = Kelvin - 273.15",
-                "Farenheit = [ (9/5) * Kelvin ] - 459.67"};
+        case 0:
+            return {{kNineFifths * v + kFreezing, kFahrenheit},
+                    {v + kKelvinOffset, kKelvin},
+                    "Farenheit = [ (9/5) * Celsius ] + 32",
+                    "Kelvin      = Celsius +273.15"};
+        case 1:
+            return {{(v - kFreezing) * kFiveNinths, kCelsius},
+                    {(v + kRankineOffset) / kNineFifths, kKelvin},
+                    "Celsius   = (5/9) * [Farenheit - 32]",
+                    "Kelvin    = [Farenheit + 459.67] / (9/5)"};
+        default:
+            return {{v - kKelvinOffset, kCelsius},
+                    {kNineFifths * v - kRankineOffset, kFahrenheit},
+                    "Celsius     = Kelvin - 273.15",
+                    "Farenheit = [ (9/5) * Kelvin ] - 459.67"};
     }
 }
 

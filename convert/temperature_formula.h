@@ -13,6 +13,10 @@ namespace convert {
 inline constexpr std::array<std::string_view, 3> kTemperatureListItems{
     "Celsius (°C)", "Farenheit (°F)", "Kelvin (K)"};
 
+// The labels written beside the results; no blank before the parenthesis.
+inline constexpr std::array<std::string_view, 3> kTemperatureLabels{"Celsius(°C)", "Farenheit(°F)",
+                                                                    "Kelvin(K)"};
+
 struct TemperatureText {
     std::string values;   // two results with "%0.03f", one "\r\n" between them
     std::string labels;   // the two results' scales, one "\r\n" between them

@@ -20,7 +20,10 @@ struct FormatCase {
     const char* expected;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.product << " scientific " << c.scientific << " decimals " << c.decimals; }
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
+    *os << c.product << " scientific " << c.scientific << " decimals " << c.decimals;
+}
 
 class FormatProductTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -68,7 +71,10 @@ struct AngleCase {
     std::string values;
 };
 
-void PrintTo(const AngleCase& c, std::ostream* os) { *os << c.value << " from unit " << c.unit << " decimals " << c.decimals; }
+void PrintTo(const AngleCase& c, std::ostream* os)
+{
+    *os << c.value << " from unit " << c.unit << " decimals " << c.decimals;
+}
 
 class AngleExampleTest : public ::testing::TestWithParam<AngleCase> {};
 

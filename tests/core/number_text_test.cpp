@@ -20,7 +20,10 @@ struct RealCase {
     NumberRefusal refusal;
 };
 
-void PrintTo(const RealCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const RealCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class ReadRealTest : public ::testing::TestWithParam<RealCase> {};
 
@@ -37,24 +40,24 @@ TEST_P(ReadRealTest, AcceptsOnlyPlainDecimals)
 constexpr auto kNo = NumberRefusal::NotANumber;
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadRealTest,
-    ::testing::Values(
-        RealCase{"90", 90.0, kNo}, RealCase{"  -1.5e3 ", -1500.0, kNo},
-        RealCase{"+.5", 0.5, kNo}, RealCase{"5.", 5.0, kNo}, RealCase{"1E+2", 100.0, kNo},
-        RealCase{"1.7e308", 1.7e308, kNo}, RealCase{"5e-324", 5e-324, kNo},
-        // Too small for a double reads as the nearest double, zero.
-        RealCase{"1e-400", 0.0, kNo}, RealCase{"0.0000001e-99999999999", 0.0, kNo},
-        RealCase{"", std::nullopt, NumberRefusal::Empty},
-        RealCase{"   ", std::nullopt, NumberRefusal::Empty},
-        RealCase{"1e999", std::nullopt, NumberRefusal::OutOfRange},
-        RealCase{"-1e999", std::nullopt, NumberRefusal::OutOfRange},
-        RealCase{"12345678901234567890e300", std::nullopt, NumberRefusal::OutOfRange},
-        RealCase{"abc", std::nullopt, kNo}, RealCase{"1.5.2", std::nullopt, kNo},
-        RealCase{"1,5", std::nullopt, kNo}, RealCase{"0x1p3", std::nullopt, kNo},
-        RealCase{"inf", std::nullopt, kNo}, RealCase{"infinity", std::nullopt, kNo},
-        RealCase{"nan", std::nullopt, kNo}, RealCase{".", std::nullopt, kNo},
-        RealCase{"-", std::nullopt, kNo}, RealCase{"1e", std::nullopt, kNo},
-        RealCase{"1 2", std::nullopt, kNo}, RealCase{"\xd9\xa3", std::nullopt, kNo},
-        RealCase{"--1", std::nullopt, kNo}));
+    ::testing::Values(RealCase{"90", 90.0, kNo}, RealCase{"  -1.5e3 ", -1500.0, kNo},
+                      RealCase{"+.5", 0.5, kNo}, RealCase{"5.", 5.0, kNo},
+                      RealCase{"1E+2", 100.0, kNo}, RealCase{"1.7e308", 1.7e308, kNo},
+                      RealCase{"5e-324", 5e-324, kNo},
+                      // Too small for a double reads as the nearest double, zero.
+                      RealCase{"1e-400", 0.0, kNo}, RealCase{"0.0000001e-99999999999", 0.0, kNo},
+                      RealCase{"", std::nullopt, NumberRefusal::Empty},
+                      RealCase{"   ", std::nullopt, NumberRefusal::Empty},
+                      RealCase{"1e999", std::nullopt, NumberRefusal::OutOfRange},
+                      RealCase{"-1e999", std::nullopt, NumberRefusal::OutOfRange},
+                      RealCase{"12345678901234567890e300", std::nullopt, NumberRefusal::OutOfRange},
+                      RealCase{"abc", std::nullopt, kNo}, RealCase{"1.5.2", std::nullopt, kNo},
+                      RealCase{"1,5", std::nullopt, kNo}, RealCase{"0x1p3", std::nullopt, kNo},
+                      RealCase{"inf", std::nullopt, kNo}, RealCase{"infinity", std::nullopt, kNo},
+                      RealCase{"nan", std::nullopt, kNo}, RealCase{".", std::nullopt, kNo},
+                      RealCase{"-", std::nullopt, kNo}, RealCase{"1e", std::nullopt, kNo},
+                      RealCase{"1 2", std::nullopt, kNo}, RealCase{"\xd9\xa3", std::nullopt, kNo},
+                      RealCase{"--1", std::nullopt, kNo}));
 
 struct WholeCase {
     const char* text;
@@ -62,7 +65,10 @@ struct WholeCase {
     NumberRefusal refusal;
 };
 
-void PrintTo(const WholeCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const WholeCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class ReadWholeNumberTest : public ::testing::TestWithParam<WholeCase> {};
 

@@ -15,7 +15,10 @@ struct TemperatureCase {
     const char* formula;
 };
 
-void PrintTo(const TemperatureCase& c, std::ostream* os) { *os << c.value << " from unit " << c.unit; }
+void PrintTo(const TemperatureCase& c, std::ostream* os)
+{
+    *os << c.value << " from unit " << c.unit;
+}
 
 class ConvertTemperatureTest : public ::testing::TestWithParam<TemperatureCase> {};
 
@@ -39,18 +42,14 @@ constexpr const char* kFromKelvin =
 INSTANTIATE_TEST_SUITE_P(
     Cases, ConvertTemperatureTest,
     ::testing::Values(
-        TemperatureCase{100, 0, "212.000\r\n373.150", "Farenheit(°F)\r\nKelvin(K)",
-                        kFromCelsius},
-        TemperatureCase{32, 1, "0.000\r\n273.150", "Celsius(°C)\r\nKelvin(K)",
-                        kFromFahrenheit},
+        TemperatureCase{100, 0, "212.000\r\n373.150", "Farenheit(°F)\r\nKelvin(K)", kFromCelsius},
+        TemperatureCase{32, 1, "0.000\r\n273.150", "Celsius(°C)\r\nKelvin(K)", kFromFahrenheit},
         // 180 x 0.555556 is 100.00008, which rounds away.
-        TemperatureCase{212, 1, "100.000\r\n373.150", "Celsius(°C)\r\nKelvin(K)",
-                        kFromFahrenheit},
+        TemperatureCase{212, 1, "100.000\r\n373.150", "Celsius(°C)\r\nKelvin(K)", kFromFahrenheit},
         // The 0.555556 factor, not 5/9, shows in the third decimal.
         TemperatureCase{10000, 1, "5537.782\r\n5810.928", "Celsius(°C)\r\nKelvin(K)",
                         kFromFahrenheit},
-        TemperatureCase{0, 2, "-273.150\r\n-459.670", "Celsius(°C)\r\nFarenheit(°F)",
-                        kFromKelvin},
+        TemperatureCase{0, 2, "-273.150\r\n-459.670", "Celsius(°C)\r\nFarenheit(°F)", kFromKelvin},
         // Never an exponent, however large.
         TemperatureCase{1e20, 0, "180000000000000000000.000\r\n100000000000000000000.000",
                         "Farenheit(°F)\r\nKelvin(K)", kFromCelsius}));
