@@ -1,0 +1,148 @@
+#include "framework/data_exchange.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <stdexcept>
+#include <string>
+
+#include "convert/number_text.h"
+#include "framework/message_box.h"
+#include "framework/message_map.h"
+#include "framework/property_page.h"
+#include "framework/text.h"
+
+using framework::ToQString;
+
+namespace {
+
+QString ControlText(QWidget* control)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        return line->text();
+    }
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        // Multi-line members hold "\r\n" line ends; the widget shows plain lines.
+        return box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        return combo->currentText();
+    }
+    return control->property("text").toString();
+}
+
+void SetControlText(QWidget* control, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(control)) {
+        line->setText(text);
+        line->setCursorPosition(0);
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        box->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        combo->setEditText(text);
+    } else {
+        control->setProperty("text", text);
+    }
+}
+
+}  // namespace
+
+CDataExchange::CDataExchange(CPropertyPage* dialog, BOOL saveAndValidate)
+    : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog)
+{
+}
+
+QWidget* CDataExchange::PrepareCtrl(int id)
+{
+    QWidget* control = framework::GetDlgItem(m_pDlgWnd, id);
+    if (control == nullptr) {
+        throw std::logic_error("data exchange with control " + std::to_string(id) +
+                               ", which the page's template does not have");
+    }
+    m_lastControl = control;
+    return control;
+}
+
+void CDataExchange::Fail(const CString& message)
+{
+    framework::MessageBox(m_pDlgWnd, message, CPropertyPage::ApplicationName(),
+                          MB_ICONEXCLAMATION | MB_OK);
+    if (m_lastControl != nullptr) {
+        m_lastControl->setFocus(Qt::OtherFocusReason);
+        if (auto* line = qobject_cast<QLineEdit*>(m_lastControl)) {
+            line->selectAll();
+        }
+    }
+    throw DataExchangeRefused{};
+}
+
+void DDX_Text(CDataExchange* pDX, int id, double& value)
+{
+    QWidget* control = pDX->PrepareCtrl(id);
+    if (!pDX->m_bSaveAndValidate) {
+        SetControlText(control, ToQString(convert::FormatGeneral(value)));
+        return;
+    }
+    const convert::RealReading reading = convert::ReadReal(ControlText(control).toStdString());
+    if (!reading.value) {
+        pDX->Fail(ToQString(convert::RealRefusalMessage(reading.refusal)));
+    }
+    value = *reading.value;
+}
+
+void DDX_Text(CDataExchange* pDX, int id, int& value)
+{
+    QWidget* control = pDX->PrepareCtrl(id);
+    if (!pDX->m_bSaveAndValidate) {
+        SetControlText(control, QString::number(value));
+        return;
+    }
+    const convert::WholeReading reading =
+        convert::ReadWholeNumber(ControlText(control).toStdString());
+    if (!reading.value) {
+        pDX->Fail(ToQString(convert::WholeRefusalMessage(reading.refusal)));
+    }
+    value = *reading.value;
+}
+
+void DDX_Text(CDataExchange* pDX, int id, CString& value)
+{
+    QWidget* control = pDX->PrepareCtrl(id);
+    if (pDX->m_bSaveAndValidate) {
+        value = ControlText(control);
+    } else {
+        SetControlText(control, value);
+    }
+}
+
+void DDX_CBIndex(CDataExchange* pDX, int id, int& index)
+{
+    auto* combo = qobject_cast<QComboBox*>(pDX->PrepareCtrl(id));
+    if (combo == nullptr) {
+        throw std::logic_error("list data exchange with a control that is not a list");
+    }
+    if (!pDX->m_bSaveAndValidate) {
+        combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+        return;
+    }
+    if (combo->isEditable()) {
+        // Typed text selects the item it spells exactly, and nothing otherwise.
+        index = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    } else {
+        index = combo->currentIndex();
+    }
+}
+
+void DDX_Check(CDataExchange* pDX, int id, int& value)
+{
+    auto* box = qobject_cast<QAbstractButton*>(pDX->PrepareCtrl(id));
+    if (box == nullptr) {
+        throw std::logic_error("check box data exchange with a control that is not a button");
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = box->isChecked() ? 1 : 0;
+    } else {
+        box->setChecked(value != 0);
+    }
+}

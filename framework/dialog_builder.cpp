@@ -1,0 +1,189 @@
+#include "framework/dialog_builder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "framework/message_map.h"
+#include "framework/text.h"
+
+namespace framework {
+namespace {
+
+QStringList Items(const res::ControlTemplate& control)
+{
+    QStringList items;
+    for (const std::string_view item : control.items) {
+        items.append(ToQString(item));
+    }
+    if ((control.style & res::kSorted) != 0) {
+        // The platform's sorted lists compare without regard to case.
+        std::stable_sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        });
+    }
+    return items;
+}
+
+QWidget* MakeEdit(const res::ControlTemplate& control, QWidget* parent)
+{
+    if ((control.style & res::kMultiLine) == 0) {
+        auto* edit = new QLineEdit(parent);
+        edit->setReadOnly((control.style & res::kReadOnly) != 0);
+        return edit;
+    }
+    auto* edit = new QPlainTextEdit(parent);
+    edit->setReadOnly((control.style & res::kReadOnly) != 0);
+    edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Read-only output stays selectable and copyable from the keyboard too.
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    if ((control.style & res::kNoBorder) != 0) {
+        edit->setFrameShape(QFrame::NoFrame);
+        edit->document()->setDocumentMargin(0);
+        edit->viewport()->setAutoFillBackground(false);
+        edit->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
+    }
+    return edit;
+}
+
+QWidget* MakeComboBox(const res::ControlTemplate& control, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    const bool editable = (control.style & res::kDropDownList) == 0;
+    combo->setEditable(editable);
+    // What the user types never becomes an item.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(Items(control));
+    combo->setCurrentIndex(-1);
+    return combo;
+}
+
+QWidget* MakePicture(const res::ControlTemplate& control, QWidget* parent)
+{
+    auto* picture = new QLabel(parent);
+    const QPixmap pixmap(QStringLiteral(":/velkari/bitmaps/%1.png").arg(control.bitmap));
+    picture->setPixmap(pixmap);
+    return picture;
+}
+
+QWidget* MakeControl(const res::ControlTemplate& control, QWidget* parent)
+{
+    const QString text = ToQString(control.text);
+    switch (control.kind) {
+        case res::ControlKind::Edit:
+            return MakeEdit(control, parent);
+        case res::ControlKind::ComboBox:
+            return MakeComboBox(control, parent);
+        case res::ControlKind::CheckBox:
+            return new QCheckBox(text, parent);
+        case res::ControlKind::PushButton: {
+            auto* button = new QPushButton(text, parent);
+            button->setAutoDefault(false);
+            return button;
+        }
+        case res::ControlKind::GroupBox: {
+            auto* group = new QGroupBox(text, parent);
+            group->setAttribute(Qt::WA_TransparentForMouseEvents);
+            group->setFocusPolicy(Qt::NoFocus);
+            return group;
+        }
+        case res::ControlKind::Static: {
+            auto* label = new QLabel(text, parent);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case res::ControlKind::Picture:
+            return MakePicture(control, parent);
+    }
+    return nullptr;
+}
+
+// The text a screen reader speaks for a control that shows no caption of its own.
+bool NeedsAccessibleName(res::ControlKind kind)
+{
+    return kind == res::ControlKind::Edit || kind == res::ControlKind::ComboBox;
+}
+
+}  // namespace
+
+DialogUnits::DialogUnits(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    static const QString alphabet =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    m_baseX = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
+    m_baseY = metrics.height();
+}
+
+QRect DialogUnits::ToPixels(const res::DialogRect& rect) const
+{
+    return {rect.x * m_baseX / 4, rect.y * m_baseY / 8, rect.width * m_baseX / 4,
+            rect.height * m_baseY / 8};
+}
+
+QSize DialogUnits::ToPixels(int width, int height) const
+{
+    return {width * m_baseX / 4, height * m_baseY / 8};
+}
+
+QFont DialogFont(const res::DialogTemplate& dialog)
+{
+    QFont font(ToQString(dialog.fontName), dialog.fontPoints);
+    // "MS Sans Serif" is not on a Linux desktop: let the sans-serif family stand in.
+    font.setStyleHint(QFont::SansSerif);
+    font.setFamilies({ToQString(dialog.fontName), QStringLiteral("Sans Serif")});
+    return font;
+}
+
+void BuildControls(QWidget* parent, const res::DialogTemplate& dialog)
+{
+    const QFont font = DialogFont(dialog);
+    parent->setFont(font);
+    const DialogUnits units(font);
+    QList<QWidget*> frames;
+    for (const res::ControlTemplate& control : dialog.controls) {
+        QWidget* widget = MakeControl(control, parent);
+        if (widget == nullptr) {
+            continue;
+        }
+        SetControlId(widget, control.id);
+        if (control.kind == res::ControlKind::Picture) {
+            widget->move(units.ToPixels(control.rect).topLeft());
+            widget->adjustSize();
+        } else if (control.kind == res::ControlKind::ComboBox) {
+            // A list's template height includes its dropped-down part.
+            const QRect rect = units.ToPixels(control.rect);
+            widget->setGeometry(rect.x(), rect.y(), rect.width(), widget->sizeHint().height());
+        } else {
+            widget->setGeometry(units.ToPixels(control.rect));
+        }
+        if (NeedsAccessibleName(control.kind)) {
+            widget->setAccessibleName(ToQString(control.text));
+        }
+        if (control.kind == res::ControlKind::GroupBox) {
+            frames.append(widget);
+        }
+        if (control.kind == res::ControlKind::PushButton) {
+            auto* button = static_cast<QPushButton*>(widget);
+            SetDefaultButton(button, (control.style & res::kDefaultButton) != 0);
+            QObject::connect(button, &QPushButton::clicked, button,
+                             [button] { NotifyParent(button, BN_CLICKED); });
+        }
+        widget->show();
+    }
+    for (QWidget* frame : frames) {
+        frame->lower();
+    }
+}
+
+}  // namespace framework

@@ -1,0 +1,122 @@
+#include "framework/property_page.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <stdexcept>
+#include <string>
+
+#include "framework/dialog_builder.h"
+#include "framework/message_box.h"
+#include "framework/text.h"
+#include "res/dialog_template.h"
+#include "res/strings.h"
+
+IMPLEMENT_DYNAMIC(CPropertyPage, CCmdTarget)
+
+namespace {
+
+const res::DialogTemplate& LoadTemplate(UINT id)
+{
+    const res::DialogTemplate* dialog = res::FindDialogTemplate(static_cast<int>(id));
+    if (dialog == nullptr) {
+        throw std::logic_error("no dialog template " + std::to_string(id));
+    }
+    return *dialog;
+}
+
+}  // namespace
+
+CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT /*nIDCaption*/)
+    : m_nIDTemplate(nIDTemplate), m_template(&LoadTemplate(nIDTemplate))
+{
+    const QSize size = framework::DialogUnits(framework::DialogFont(*m_template))
+                           .ToPixels(m_template->width, m_template->height);
+    resize(size);
+    setAccessibleName(Title());
+}
+
+CPropertyPage::~CPropertyPage() = default;
+
+BOOL CPropertyPage::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    try {
+        DoDataExchange(&dx);
+    } catch (const DataExchangeRefused&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CPropertyPage::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CPropertyPage::OnKillActive()
+{
+    return UpdateData(TRUE);
+}
+
+BOOL CPropertyPage::OnSetActive()
+{
+    return TRUE;
+}
+
+int CPropertyPage::MessageBox(const CString& text, const CString& caption, UINT type)
+{
+    return framework::MessageBox(this, text, caption, type);
+}
+
+QWidget* CPropertyPage::GetDlgItem(int id) const
+{
+    return framework::GetDlgItem(this, id);
+}
+
+CString CPropertyPage::Title() const
+{
+    return framework::ToQString(m_template->title);
+}
+
+void CPropertyPage::CreatePageWindow()
+{
+    if (m_created) {
+        return;
+    }
+    m_created = true;
+    framework::BuildControls(this, *m_template);
+    OnInitDialog();
+}
+
+CString CPropertyPage::ApplicationName()
+{
+    return framework::ToQString(res::kApplicationTitle);
+}
+
+void CPropertyPage::DoDataExchange(CDataExchange* /*pDX*/) {}
+
+bool CPropertyPage::event(QEvent* event)
+{
+    if (event->type() == CommandEvent::EventType()) {
+        const auto* command = static_cast<CommandEvent*>(event);
+        OnCmdMsg(command->id(), command->code());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+// Enter anywhere on the page presses its default button, as on a dialog.
+void CPropertyPage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        for (auto* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+            if (framework::IsDefaultButton(button) && button->isEnabled()) {
+                button->click();
+                event->accept();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
+}

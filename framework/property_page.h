@@ -1,0 +1,57 @@
+// A property page: one tab of a property sheet, built from its dialog template the
+// first time its tab is shown, with members bound to its controls by data exchange.
+#pragma once
+
+#include <QWidget>
+
+#include "framework/afx_types.h"
+#include "framework/data_exchange.h"
+#include "framework/message_map.h"
+
+namespace res {
+struct DialogTemplate;
+}
+
+class CPropertyPage : public QWidget, public CCmdTarget {
+    DECLARE_DYNAMIC(CPropertyPage)
+
+public:
+    // The tab caption is the template's title (nIDCaption 0) .
+    explicit CPropertyPage(UINT nIDTemplate, UINT nIDCaption = 0);
+    ~CPropertyPage() override;
+
+    // TRUE pulls the controls into the members, FALSE pushes the members into the
+    // controls. A pull returns FALSE when a field refused its text.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    // Runs when the page's window has been created: pushes the members.
+    virtual BOOL OnInitDialog();
+    // Runs before the sheet leaves this page: pulls the members; FALSE keeps the page.
+    virtual BOOL OnKillActive();
+    // Runs when the page becomes the sheet's current page.
+    virtual BOOL OnSetActive();
+
+    int MessageBox(const CString& text, const CString& caption, UINT type);
+    QWidget* GetDlgItem(int id) const;
+
+    UINT TemplateId() const { return m_nIDTemplate; }
+    CString Title() const;
+
+    // Creates the page's controls from its template, once; then OnInitDialog.
+    void CreatePageWindow();
+    bool IsWindowCreated() const { return m_created; }
+
+    // The caption of the framework's own messages.
+    static CString ApplicationName();
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    UINT m_nIDTemplate;
+    const res::DialogTemplate* m_template;
+    bool m_created = false;
+};

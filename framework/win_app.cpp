@@ -1,0 +1,55 @@
+#include "framework/win_app.h"
+
+#include <QApplication>
+
+#include "framework/text.h"
+#include "res/strings.h"
+
+namespace {
+
+CWinApp* g_app = nullptr;  // set while the one application object exists
+
+}  // namespace
+
+CWinApp::CWinApp(const char* lpszAppName)
+    : m_pszAppName(
+          framework::ToQString(lpszAppName != nullptr ? lpszAppName : res::kApplicationTitle))
+{
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this) {
+        g_app = nullptr;
+    }
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+void CWinApp::OnHelp() {}
+
+QIcon CWinApp::LoadIcon(int id) const
+{
+    return QIcon(QStringLiteral(":/velkari/icons/%1.png").arg(id));
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+int AfxWinMain(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    CWinApp* app = AfxGetApp();
+    QApplication::setApplicationName(app != nullptr ? app->m_pszAppName : QString());
+    if (app == nullptr || !app->InitInstance()) {
+        // The whole program ran inside InitInstance; there is no message loop to enter.
+        return 0;
+    }
+    return QApplication::exec();
+}

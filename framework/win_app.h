@@ -1,0 +1,31 @@
+// The application object: one global instance whose InitInstance builds and runs the
+// whole user interface. A FALSE result ends the program without a message loop.
+#pragma once
+
+#include <QIcon>
+
+#include "framework/afx_types.h"
+#include "framework/message_map.h"
+
+class CWinApp : public CCmdTarget {
+public:
+    // With no name, the application takes its name from the product's title.
+    explicit CWinApp(const char* lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    virtual BOOL InitInstance();
+    // The application's help command; the product ships no help file.
+    void OnHelp();
+
+    // The icon resource with that id.
+    QIcon LoadIcon(int id) const;
+
+    CString m_pszAppName;
+};
+
+// The one application object, or null before it is constructed.
+CWinApp* AfxGetApp();
+
+// The program's entry once the toolkit is up: runs the application's InitInstance and
+// returns the process's exit status.
+int AfxWinMain(int argc, char** argv);

@@ -1,0 +1,63 @@
+// Dialog templates as constant data: each page's controls in template order, with
+// positions and sizes in dialog units, as the window is built from them.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace res {
+
+enum class ControlKind {
+    Edit,        // a text box
+    ComboBox,    // a list with an edit field, or a drop-down list (DropDownList)
+    CheckBox,    // an automatic check box
+    PushButton,  // a push button
+    GroupBox,    // a frame, with or without a caption
+    Static,      // a line of text
+    Picture,     // a bitmap resource at its own size
+};
+
+// Style flags; combine with |.
+enum ControlStyle : unsigned {
+    kNone = 0,
+    kMultiLine = 1u << 0,
+    kReadOnly = 1u << 1,
+    kNoBorder = 1u << 2,
+    kDefaultButton = 1u << 3,
+    kDropDownList = 1u << 4,  // no edit field: the user can only pick an item
+    kSorted = 1u << 5,        // the list sorts its items
+};
+
+struct DialogRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+struct ControlTemplate {
+    ControlKind kind;
+    int id;  // -1 for a control nothing refers to
+    DialogRect rect;
+    std::string_view text = {};  // caption, or the accessible name of a nameless control
+    unsigned style = kNone;
+    std::span<const std::string_view> items = {};  // list items, in template order
+    int bitmap = 0;                                // Picture: the bitmap resource id
+};
+
+struct DialogTemplate {
+    int id;
+    std::string_view title;  // the tab caption of a page
+    int width;
+    int height;
+    std::string_view fontName;
+    int fontPoints;
+    std::span<const ControlTemplate> controls;
+};
+
+inline constexpr int kNoId = -1;
+
+// The template with that resource id, or null.
+const DialogTemplate* FindDialogTemplate(int id);
+
+}  // namespace res

@@ -1,0 +1,66 @@
+// Templates of the Temperature, About and blank pages, and the lookup of every template
+// by its resource id.
+#include <array>
+
+#include "convert/temperature_formula.h"
+#include "res/chemistry_templates.h"
+#include "res/converter_templates.h"
+#include "res/dialog_template.h"
+
+namespace res {
+namespace {
+
+constexpr ControlTemplate kTemperatureControls[]{
+    {ControlKind::Edit, 1053, {15, 18, 23, 14}, "Value"},
+    {ControlKind::ComboBox, 1003, {47, 18, 133, 59}, "Unit", kNone, convert::kTemperatureListItems},
+    {ControlKind::PushButton, 1001, {185, 18, 31, 14}, "=", kDefaultButton},
+    {ControlKind::Edit,
+     1007,
+     {227, 21, 56, 20},
+     "Converted values",
+     kMultiLine | kReadOnly | kNoBorder},
+    {ControlKind::GroupBox, kNoId, {221, 14, 171, 31}},
+    {ControlKind::Edit, 1065, {287, 21, 99, 19}, "Units", kMultiLine | kReadOnly | kNoBorder},
+    {ControlKind::Edit, 1002, {15, 43, 198, 43}, "Formulas", kMultiLine | kReadOnly | kNoBorder},
+    {ControlKind::GroupBox, kNoId, {6, 3, 395, 199}},
+    {ControlKind::Picture, kNoId, {15, 3, 103, 10}, {}, kNone, {}, 145},
+};
+
+// The author and addresses are the product's own placeholder identity.
+constexpr ControlTemplate kAboutControls[]{
+    {ControlKind::Static, kNoId, {70, 27, 90, 10}, "Written By: Velkari Software"},
+    {ControlKind::Static,
+     kNoId,
+     {41, 65, 180, 8},
+     "Questions/Comments/Suggestions: support@velkari.example"},
+    {ControlKind::Picture, kNoId, {4, 9, 32, 30}, {}, kNone, {}, 184},
+    {ControlKind::GroupBox, kNoId, {41, 6, 150, 49}, "This Product is"},
+    {ControlKind::Static,
+     kNoId,
+     {41, 79, 178, 8},
+     "For more information:   https://www.velkari.example"},
+};
+
+constexpr std::array kPageTemplates{
+    DialogTemplate{158, "Temperature", 408, 209, "MS Sans Serif", 8, kTemperatureControls},
+    DialogTemplate{183, "About", 259, 119, "MS Sans Serif", 8, kAboutControls},
+    // The empty first page: no title, no controls.
+    DialogTemplate{102, "", 326, 201, "MS Sans Serif", 8, {}},
+};
+
+}  // namespace
+
+const DialogTemplate* FindDialogTemplate(int id)
+{
+    for (const DialogTemplate& t : kPageTemplates) {
+        if (t.id == id) {
+            return &t;
+        }
+    }
+    if (const DialogTemplate* t = FindConverterTemplate(id)) {
+        return t;
+    }
+    return FindChemistryTemplate(id);
+}
+
+}  // namespace res

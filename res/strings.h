@@ -1,0 +1,18 @@
+// Texts of the application shell.
+#pragma once
+
+#include <string_view>
+
+namespace res {
+
+// The window's caption, the embossed logo text and the caption of the framework's own
+// messages.
+inline constexpr std::string_view kApplicationTitle = "Velkari Unit Converter";
+
+// The caption of the sheet's Cancel button, the only button the window shows.
+inline constexpr std::string_view kExitCaption = "Exit";
+
+// The icon of the window.
+inline constexpr int kApplicationIcon = 128;
+
+}  // namespace res
