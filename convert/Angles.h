@@ -1,0 +1,26 @@
+// The Angle tab: a factor-table converter page.
+#pragma once
+
+#include "framework/property_page.h"
+
+class Angles : public CPropertyPage {
+    DECLARE_DYNCREATE(Angles)
+
+public:
+    Angles();
+
+    // Bound to the controls, in exchange order.
+    double m_dValue = 0;
+    int m_bScientific = 0;
+    int m_nDecimals = -1;
+    CString m_strValues;
+    CString m_strNames;
+    int m_nUnit = -1;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    std::span<const MessageMapEntry> GetMessageMap() const override;
+
+private:
+    void OnEquals();
+};

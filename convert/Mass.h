@@ -1,0 +1,26 @@
+// The Weight tab: a factor-table converter page.
+#pragma once
+
+#include "framework/property_page.h"
+
+class Mass : public CPropertyPage {
+    DECLARE_DYNCREATE(Mass)
+
+public:
+    Mass();
+
+    // Bound to the controls, in exchange order.
+    CString m_strNames;
+    int m_nUnit = -1;
+    double m_dValue = 0;
+    int m_bScientific = 0;
+    int m_nDecimals = -1;
+    CString m_strValues;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    std::span<const MessageMapEntry> GetMessageMap() const override;
+
+private:
+    void OnEquals();
+};

@@ -1,0 +1,26 @@
+// The Power tab: a factor-table converter page.
+#pragma once
+
+#include "framework/property_page.h"
+
+class Power : public CPropertyPage {
+    DECLARE_DYNCREATE(Power)
+
+public:
+    Power();
+
+    // Bound to the controls, in exchange order.
+    CString m_strValues;
+    CString m_strNames;
+    int m_nUnit = -1;
+    int m_bScientific = 0;
+    int m_nDecimals = -1;
+    double m_dValue = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    std::span<const MessageMapEntry> GetMessageMap() const override;
+
+private:
+    void OnEquals();
+};

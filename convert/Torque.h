@@ -1,0 +1,26 @@
+// The Torque tab: a factor-table converter page.
+#pragma once
+
+#include "framework/property_page.h"
+
+class Torque : public CPropertyPage {
+    DECLARE_DYNCREATE(Torque)
+
+public:
+    Torque();
+
+    // Bound to the controls, in exchange order.
+    CString m_strNames;
+    CString m_strValues;
+    int m_nUnit = -1;
+    int m_nDecimals = -1;
+    int m_bScientific = 0;
+    double m_dValue = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    std::span<const MessageMapEntry> GetMessageMap() const override;
+
+private:
+    void OnEquals();
+};

@@ -1,0 +1,26 @@
+// The Volume tab: a factor-table converter page.
+#pragma once
+
+#include "framework/property_page.h"
+
+class Volume : public CPropertyPage {
+    DECLARE_DYNCREATE(Volume)
+
+public:
+    Volume();
+
+    // Bound to the controls, in exchange order.
+    CString m_strNames;
+    int m_nUnit = -1;
+    int m_bScientific = 0;
+    int m_nDecimals = -1;
+    CString m_strValues;
+    double m_dValue = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    std::span<const MessageMapEntry> GetMessageMap() const override;
+
+private:
+    void OnEquals();
+};

@@ -1,0 +1,31 @@
+#include "convert/equals_handler.h"
+
+#include "convert/messages.h"
+#include "framework/text.h"
+
+namespace convert {
+
+using framework::ToQString;
+namespace {
+
+}  // namespace
+
+void ShowConversion(CPropertyPage& page, const Category& category, double value,
+                    const EqualsMembers& members)
+{
+    members.values.clear();
+    members.names.clear();
+    if (members.unit == -1) {
+        page.MessageBox(ToQString(kIncompleteText), ToQString(kIncompleteCaption),
+                        MB_ICONEXCLAMATION | MB_OK);
+        return;
+    }
+    const auto text =
+        ConvertAll(category, value, members.unit, members.scientific, members.decimals);
+    if (text) {
+        members.values = ToQString(text->values);
+        members.names = ToQString(text->labels);
+    }
+}
+
+}  // namespace convert

@@ -1,0 +1,44 @@
+#include "convert/temperature.h"
+
+#include "convert/messages.h"
+#include "convert/temperature_formula.h"
+#include "framework/text.h"
+
+using framework::ToQString;
+
+IMPLEMENT_DYNCREATE(temperature, CPropertyPage)
+
+temperature::temperature() : CPropertyPage(158) {}
+
+void temperature::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Text(pDX, 1053, m_dValue);
+    DDX_CBIndex(pDX, 1003, m_nUnit);
+    DDX_Text(pDX, 1065, m_strNames);
+    DDX_Text(pDX, 1007, m_strValues);
+    DDX_Text(pDX, 1002, m_strFormula);
+}
+
+std::span<const CCmdTarget::MessageMapEntry> temperature::GetMessageMap() const
+{
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1001, &temperature::OnEquals)};
+    return kMap;
+}
+
+void temperature::OnEquals()
+{
+    UpdateData(TRUE);
+    m_strValues.clear();
+    m_strNames.clear();
+    m_strFormula.clear();
+    if (const auto text = convert::ConvertTemperature(m_dValue, m_nUnit)) {
+        m_strValues = ToQString(text->values);
+        m_strNames = ToQString(text->labels);
+        m_strFormula = ToQString(text->formula);
+    } else {
+        MessageBox(ToQString(convert::kIncompleteText), ToQString(convert::kIncompleteCaption),
+                   MB_ICONEXCLAMATION | MB_OK);
+    }
+    UpdateData(FALSE);
+}

@@ -1,0 +1,5 @@
+#include "pages/FirstPropertyPage.h"
+
+IMPLEMENT_DYNCREATE(CFirstPropertyPage, CPropertyPage)
+
+CFirstPropertyPage::CFirstPropertyPage() : CPropertyPage(102) {}
