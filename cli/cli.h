@@ -1,0 +1,19 @@
+// velkari-cli: the converter tabs' conversions for scripts, over the same core as the
+// window.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+namespace cli {
+
+// The exit status of a run.
+inline constexpr int kSuccess = 0;
+inline constexpr int kBadArguments = 2;
+
+// Runs the command line (without the program name): results on out, a message naming
+// what was wrong on err. Nothing goes to out when the arguments are refused.
+int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+}  // namespace cli
