@@ -1,0 +1,30 @@
+// The message boxes of the chemistry pages: each is shown with an exclamation icon and
+// one OK button.
+#pragma once
+
+#include <string_view>
+
+namespace chemistry {
+
+struct Message {
+    std::string_view text;
+    std::string_view caption;
+};
+
+// The message-box type of every chemistry message: exclamation icon, OK button.
+inline constexpr unsigned kMessageFlags = 0x30;
+
+inline constexpr Message kIncomplete{"Please fill out the required fields", "Incomplete"};
+inline constexpr Message kDivideByZero{"Can not divide by zero", "Divide by zero"};
+// An atom count whose decimal text would not fit the formula's count field.
+inline constexpr Message kCountOutOfRange{
+    "Please enter each count as a whole number from -999999 to 9999999", "Count out of range"};
+// A grams/moles result too large for a double: it could not be shown or read back.
+inline constexpr Message kResultOutOfRange{
+    "The result is too large to show; please enter smaller numbers", "Out of range"};
+// Weights that make a percentage, a mole ratio or a count too large (or undefined)
+// to compute.
+inline constexpr Message kWeightsOutOfRange{
+    "The weights are too large or too small to compute a formula", "Out of range"};
+
+}  // namespace chemistry

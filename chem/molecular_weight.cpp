@@ -1,0 +1,77 @@
+#include "chem/molecular_weight.h"
+
+#include <cmath>
+
+#include "chem/count_text.h"
+#include "chem/elements.h"
+#include "convert/number_text.h"
+
+namespace chemistry {
+namespace {
+
+constexpr std::string_view kGramsPerMole = "    grams/moles";
+
+}  // namespace
+
+FormulaOutcome MolecularWeightText(std::span<const FormulaSlot> slots) {
+    if (slots.empty() || FindElement(slots.front().element) == nullptr) {
+        return {"", kIncomplete};
+    }
+    std::string formula;
+    double weight = 0.0;
+    for (const FormulaSlot& slot : slots) {
+        const Element* element = FindElement(slot.element);
+        if (element == nullptr) {
+            break;
+        }
+        if (slot.count < kSmallestCount || slot.count > kLargestCount) {
+            return {"", kCountOutOfRange};
+        }
+        weight += static_cast<double>(slot.count) * element->atomicMass;
+        formula += element->symbol;
+        formula += CountText(slot.count);
+    }
+    formula += " = ";
+    formula += convert::FormatFixed(weight, 3);
+    formula += kGramsPerMole;
+    return {formula, std::nullopt};
+}
+
+ConversionRow ChooseDirection(int mode, ConversionRow row) {
+    row.given = 0.0;
+    row.molecularWeight = 0.0;
+    row.result = 0.0;
+    if (mode == kGramsToMoles) {
+        row.explanation = "moles =    [ # given grams ]   /    [ molecular weight ]";
+        row.resultLabel = "moles =";
+        row.operatorSign = "/";
+    } else if (mode == kMolesToGrams) {
+        row.explanation = "grams =    [ # given moles ]   *    [ molecular weight ]";
+        row.resultLabel = "grams =";
+        row.operatorSign = "*";
+    }
+    return row;
+}
+
+ConversionOutcome ConvertAmount(int mode, double given, double molecularWeight,
+                                double previousResult) {
+    double result = 0.0;
+    if (mode == kMolesToGrams) {
+        result = given * molecularWeight;
+    } else if (mode == kGramsToMoles) {
+        if (molecularWeight == 0.0) {
+            return {previousResult, kDivideByZero};
+        }
+        result = given / molecularWeight;
+    } else {
+        return {previousResult, kIncomplete};
+    }
+    // An infinite result would be written into its box as text the page then refuses
+    // to read back, blocking every later press and the leaving of the tab.
+    if (!std::isfinite(result)) {
+        return {previousResult, kResultOutOfRange};
+    }
+    return {result, std::nullopt};
+}
+
+}  // namespace chemistry

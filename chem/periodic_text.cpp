@@ -1,0 +1,38 @@
+#include "chem/periodic_text.h"
+
+#include "chem/elements.h"
+
+namespace chemistry {
+
+std::string ElectronDistribution(int z) {
+    std::string text;
+    int remaining = z;
+    for (const Subshell& subshell : kSubshells) {
+        if (remaining <= 0) {
+            break;
+        }
+        remaining -= subshell.capacity;
+        text += subshell.label;
+        text += " // ";
+    }
+    return text;
+}
+
+PeriodicFields PeriodicFieldsFor(int selection) {
+    const Element* element = FindElement(selection);
+    if (element == nullptr) {
+        return {};
+    }
+    PeriodicFields fields;
+    fields.atomicMass = element->atomicMass;
+    fields.distribution = ElectronDistribution(element->atomicNumber);
+    fields.group = GroupText(element->atomicNumber);
+    fields.name = element->name;
+    fields.block = std::string(1, element->block);
+    fields.atomicNumber = element->atomicNumber;
+    fields.oxidation = element->oxidation;
+    fields.electronegativity = element->electronegativity;
+    return fields;
+}
+
+}  // namespace chemistry
