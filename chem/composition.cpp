@@ -20,14 +20,16 @@ struct UsedSlot {
     int count = 0;
 };
 
-const Element* ElementOfItem(int item) {
+const Element* ElementOfItem(int item)
+{
     return item <= kEmptyItem ? nullptr : FindElement(item - 1);
 }
 
 // The slots in use, or none when the required input is missing or slot 3 is half
 // filled: an element with 0 grams would make the smallest ratio 0, grams without an
 // element have no atomic mass.
-std::optional<std::vector<UsedSlot>> UsedSlots(const CompositionInput& input) {
+std::optional<std::vector<UsedSlot>> UsedSlots(const CompositionInput& input)
+{
     std::vector<UsedSlot> used;
     if (input.compoundWeight == 0.0) {
         return std::nullopt;
@@ -49,7 +51,8 @@ std::optional<std::vector<UsedSlot>> UsedSlots(const CompositionInput& input) {
 
 // Percentages, mole ratios and whole-number counts; false when any of them is not a
 // finite number or a count does not fit an int.
-bool ComputeCounts(double compoundWeight, std::vector<UsedSlot>& used) {
+bool ComputeCounts(double compoundWeight, std::vector<UsedSlot>& used)
+{
     for (UsedSlot& slot : used) {
         slot.percent = slot.grams / compoundWeight * 100;
         slot.ratio = slot.percent / slot.element->atomicMass;
@@ -73,7 +76,8 @@ bool ComputeCounts(double compoundWeight, std::vector<UsedSlot>& used) {
     return true;
 }
 
-std::string CompositionText(const std::vector<UsedSlot>& used) {
+std::string CompositionText(const std::vector<UsedSlot>& used)
+{
     std::string text;
     for (std::size_t i = 0; i < used.size(); ++i) {
         if (i > 0) {
@@ -90,7 +94,8 @@ std::string CompositionText(const std::vector<UsedSlot>& used) {
 // Every count but the third is followed by a blank, so two elements leave one at the
 // end. A count of 0 (possible only with negative weights) is written "0", so that no
 // element stands bare as if it had one atom.
-std::string SimplestFormulaText(const std::vector<UsedSlot>& used) {
+std::string SimplestFormulaText(const std::vector<UsedSlot>& used)
+{
     std::string text;
     for (std::size_t i = 0; i < used.size(); ++i) {
         text += used[i].element->symbol;
@@ -104,7 +109,8 @@ std::string SimplestFormulaText(const std::vector<UsedSlot>& used) {
 
 // Each of the first two numbers is followed by a blank before the ", ".
 std::optional<std::string> MolecularFormulaText(double unknownWeight,
-                                                const std::vector<UsedSlot>& used) {
+                                                const std::vector<UsedSlot>& used)
+{
     double formulaWeight = 0.0;
     for (const UsedSlot& slot : used) {
         formulaWeight += static_cast<double>(slot.count) * slot.element->atomicMass;
@@ -130,7 +136,8 @@ std::optional<std::string> MolecularFormulaText(double unknownWeight,
 
 }  // namespace
 
-std::vector<std::string_view> CompositionListItems() {
+std::vector<std::string_view> CompositionListItems()
+{
     std::vector<std::string_view> items{""};
     for (const Element& element : ElementTable()) {
         items.push_back(element.symbol);
@@ -138,7 +145,8 @@ std::vector<std::string_view> CompositionListItems() {
     return items;
 }
 
-CompositionOutcome ComputeComposition(const CompositionInput& input) {
+CompositionOutcome ComputeComposition(const CompositionInput& input)
+{
     std::optional<std::vector<UsedSlot>> used = UsedSlots(input);
     if (!used) {
         return {"", "", "", kIncomplete};

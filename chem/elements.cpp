@@ -125,24 +125,28 @@ constexpr std::array<Element, kElementCount> kElements{{
 }};
 // clang-format on
 
-bool IsIn(int z, std::initializer_list<int> set) {
+bool IsIn(int z, std::initializer_list<int> set)
+{
     return std::find(set.begin(), set.end(), z) != set.end();
 }
 
 }  // namespace
 
-std::span<const Element, kElementCount> ElementTable() {
+std::span<const Element, kElementCount> ElementTable()
+{
     return kElements;
 }
 
-const Element* FindElement(int row) {
+const Element* FindElement(int row)
+{
     if (row < 0 || row >= kElementCount) {
         return nullptr;
     }
     return &kElements[static_cast<std::size_t>(row)];
 }
 
-std::optional<int> FindSymbol(std::string_view symbol) {
+std::optional<int> FindSymbol(std::string_view symbol)
+{
     for (int row = 0; row < kElementCount; ++row) {
         if (kElements[static_cast<std::size_t>(row)].symbol == symbol) {
             return row;
@@ -151,7 +155,8 @@ std::optional<int> FindSymbol(std::string_view symbol) {
     return std::nullopt;
 }
 
-std::vector<std::string_view> ElementSymbols() {
+std::vector<std::string_view> ElementSymbols()
+{
     std::vector<std::string_view> symbols;
     symbols.reserve(kElements.size());
     for (const Element& element : kElements) {
@@ -160,7 +165,8 @@ std::vector<std::string_view> ElementSymbols() {
     return symbols;
 }
 
-std::string_view GroupText(int z) {
+std::string_view GroupText(int z)
+{
     if (z < 1 || z > kElementCount) {
         return {};
     }

@@ -13,7 +13,8 @@ constexpr std::string_view kGramsPerMole = "    grams/moles";
 
 }  // namespace
 
-FormulaOutcome MolecularWeightText(std::span<const FormulaSlot> slots) {
+FormulaOutcome MolecularWeightText(std::span<const FormulaSlot> slots)
+{
     if (slots.empty() || FindElement(slots.front().element) == nullptr) {
         return {"", kIncomplete};
     }
@@ -37,7 +38,8 @@ FormulaOutcome MolecularWeightText(std::span<const FormulaSlot> slots) {
     return {formula, std::nullopt};
 }
 
-ConversionRow ChooseDirection(int mode, ConversionRow row) {
+ConversionRow ChooseDirection(int mode, ConversionRow row)
+{
     row.given = 0.0;
     row.molecularWeight = 0.0;
     row.result = 0.0;
@@ -54,7 +56,8 @@ ConversionRow ChooseDirection(int mode, ConversionRow row) {
 }
 
 ConversionOutcome ConvertAmount(int mode, double given, double molecularWeight,
-                                double previousResult) {
+                                double previousResult)
+{
     double result = 0.0;
     if (mode == kMolesToGrams) {
         result = given * molecularWeight;

@@ -4,7 +4,8 @@
 
 namespace chemistry {
 
-std::string ElectronDistribution(int z) {
+std::string ElectronDistribution(int z)
+{
     std::string text;
     int remaining = z;
     for (const Subshell& subshell : kSubshells) {
@@ -18,7 +19,8 @@ std::string ElectronDistribution(int z) {
     return text;
 }
 
-PeriodicFields PeriodicFieldsFor(int selection) {
+PeriodicFields PeriodicFieldsFor(int selection)
+{
     const Element* element = FindElement(selection);
     if (element == nullptr) {
         return {};

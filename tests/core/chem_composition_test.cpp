@@ -26,13 +26,15 @@ struct CompositionCase {
     const char* molecular;
 };
 
-void PrintTo(const CompositionCase& c, std::ostream* os) {
+void PrintTo(const CompositionCase& c, std::ostream* os)
+{
     *os << c.what;
 }
 
 class ComputeCompositionTest : public ::testing::TestWithParam<CompositionCase> {};
 
-TEST_P(ComputeCompositionTest, WritesTheThreeResults) {
+TEST_P(ComputeCompositionTest, WritesTheThreeResults)
+{
     const CompositionCase& c = GetParam();
     const CompositionOutcome outcome = ComputeComposition(c.input);
     EXPECT_EQ(outcome.composition, c.composition);
@@ -98,13 +100,15 @@ struct RefusedCase {
     const char* text;
 };
 
-void PrintTo(const RefusedCase& c, std::ostream* os) {
+void PrintTo(const RefusedCase& c, std::ostream* os)
+{
     *os << c.what;
 }
 
 class CompositionRefusalTest : public ::testing::TestWithParam<RefusedCase> {};
 
-TEST_P(CompositionRefusalTest, ShowsAMessageAndNoResult) {
+TEST_P(CompositionRefusalTest, ShowsAMessageAndNoResult)
+{
     const CompositionOutcome outcome = ComputeComposition(GetParam().input);
     EXPECT_EQ(outcome.composition + outcome.simplestFormula + outcome.molecularFormula, "");
     ASSERT_TRUE(outcome.message.has_value());
@@ -138,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{
             "count beyond int", {100, 0, {{{kC, 1}, {kH, 1e-12}, kEmpty}}}, kOutOfRangeText}));
 
-TEST(ComputeCompositionTest, KeepsTheFirstTwoResultsWhenTheMolecularFormulaIsInfinite) {
+TEST(ComputeCompositionTest, KeepsTheFirstTwoResultsWhenTheMolecularFormulaIsInfinite)
+{
     // The counts -1 and 1 give a formula weight of exactly 0.
     const CompositionOutcome outcome = ComputeComposition({100, 50, {{{kH, 2}, {kH, -1}, kEmpty}}});
     EXPECT_EQ(outcome.composition, "H= 2.000%,  H= -1.000%");
@@ -148,7 +153,8 @@ TEST(ComputeCompositionTest, KeepsTheFirstTwoResultsWhenTheMolecularFormulaIsInf
     EXPECT_EQ(outcome.message->text, kOutOfRangeText);
 }
 
-TEST(CompositionListItemsTest, StartWithTheEmptyItem) {
+TEST(CompositionListItemsTest, StartWithTheEmptyItem)
+{
     const std::vector<std::string_view> items = CompositionListItems();
     ASSERT_EQ(items.size(), 110U);
     EXPECT_EQ(items[0], "");

@@ -11,13 +11,15 @@
 namespace chemistry {
 namespace {
 
-const Element& BySymbol(std::string_view symbol) {
+const Element& BySymbol(std::string_view symbol)
+{
     const std::optional<int> row = FindSymbol(symbol);
     EXPECT_TRUE(row.has_value()) << symbol;
     return *FindElement(row.value_or(0));
 }
 
-TEST(ElementTableTest, RowsAreInListOrderWithEveryAtomicNumberOnce) {
+TEST(ElementTableTest, RowsAreInListOrderWithEveryAtomicNumberOnce)
+{
     // The element lists sort themselves, so a list index is a row only while the
     // symbols stand in ascending order.
     std::string previous;
@@ -34,13 +36,15 @@ TEST(ElementTableTest, RowsAreInListOrderWithEveryAtomicNumberOnce) {
     EXPECT_EQ(*numbers.rbegin(), 109);
 }
 
-TEST(ElementTableTest, KeepsTheProductsOwnSpellings) {
+TEST(ElementTableTest, KeepsTheProductsOwnSpellings)
+{
     EXPECT_EQ(BySymbol("Hs").name, "Hassium ");
     EXPECT_EQ(BySymbol("Al").name, "Aluminum");
     EXPECT_EQ(BySymbol("P").name, "Phosphorous");
 }
 
-TEST(ElementTableTest, LooksUpRowsOnlyInsideTheTable) {
+TEST(ElementTableTest, LooksUpRowsOnlyInsideTheTable)
+{
     EXPECT_EQ(FindElement(-1), nullptr);
     EXPECT_EQ(FindElement(109), nullptr);
     EXPECT_EQ(FindElement(0)->symbol, "Ac");
@@ -56,13 +60,15 @@ struct GroupCase {
     const char* group;
 };
 
-void PrintTo(const GroupCase& c, std::ostream* os) {
+void PrintTo(const GroupCase& c, std::ostream* os)
+{
     *os << c.symbol;
 }
 
 class GroupTextTest : public ::testing::TestWithParam<GroupCase> {};
 
-TEST_P(GroupTextTest, FollowsTheGroupRule) {
+TEST_P(GroupTextTest, FollowsTheGroupRule)
+{
     EXPECT_EQ(GroupText(BySymbol(GetParam().symbol).atomicNumber), GetParam().group);
 }
 
@@ -91,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
         GroupCase{"P", "Non Metal"}, GroupCase{"S", "Non Metal"}, GroupCase{"As", "Non Metal"},
         GroupCase{"Se", "Non Metal"}, GroupCase{"Te", "Non Metal"}));
 
-TEST(GroupTextTest, NamesAGroupForEveryElementAndNoneOutsideTheTable) {
+TEST(GroupTextTest, NamesAGroupForEveryElementAndNoneOutsideTheTable)
+{
     for (const Element& element : ElementTable()) {
         EXPECT_FALSE(GroupText(element.atomicNumber).empty()) << element.symbol;
     }
@@ -104,13 +111,15 @@ struct DistributionCase {
     const char* text;
 };
 
-void PrintTo(const DistributionCase& c, std::ostream* os) {
+void PrintTo(const DistributionCase& c, std::ostream* os)
+{
     *os << "Z " << c.z;
 }
 
 class ElectronDistributionTest : public ::testing::TestWithParam<DistributionCase> {};
 
-TEST_P(ElectronDistributionTest, ListsEverySubshellTheFillingReaches) {
+TEST_P(ElectronDistributionTest, ListsEverySubshellTheFillingReaches)
+{
     EXPECT_EQ(ElectronDistribution(GetParam().z), GetParam().text);
 }
 
@@ -127,7 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
                           "1s // 2s // 2p // 3s // 3p // 4s // 3d // 4p // 5s // 4d // 5p // "
                           "6s // 4f // 5d // 6p // 7s // 5f // 6d // "}));
 
-TEST(PeriodicFieldsTest, ShowsIron) {
+TEST(PeriodicFieldsTest, ShowsIron)
+{
     const PeriodicFields f = PeriodicFieldsFor(*FindSymbol("Fe"));
     EXPECT_EQ(f.name, "Iron");
     EXPECT_EQ(f.group, "Transition Metal");
@@ -139,7 +149,8 @@ TEST(PeriodicFieldsTest, ShowsIron) {
     EXPECT_EQ(f.distribution, "1s // 2s // 2p // 3s // 3p // 4s // 3d // ");
 }
 
-TEST(PeriodicFieldsTest, ShowsMeitneriumWithNoneForUnknownValues) {
+TEST(PeriodicFieldsTest, ShowsMeitneriumWithNoneForUnknownValues)
+{
     const PeriodicFields f = PeriodicFieldsFor(57);
     EXPECT_EQ(f.name, "Meitnerium");
     EXPECT_EQ(f.atomicMass, 266.0);
@@ -148,7 +159,8 @@ TEST(PeriodicFieldsTest, ShowsMeitneriumWithNoneForUnknownValues) {
     EXPECT_EQ(f.group, "Transition Metal");
 }
 
-TEST(PeriodicFieldsTest, ShowsHeliumAsANobleGasWithHydrogensDistribution) {
+TEST(PeriodicFieldsTest, ShowsHeliumAsANobleGasWithHydrogensDistribution)
+{
     const PeriodicFields he = PeriodicFieldsFor(39);
     EXPECT_EQ(he.name, "Helium");
     EXPECT_EQ(he.group, "Non Metal-Noble Gas");
@@ -156,7 +168,8 @@ TEST(PeriodicFieldsTest, ShowsHeliumAsANobleGasWithHydrogensDistribution) {
     EXPECT_EQ(PeriodicFieldsFor(38).group, "Non Metal");
 }
 
-TEST(PeriodicFieldsTest, ClearsEveryFieldWhenNothingIsChosen) {
+TEST(PeriodicFieldsTest, ClearsEveryFieldWhenNothingIsChosen)
+{
     for (const int selection : {-1, 109, -2147483647 - 1}) {
         const PeriodicFields f = PeriodicFieldsFor(selection);
         EXPECT_EQ(f.atomicMass, 0.0);

@@ -28,13 +28,15 @@ struct FormulaCase {
     const char* result;
 };
 
-void PrintTo(const FormulaCase& c, std::ostream* os) {
+void PrintTo(const FormulaCase& c, std::ostream* os)
+{
     *os << c.what;
 }
 
 class MolecularWeightTextTest : public ::testing::TestWithParam<FormulaCase> {};
 
-TEST_P(MolecularWeightTextTest, WritesTheFormulaAndItsWeight) {
+TEST_P(MolecularWeightTextTest, WritesTheFormulaAndItsWeight)
+{
     const FormulaOutcome outcome = MolecularWeightText(GetParam().slots);
     EXPECT_EQ(outcome.result, GetParam().result);
     EXPECT_FALSE(outcome.message.has_value());
@@ -75,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {{{kH, 9999999}, {kH, -999999}, kNone, kNone, kNone}},
                     "H9999999H-999999 = 9071460.000    grams/moles"}));
 
-TEST(MolecularWeightTextTest, AsksForTheFirstElement) {
+TEST(MolecularWeightTextTest, AsksForTheFirstElement)
+{
     const Slots slots{{kNone, {kH, 2}, {kO, 1}, kNone, kNone}};
     const FormulaOutcome outcome = MolecularWeightText(slots);
     EXPECT_EQ(outcome.result, "");
@@ -84,7 +87,8 @@ TEST(MolecularWeightTextTest, AsksForTheFirstElement) {
     EXPECT_EQ(outcome.message->caption, "Incomplete");
 }
 
-TEST(MolecularWeightTextTest, RefusesCountsTheCountFieldCannotHold) {
+TEST(MolecularWeightTextTest, RefusesCountsTheCountFieldCannotHold)
+{
     for (const int count :
          {10000000, -1000000, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
         const Slots slots{{{kH, 2}, {kO, count}, kNone, kNone, kNone}};
@@ -98,7 +102,8 @@ TEST(MolecularWeightTextTest, RefusesCountsTheCountFieldCannotHold) {
     EXPECT_EQ(MolecularWeightText(ignored).result, "H2 = 2.016    grams/moles");
 }
 
-TEST(ChooseDirectionTest, SetsTheTextsOfTheDirectionAndZeroesTheNumbers) {
+TEST(ChooseDirectionTest, SetsTheTextsOfTheDirectionAndZeroesTheNumbers)
+{
     const ConversionRow typed{2, 18.015, 36.03, "old", "old", "old"};
 
     const ConversionRow toGrams = ChooseDirection(kMolesToGrams, typed);
@@ -117,7 +122,8 @@ TEST(ChooseDirectionTest, SetsTheTextsOfTheDirectionAndZeroesTheNumbers) {
     EXPECT_EQ(none.given + none.molecularWeight + none.result, 0.0);
 }
 
-TEST(ConvertAmountTest, ConvertsBothWays) {
+TEST(ConvertAmountTest, ConvertsBothWays)
+{
     const ConversionOutcome grams = ConvertAmount(kMolesToGrams, 2, 18.015, 0);
     EXPECT_EQ(grams.result, 36.03);
     EXPECT_FALSE(grams.message.has_value());
@@ -137,13 +143,15 @@ struct RefusedConversion {
     const char* caption;
 };
 
-void PrintTo(const RefusedConversion& c, std::ostream* os) {
+void PrintTo(const RefusedConversion& c, std::ostream* os)
+{
     *os << c.what;
 }
 
 class ConvertAmountRefusalTest : public ::testing::TestWithParam<RefusedConversion> {};
 
-TEST_P(ConvertAmountRefusalTest, TellsTheUserAndKeepsThePreviousResult) {
+TEST_P(ConvertAmountRefusalTest, TellsTheUserAndKeepsThePreviousResult)
+{
     const RefusedConversion& c = GetParam();
     const ConversionOutcome outcome = ConvertAmount(c.mode, c.given, c.weight, 42.5);
     EXPECT_EQ(outcome.result, 42.5);
