@@ -98,6 +98,13 @@ int CPropertySheet::DoModal()
     return exec();
 }
 
+void CPropertySheet::Create()
+{
+    CreateSheetWindow();
+    OnInitDialog();
+    show();
+}
+
 QWidget* CPropertySheet::GetDlgItem(int id) const
 {
     return framework::GetDlgItem(this, id);

@@ -34,6 +34,8 @@ public:
 
     // Creates the window and runs it until the user closes it.
     int DoModal();
+    // Creates the window and shows it without waiting (a modeless sheet).
+    void Create();
 
     QTabBar* GetTabControl() const { return m_tabs; }
     QWidget* GetDlgItem(int id) const;

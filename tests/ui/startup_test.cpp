@@ -1,0 +1,137 @@
+// The whole window as start-up builds it.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTimer>
+#include <functional>
+
+#include "app/Tessaral.h"
+#include "sheet/TessaralDlg.h"
+#include "tests/support/page_driver.h"
+
+namespace {
+
+using namespace testing_support;
+
+// Runs the real start-up and hands the window to check while its modal loop runs; the
+// window is closed afterwards with its "Exit" button.
+BOOL RunStartUp(const std::function<void(CTessaralDlg&)>& check)
+{
+    QTimer::singleShot(0, [&check] {
+        auto* sheet = dynamic_cast<CTessaralDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(sheet, nullptr);
+        check(*sheet);
+        static_cast<QAbstractButton*>(sheet->GetDlgItem(IDCANCEL))->click();
+    });
+    CTessaralApp app;
+    return app.InitInstance();
+}
+
+QStringList TabCaptions(const CTessaralDlg& sheet)
+{
+    QStringList captions;
+    for (int i = 0; i < sheet.GetTabControl()->count(); ++i) {
+        captions.append(sheet.GetTabControl()->tabText(i));
+    }
+    return captions;
+}
+
+TEST(StartUp, OpensTheSeventeenTabsOnAngle)
+{
+    QString caption;
+    QStringList tabs;
+    int active = -1;
+    const BOOL result = RunStartUp([&](CTessaralDlg& sheet) {
+        caption = sheet.windowTitle();
+        tabs = TabCaptions(sheet);
+        active = sheet.GetActiveIndex();
+    });
+    EXPECT_EQ(result, FALSE);
+    EXPECT_EQ(caption, "Velkari Unit Converter");
+    EXPECT_EQ(tabs, (QStringList{"Angle", "Area", "Computer Storage", "Cooking", "Energy",
+                                 "Frequency", "Length", "Light", "Power", "Pressure", "Speed",
+                                 "Temperature", "Time", "Torque", "Volume", "Weight", "About"}));
+    EXPECT_EQ(active, 0);
+}
+
+TEST(StartUp, ShowsExitAsItsOnlyButton)
+{
+    QStringList visible;
+    RunStartUp([&](CTessaralDlg& sheet) {
+        for (auto* button : sheet.findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+            if (button->isVisible()) {
+                visible.append(button->text());
+            }
+        }
+    });
+    EXPECT_EQ(visible, QStringList{"Exit"});
+}
+
+TEST(StartUp, CanBeMinimisedAndResizedAndPaintsItsName)
+{
+    RunStartUp([](CTessaralDlg& sheet) {
+        EXPECT_EQ(sheet.GetStyle() & (WS_MINIMIZEBOX | WS_THICKFRAME),
+                  WS_MINIMIZEBOX | WS_THICKFRAME);
+        EXPECT_TRUE(sheet.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_NE(sheet.minimumSize(), sheet.maximumSize());
+        EXPECT_EQ(sheet.LogoText(), "Velkari Unit Converter");
+        ASSERT_TRUE(sheet.LogoFont().has_value());
+        EXPECT_TRUE(sheet.LogoFont()->bold());
+        EXPECT_TRUE(sheet.LogoFont()->italic());
+        SaveScreenshot(sheet, QStringLiteral("window"));
+    });
+}
+
+TEST(StartUp, BuildsAPageOnlyWhenItsTabIsFirstShown)
+{
+    RunStartUp([](CTessaralDlg& sheet) {
+        CPropertyPage* area = sheet.GetPage(1);
+        EXPECT_FALSE(area->IsWindowCreated());
+        EXPECT_EQ(area->GetDlgItem(1047), nullptr);
+        sheet.GetTabControl()->setCurrentIndex(1);
+        EXPECT_TRUE(area->IsWindowCreated());
+        EXPECT_NE(area->GetDlgItem(1047), nullptr);
+        EXPECT_EQ(sheet.GetActiveIndex(), 1);
+    });
+}
+
+TEST(StartUp, LeavingATabWithARefusedValueIsRefused)
+{
+    MessageRecorder recorder;
+    RunStartUp([](CTessaralDlg& sheet) {
+        CPropertyPage* angle = sheet.GetActivePage();
+        TypeInto(*angle, 1064, "1,5");
+        sheet.GetTabControl()->setCurrentIndex(5);
+        EXPECT_EQ(sheet.GetActiveIndex(), 0);
+        EXPECT_EQ(sheet.GetTabControl()->currentIndex(), 0);
+        EXPECT_FALSE(sheet.GetPage(5)->IsWindowCreated());
+
+        TypeInto(*angle, 1064, "1.5");
+        sheet.GetTabControl()->setCurrentIndex(5);
+        EXPECT_EQ(sheet.GetActiveIndex(), 5);
+    });
+    ASSERT_EQ(recorder.messages.size(), 1U);
+    EXPECT_EQ(recorder.messages[0].caption, "Velkari Unit Converter");
+}
+
+// Every page class, shown or not by start-up, can be created from its class name.
+TEST(RunTimeClasses, CreateEveryPageByName)
+{
+    for (const char* name : {"Angles", "Area", "Computer", "Cooking", "DAT", "frequency", "length",
+                             "light", "Power", "Pressure", "speed", "temperature", "tt", "Torque",
+                             "Volume", "Mass", "bout", "CFirstPropertyPage"}) {
+        const CRuntimeClass* record = CRuntimeClass::FromName(name);
+        ASSERT_NE(record, nullptr) << name;
+        std::unique_ptr<CObject> object(record->CreateObject());
+        ASSERT_NE(object, nullptr) << name;
+        EXPECT_EQ(object->GetRuntimeClass(), record) << name;
+        EXPECT_TRUE(object->IsKindOf(RUNTIME_CLASS(CPropertyPage))) << name;
+    }
+    EXPECT_EQ(CRuntimeClass::FromName("CTessaralDlg"), nullptr);
+}
+
+}  // namespace
