@@ -18,7 +18,7 @@ constexpr std::string_view kAreaLabels[]{
     "Square inch (in²)",
 };
 
-// "Square" is the builders' square of 100 square feet.
+// One "Square" is 100 square feet.
 constexpr double kAreaFactors[]{
     // km2         Hectare     m2          cm2          mm2            Sq mile     Acre        Square      yd2        ft2         in2
     1,             100,        1000000,    10000000000, 1000000000000, 0.3861,     247.11,     107640,     1196000,   10764000,   1550000000,  // Square kilometer (km²)
