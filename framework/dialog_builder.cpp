@@ -17,6 +17,9 @@
 namespace framework {
 namespace {
 
+// The height in dialog units of a static that holds one line of text.
+constexpr int kOneLine = 10;
+
 QStringList Items(const res::ControlTemplate& control)
 {
     QStringList items;
@@ -166,6 +169,13 @@ void BuildControls(QWidget* parent, const res::DialogTemplate& dialog)
             widget->setGeometry(rect.x(), rect.y(), rect.width(), widget->sizeHint().height());
         } else {
             widget->setGeometry(units.ToPixels(control.rect));
+        }
+        if (control.kind == res::ControlKind::Static && control.rect.height <= kOneLine) {
+            // Our stand-in font runs wider than the one the layout was drawn for: a
+            // one-line text grows to the right rather than wrap out of sight.
+            auto* label = static_cast<QLabel*>(widget);
+            label->setWordWrap(false);
+            label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
         }
         if (NeedsAccessibleName(control.kind)) {
             widget->setAccessibleName(ToQString(control.text));

@@ -3,13 +3,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTimer>
 #include <functional>
 
 #include "app/Tessaral.h"
+#include "convert/categories.h"
+#include "framework/text.h"
 #include "sheet/TessaralDlg.h"
 #include "tests/support/page_driver.h"
 
@@ -82,7 +87,6 @@ TEST(StartUp, CanBeMinimisedAndResizedAndPaintsItsName)
         ASSERT_TRUE(sheet.LogoFont().has_value());
         EXPECT_TRUE(sheet.LogoFont()->bold());
         EXPECT_TRUE(sheet.LogoFont()->italic());
-        SaveScreenshot(sheet, QStringLiteral("window"));
     });
 }
 
@@ -116,6 +120,52 @@ TEST(StartUp, LeavingATabWithARefusedValueIsRefused)
     });
     ASSERT_EQ(recorder.messages.size(), 1U);
     EXPECT_EQ(recorder.messages[0].caption, "Velkari Unit Converter");
+}
+
+// Each converter tab, driven through the window: 1 of its first unit gives one line per
+// unit in the values box, beside its own category's labels.
+TEST(StartUp, EveryConverterTabConverts)
+{
+    MessageRecorder recorder;
+    RunStartUp([](CTessaralDlg& sheet) {
+        std::size_t category = 0;
+        for (int tab = 0; tab < 16; ++tab) {
+            ASSERT_TRUE(sheet.SetActivePage(tab));
+            CPropertyPage& page = *sheet.GetActivePage();
+            auto edits = page.findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+            auto lists = page.findChildren<QComboBox*>(Qt::FindDirectChildrenOnly);
+            auto boxes = page.findChildren<QPlainTextEdit*>(Qt::FindDirectChildrenOnly);
+            ASSERT_FALSE(edits.empty() || lists.empty() || boxes.size() < 2) << tab;
+            TypeInto(page, framework::ControlId(edits[0]), "1");
+            ChooseItem(page, framework::ControlId(lists[0]), lists[0]->itemText(0));
+            for (auto* button : page.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+                if (button->text() == "=") {
+                    button->click();
+                }
+            }
+            SaveScreenshot(sheet, QStringLiteral("%1-%2")
+                                      .arg(tab, 2, 10, QLatin1Char('0'))
+                                      .arg(sheet.GetTabControl()->tabText(tab).replace(' ', '-')));
+            if (tab == 11) {
+                EXPECT_EQ(boxes[0]->toPlainText(), "33.800\n274.150") << "Temperature";
+                continue;
+            }
+            const convert::Category& expected = *convert::kConverterCategories[category++];
+            EXPECT_EQ(sheet.GetTabControl()->tabText(tab), framework::ToQString(expected.caption));
+            QString labels;
+            for (const std::string_view label : expected.labels) {
+                labels += framework::ToQString(label) + QLatin1Char('\n');
+            }
+            const QString values = boxes[0]->toPlainText();
+            EXPECT_EQ(values.count(QLatin1Char('\n')),
+                      static_cast<qsizetype>(expected.labels.size()))
+                << values.toStdString();
+            EXPECT_EQ(boxes[1]->toPlainText(), labels);
+        }
+        ASSERT_TRUE(sheet.SetActivePage(16));
+        SaveScreenshot(sheet, QStringLiteral("16-About"));
+    });
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 // Every page class, shown or not by start-up, can be created from its class name.
