@@ -9,32 +9,16 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QTimer>
-#include <functional>
 
-#include "app/Tessaral.h"
 #include "convert/categories.h"
 #include "framework/text.h"
 #include "sheet/TessaralDlg.h"
 #include "tests/support/page_driver.h"
+#include "tests/support/start_up.h"
 
 namespace {
 
 using namespace testing_support;
-
-// Runs the real start-up and hands the window to check while its modal loop runs; the
-// window is closed afterwards with its "Exit" button.
-BOOL RunStartUp(const std::function<void(CTessaralDlg&)>& check)
-{
-    QTimer::singleShot(0, [&check] {
-        auto* sheet = dynamic_cast<CTessaralDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(sheet, nullptr);
-        check(*sheet);
-        static_cast<QAbstractButton*>(sheet->GetDlgItem(IDCANCEL))->click();
-    });
-    CTessaralApp app;
-    return app.InitInstance();
-}
 
 QStringList TabCaptions(const CTessaralDlg& sheet)
 {

@@ -1,0 +1,35 @@
+// Runs the product's real start-up in a test and hands over its window while the
+// window's modal loop runs.
+#pragma once
+
+#include <functional>
+
+#include "framework/afx_types.h"
+#include "res/dialog_template.h"
+
+class CTessaralDlg;
+class CPropertyPage;
+class QWidget;
+
+namespace testing_support {
+
+// Runs CTessaralApp::InitInstance; check gets the window once it is shown and active.
+// The window is closed with its "Exit" button afterwards, unless check closed it.
+// Returns what InitInstance returned.
+BOOL RunStartUp(const std::function<void(CTessaralDlg&)>& check);
+
+// Makes tab the current one and returns its page; fails the test when it cannot.
+CPropertyPage& ShowTab(CTessaralDlg& sheet, int tab);
+
+// The template the page was built from.
+const res::DialogTemplate& TemplateOf(const CPropertyPage& page);
+
+// The id of the page's first control of that kind, in template order, whose style has
+// every flag of style; -1 when there is none.
+int FirstControl(const CPropertyPage& page, res::ControlKind kind, unsigned style = res::kNone);
+
+// The page's control that holds the keyboard focus (the list of a list's edit field),
+// or null when the focus is elsewhere.
+QWidget* FocusedControl(CPropertyPage& page);
+
+}  // namespace testing_support
