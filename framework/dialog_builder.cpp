@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,6 +68,12 @@ QWidget* MakeComboBox(const res::ControlTemplate& control, QWidget* parent)
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(Items(control));
     combo->setCurrentIndex(-1);
+    if (editable) {
+        // Typing offers the matching items in a list below the field instead of writing
+        // the first match into it, so a name that begins a longer one ("Square" before
+        // "Square meter (m²)") stays what was typed.
+        combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    }
     return combo;
 }
 

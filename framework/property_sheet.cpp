@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -167,6 +168,7 @@ void CPropertySheet::CreateSheetWindow()
             &CPropertySheet::reject);
     GetDlgItem(ID_APPLY_NOW)->setEnabled(false);
     connect(m_tabs, &QTabBar::currentChanged, this, &CPropertySheet::OnTabChosen);
+    AddTabShortcuts();
 
     resize(m_stack->geometry().right() + 1 + kMargin, buttonTop + kButtonSize.height() + kMargin);
     ApplyStyle();
@@ -188,6 +190,36 @@ void CPropertySheet::OnTabChosen(int index)
         m_tabs->setCurrentIndex(m_active);
     }
     SetActivePage(index);
+}
+
+void CPropertySheet::StepActivePage(int step)
+{
+    const int count = GetPageCount();
+    if (count > 0) {
+        SetActivePage(((m_active + step) % count + count) % count);
+    }
+}
+
+// The keys work wherever the focus is on the sheet. A keyboard sends Ctrl+Shift+Tab as
+// Backtab with Shift held; both spellings are bound.
+void CPropertySheet::AddTabShortcuts()
+{
+    const struct {
+        QList<QKeySequence> keys;
+        int step;
+    } moves[]{
+        {{QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1},
+        {{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+          QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+         -1},
+    };
+    for (const auto& move : moves) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(move.keys);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, step = move.step] { StepActivePage(step); });
+    }
 }
 
 // Without a sizing frame the window keeps its size; nothing inside it ever re-lays out.

@@ -1,6 +1,8 @@
 // A property sheet: a modal window of tabs, one property page each, over a row of
 // OK, Cancel, Apply and Help buttons. A page's controls are created the first time
 // its tab is shown; leaving a tab pulls its page and is refused when the pull fails.
+// Ctrl+Tab / Ctrl+PgDn and Ctrl+Shift+Tab / Ctrl+PgUp move to the next and previous
+// tab, wrapping around; Esc closes the sheet like Cancel.
 #pragma once
 
 #include <QDialog>
@@ -56,6 +58,9 @@ protected:
 
 private:
     void OnTabChosen(int index);
+    // Moves by step tabs from the current one, wrapping around at either end.
+    void StepActivePage(int step);
+    void AddTabShortcuts();
     void ApplyStyle();
 
     std::vector<CPropertyPage*> m_pages;

@@ -1,0 +1,237 @@
+// The window driven from the keyboard alone: Tab through a page, Enter for "=", Esc to
+// close, Ctrl+PgUp/PgDn and Ctrl+Tab between tabs, a unit chosen by typing its name.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTest>
+#include <functional>
+
+#include "framework/message_map.h"
+#include "sheet/TessaralDlg.h"
+#include "tests/support/page_driver.h"
+#include "tests/support/start_up.h"
+
+namespace {
+
+using namespace testing_support;
+using res::ControlKind;
+
+constexpr int kConverterTabs = 16;
+constexpr int kTorqueTab = 13;
+constexpr int kAboutTab = 16;
+
+bool TakesFocus(ControlKind kind)
+{
+    return kind == ControlKind::Edit || kind == ControlKind::ComboBox ||
+           kind == ControlKind::CheckBox || kind == ControlKind::PushButton;
+}
+
+int ValueBox(const CPropertyPage& page)
+{
+    return FirstControl(page, ControlKind::Edit);
+}
+
+int UnitList(const CPropertyPage& page)
+{
+    return FirstControl(page, ControlKind::ComboBox);
+}
+
+int ValuesBox(const CPropertyPage& page)
+{
+    return FirstControl(page, ControlKind::Edit, res::kMultiLine);
+}
+
+int EqualsButton(const CPropertyPage& page)
+{
+    return FirstControl(page, ControlKind::PushButton);
+}
+
+std::string Title(const CPropertyPage& page)
+{
+    return page.Title().toStdString();
+}
+
+// Tab from a page's first control visits every control a person can type into, choose
+// from, press or select text in, in the order of the page's template, and nothing else.
+TEST(Keyboard, TabVisitsEachPagesControlsInTemplateOrder)
+{
+    RunStartUp([](CTessaralDlg& sheet) {
+        for (int tab = 0; tab < sheet.GetPageCount(); ++tab) {
+            CPropertyPage& page = ShowTab(sheet, tab);
+            QList<int> expected;
+            for (const res::ControlTemplate& control : TemplateOf(page).controls) {
+                if (TakesFocus(control.kind)) {
+                    expected.append(control.id);
+                }
+            }
+            if (expected.isEmpty()) {
+                continue;
+            }
+            page.GetDlgItem(expected.first())->setFocus(Qt::TabFocusReason);
+            QList<int> visited;
+            while (QWidget* control = FocusedControl(page)) {
+                visited.append(framework::ControlId(control));
+                if (visited.size() > expected.size()) {
+                    break;
+                }
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            EXPECT_EQ(visited, expected) << Title(page);
+        }
+    });
+}
+
+// Enter in the value box presses "=" on every converter tab but Torque, whose "=" is
+// not the default button; there Enter does nothing, and never closes the window.
+TEST(Keyboard, EnterInTheValueBoxPressesTheDefaultEquals)
+{
+    MessageRecorder recorder;
+    RunStartUp([](CTessaralDlg& sheet) {
+        for (int tab = 0; tab < kConverterTabs; ++tab) {
+            CPropertyPage& page = ShowTab(sheet, tab);
+            auto* unit = qobject_cast<QComboBox*>(page.GetDlgItem(UnitList(page)));
+            ChooseItem(page, UnitList(page), unit->itemText(0));
+            TypeInto(page, ValueBox(page), "1");
+            QTest::keyClick(page.GetDlgItem(ValueBox(page)), Qt::Key_Return);
+
+            const bool converted = !ShownText(page, ValuesBox(page)).isEmpty();
+            EXPECT_EQ(converted, tab != kTorqueTab) << Title(page);
+            EXPECT_TRUE(sheet.isVisible()) << Title(page);
+        }
+    });
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+struct EscapeCase {
+    const char* focus;  // where the keyboard focus is when Esc is pressed
+    std::function<QWidget*(CTessaralDlg&, CPropertyPage&)> prepare;
+};
+
+// Esc closes the window from anywhere on it, even with a value the page would refuse:
+// closing pulls nothing and says nothing.
+TEST(Keyboard, EscapeClosesTheWindow)
+{
+    const EscapeCase cases[]{
+        {"value box",
+         [](CTessaralDlg&, CPropertyPage& page) { return page.GetDlgItem(ValueBox(page)); }},
+        {"refused value",
+         [](CTessaralDlg&, CPropertyPage& page) {
+             TypeInto(page, ValueBox(page), "1,5");
+             return page.GetDlgItem(ValueBox(page));
+         }},
+        {"unit list",
+         [](CTessaralDlg&, CPropertyPage& page) { return page.GetDlgItem(UnitList(page)); }},
+        {"values box",
+         [](CTessaralDlg&, CPropertyPage& page) { return page.GetDlgItem(ValuesBox(page)); }},
+        {"= button",
+         [](CTessaralDlg&, CPropertyPage& page) { return page.GetDlgItem(EqualsButton(page)); }},
+        {"tabs",
+         [](CTessaralDlg& sheet, CPropertyPage&) -> QWidget* { return sheet.GetTabControl(); }},
+    };
+    for (const EscapeCase& c : cases) {
+        MessageRecorder recorder;
+        bool closed = false;
+        const BOOL result = RunStartUp([&](CTessaralDlg& sheet) {
+            QWidget* target = c.prepare(sheet, *sheet.GetActivePage());
+            target->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            closed = !sheet.isVisible();
+        });
+        EXPECT_TRUE(closed) << c.focus;
+        EXPECT_EQ(result, FALSE) << c.focus;
+        EXPECT_TRUE(recorder.messages.empty()) << c.focus;
+    }
+}
+
+struct TabKeyCase {
+    int from;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int to;
+};
+
+// Ctrl+PgDn / Ctrl+Tab move to the next tab and Ctrl+PgUp / Ctrl+Shift+Tab to the
+// previous one, wrapping around at either end. A keyboard sends Ctrl+Shift+Tab as
+// Backtab with Shift held; both forms are tried.
+TEST(Keyboard, CtrlPageKeysAndCtrlTabSwitchTabs)
+{
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    // clang-format off
+    const TabKeyCase cases[]{
+        {0,         Qt::Key_PageDown, ctrl,      1},
+        {5,         Qt::Key_PageUp,   ctrl,      4},
+        {0,         Qt::Key_Tab,      ctrl,      1},
+        {12,        Qt::Key_Tab,      ctrlShift, 11},
+        {12,        Qt::Key_Backtab,  ctrlShift, 11},
+        {0,         Qt::Key_PageUp,   ctrl,      kAboutTab},
+        {0,         Qt::Key_Backtab,  ctrlShift, kAboutTab},
+        {kAboutTab, Qt::Key_PageDown, ctrl,      0},
+        {kAboutTab, Qt::Key_Tab,      ctrl,      0},
+    };
+    // clang-format on
+    MessageRecorder recorder;
+    RunStartUp([&](CTessaralDlg& sheet) {
+        for (const TabKeyCase& c : cases) {
+            CPropertyPage& page = ShowTab(sheet, c.from);
+            QWidget* value = page.GetDlgItem(ValueBox(page));
+            QWidget* focus = value != nullptr ? value : sheet.GetTabControl();
+            focus->setFocus();
+            QTest::keyClick(focus, c.key, c.modifiers);
+            EXPECT_EQ(sheet.GetActiveIndex(), c.to)
+                << "from " << c.from << " with "
+                << QKeySequence(c.key | c.modifiers).toString().toStdString();
+            EXPECT_EQ(sheet.GetTabControl()->currentIndex(), c.to);
+        }
+    });
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+// The keys go through the same page-leave step as a click on a tab.
+TEST(Keyboard, CtrlPageDownKeepsAPageWithARefusedValue)
+{
+    MessageRecorder recorder;
+    RunStartUp([](CTessaralDlg& sheet) {
+        CPropertyPage& angle = ShowTab(sheet, 0);
+        TypeInto(angle, ValueBox(angle), "1,5");
+        QTest::keyClick(angle.GetDlgItem(ValueBox(angle)), Qt::Key_PageDown, Qt::ControlModifier);
+        EXPECT_EQ(sheet.GetActiveIndex(), 0);
+        EXPECT_EQ(sheet.GetTabControl()->currentIndex(), 0);
+
+        TypeInto(angle, ValueBox(angle), "1.5");
+        QTest::keyClick(angle.GetDlgItem(ValueBox(angle)), Qt::Key_PageDown, Qt::ControlModifier);
+        EXPECT_EQ(sheet.GetActiveIndex(), 1);
+    });
+    ASSERT_EQ(recorder.messages.size(), 1U);
+    EXPECT_EQ(recorder.messages[0].caption, "Velkari Unit Converter");
+}
+
+// Every item of every list, typed in full into the list's edit field, is the one "="
+// then works with, even where it begins a longer item ("Square" on Area).
+TEST(Keyboard, ATypedFullNameChoosesThatItem)
+{
+    MessageRecorder recorder;
+    RunStartUp([](CTessaralDlg& sheet) {
+        for (int tab = 0; tab < kConverterTabs; ++tab) {
+            CPropertyPage& page = ShowTab(sheet, tab);
+            ChooseItem(page, UnitList(page),
+                       qobject_cast<QComboBox*>(page.GetDlgItem(UnitList(page)))->itemText(0));
+            for (auto* list : page.findChildren<QComboBox*>(Qt::FindDirectChildrenOnly)) {
+                const int id = framework::ControlId(list);
+                for (int item = 0; item < list->count(); ++item) {
+                    TypeIntoList(page, id, list->itemText(item));
+                    ClickButton(page, EqualsButton(page));
+                    EXPECT_EQ(ShownIndex(page, id), item)
+                        << Title(page) << ": " << list->itemText(item).toStdString();
+                }
+            }
+        }
+    });
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+}  // namespace
