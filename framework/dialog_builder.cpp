@@ -118,10 +118,11 @@ QWidget* MakeControl(const res::ControlTemplate& control, QWidget* parent)
     return nullptr;
 }
 
-// The text a screen reader speaks for a control that shows no caption of its own.
+// The controls whose template text is spoken rather than shown.
 bool NeedsAccessibleName(res::ControlKind kind)
 {
-    return kind == res::ControlKind::Edit || kind == res::ControlKind::ComboBox;
+    return kind == res::ControlKind::Edit || kind == res::ControlKind::ComboBox ||
+           kind == res::ControlKind::Picture;
 }
 
 }  // namespace
@@ -186,6 +187,11 @@ void BuildControls(QWidget* parent, const res::DialogTemplate& dialog)
         }
         if (NeedsAccessibleName(control.kind)) {
             widget->setAccessibleName(ToQString(control.text));
+        }
+        if (control.kind == res::ControlKind::ComboBox) {
+            // On Linux, Qt reports a list's chosen item as its name; the description
+            // keeps telling a screen reader which list it is.
+            widget->setAccessibleDescription(ToQString(control.text));
         }
         if (control.kind == res::ControlKind::GroupBox) {
             frames.append(widget);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "convert/categories.h"
@@ -23,7 +24,7 @@ struct ConverterLayout {
     int equals;
     int values;
     int labels;
-    int heading;  // bitmap: the caption and "Converter" in bold
+    int heading;  // bitmap: "<caption> Converter" in bold
     unsigned equalsStyle = kDefaultButton;
     std::string_view decimalsLabel = "Decimal Places";
     std::string_view note = {};  // a line of explanation below the decimals list
@@ -66,6 +67,7 @@ constexpr int kMinimumPageWidth = 406;
 constexpr int kPageHeight = 209;
 
 struct BuiltTemplate {
+    std::string headingText;  // what the heading picture says, for a screen reader
     std::vector<ControlTemplate> controls;
     DialogTemplate dialog;
 };
@@ -87,6 +89,7 @@ void Build(const ConverterLayout& l, BuiltTemplate& out)
     const int labelsWidth = LabelsWidth(category);
     const int groupRight = 299 + labelsWidth + 5;
     const int frameWidth = groupRight + 7 - 6;
+    out.headingText = std::string(category.caption) + " Converter";
 
     out.controls = {
         {ControlKind::Edit, l.value, {15, 19, 23, 14}, "Value"},
@@ -112,7 +115,7 @@ void Build(const ConverterLayout& l, BuiltTemplate& out)
         {ControlKind::GroupBox, kNoId, {221, 16, groupRight - 221, boxHeight + 11}},
         {ControlKind::Static, kNoId, {51, 60, 70, 8}, l.decimalsLabel},
         {ControlKind::GroupBox, kNoId, {6, 3, frameWidth, 199}},
-        {ControlKind::Picture, kNoId, {15, 3, 72, 10}, {}, kNone, {}, l.heading},
+        {ControlKind::Picture, kNoId, {15, 3, 72, 10}, out.headingText, kNone, {}, l.heading},
     };
     if (!l.note.empty()) {
         out.controls.push_back({ControlKind::Static, kNoId, {15, 80, 200, 24}, l.note});
@@ -124,14 +127,15 @@ void Build(const ConverterLayout& l, BuiltTemplate& out)
 
 const std::array<BuiltTemplate, std::size(kLayouts)>& Templates()
 {
-    static const auto built = [] {
-        std::array<BuiltTemplate, std::size(kLayouts)> all;
+    // Built in place and never moved: each template's controls point into its own texts.
+    static std::array<BuiltTemplate, std::size(kLayouts)> all;
+    [[maybe_unused]] static const bool built = [] {
         for (std::size_t i = 0; i < all.size(); ++i) {
             Build(kLayouts[i], all[i]);
         }
-        return all;
+        return true;
     }();
-    return built;
+    return all;
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ constexpr ControlTemplate kTemperatureControls[]{
     {ControlKind::Edit, 1065, {287, 21, 99, 19}, "Units", kMultiLine | kReadOnly | kNoBorder},
     {ControlKind::Edit, 1002, {15, 43, 198, 43}, "Formulas", kMultiLine | kReadOnly | kNoBorder},
     {ControlKind::GroupBox, kNoId, {6, 3, 395, 199}},
-    {ControlKind::Picture, kNoId, {15, 3, 103, 10}, {}, kNone, {}, 145},
+    {ControlKind::Picture, kNoId, {15, 3, 103, 10}, "Temperature Converter", kNone, {}, 145},
 };
 
 // The author and addresses are the product's own placeholder identity.
@@ -33,7 +33,7 @@ constexpr ControlTemplate kAboutControls[]{
      kNoId,
      {41, 65, 180, 8},
      "Questions/Comments/Suggestions: support@velkari.example"},
-    {ControlKind::Picture, kNoId, {4, 9, 32, 30}, {}, kNone, {}, 184},
+    {ControlKind::Picture, kNoId, {4, 9, 32, 30}, "Velkari logo", kNone, {}, 184},
     {ControlKind::GroupBox, kNoId, {41, 6, 150, 49}, "This Product is"},
     {ControlKind::Static,
      kNoId,

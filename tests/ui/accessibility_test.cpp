@@ -1,0 +1,104 @@
+// What a screen reader is told about each tab's controls, read through Qt's
+// accessibility interfaces as an assistive technology reads them.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "sheet/TessaralDlg.h"
+#include "tests/support/page_driver.h"
+#include "tests/support/start_up.h"
+
+namespace {
+
+using namespace testing_support;
+
+QString Spoken(QWidget* widget, QAccessible::Text text = QAccessible::Name)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible != nullptr ? accessible->text(text) : QStringLiteral("<not accessible>");
+}
+
+// The page's controls in the order they were built, without the frames and the lines
+// of text that speak for themselves.
+QList<QWidget*> SpokenControls(CPropertyPage& page)
+{
+    QList<QWidget*> controls;
+    for (QWidget* child : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* label = qobject_cast<QLabel*>(child);
+        const bool textLabel = label != nullptr && label->pixmap().isNull();
+        if (!textLabel && qobject_cast<QGroupBox*>(child) == nullptr) {
+            controls.append(child);
+        }
+    }
+    return controls;
+}
+
+QStringList ConverterNames(const QString& caption, const QString& decimals = "Decimal Places")
+{
+    return {"Value",
+            "Unit",
+            "Scientific Notation",
+            decimals,
+            "=",
+            "Converted values",
+            "Units",
+            caption + " Converter"};
+}
+
+// Every value box, list, check box, button, output box and picture of every tab, as
+// a screen reader names it, in tab order with the heading picture last.
+TEST(Accessibility, EveryControlOfEveryTabHasASpokenName)
+{
+    const QList<QStringList> expected{
+        ConverterNames("Angle"),
+        ConverterNames("Area"),
+        ConverterNames("Computer Storage"),
+        ConverterNames("Cooking"),
+        ConverterNames("Energy"),
+        ConverterNames("Frequency"),
+        ConverterNames("Length"),
+        ConverterNames("Light"),
+        ConverterNames("Power"),
+        ConverterNames("Pressure"),
+        ConverterNames("Speed"),
+        {"Value", "Unit", "=", "Converted values", "Units", "Formulas", "Temperature Converter"},
+        ConverterNames("Time"),
+        ConverterNames("Torque"),
+        ConverterNames("Volume", "Significant Figures"),
+        ConverterNames("Weight"),
+        {"Velkari logo"},
+    };
+    RunStartUp([&](CTessaralDlg& sheet) {
+        ASSERT_EQ(sheet.GetPageCount(), expected.size());
+        for (int tab = 0; tab < sheet.GetPageCount(); ++tab) {
+            CPropertyPage& page = ShowTab(sheet, tab);
+            QStringList names;
+            for (QWidget* control : SpokenControls(page)) {
+                names.append(Spoken(control));
+            }
+            EXPECT_EQ(names, expected[tab]) << page.Title().toStdString();
+            EXPECT_EQ(Spoken(&page), page.Title());
+        }
+    });
+}
+
+// Qt on Linux reports a list's chosen item as the list's name; its description still
+// says which list it is, so "Degrees" is not all a screen reader has to go on.
+TEST(Accessibility, AListStillSaysWhatItIsOnceAnItemIsChosen)
+{
+    RunStartUp([](CTessaralDlg& sheet) {
+        CPropertyPage& angle = ShowTab(sheet, 0);
+        const int unitId = FirstControl(angle, res::ControlKind::ComboBox);
+        ChooseItem(angle, unitId, "Degrees");
+        QWidget* unit = angle.GetDlgItem(unitId);
+        const QString name = Spoken(unit);
+        const QString description = Spoken(unit, QAccessible::Description);
+        EXPECT_TRUE(name == "Unit" || description == "Unit")
+            << "name " << name.toStdString() << ", description " << description.toStdString();
+    });
+}
+
+}  // namespace
