@@ -1,0 +1,117 @@
+// The output boxes stay read-only, but their text can be selected with the keyboard
+// or the mouse and copied to the clipboard with plain "\n" line ends.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+
+#include "sheet/TessaralDlg.h"
+#include "tests/support/page_driver.h"
+#include "tests/support/start_up.h"
+
+namespace {
+
+using namespace testing_support;
+
+constexpr int kTemperatureTab = 11;
+
+QPlainTextEdit* Box(CPropertyPage& page, int id)
+{
+    return qobject_cast<QPlainTextEdit*>(page.GetDlgItem(id));
+}
+
+// Angle: 90 Degrees to two decimals. Temperature: 100 Celsius.
+void ConvertOnTab(CTessaralDlg& sheet, int tab)
+{
+    CPropertyPage& page = ShowTab(sheet, tab);
+    if (tab == kTemperatureTab) {
+        TypeInto(page, 1053, "100");
+        ChooseItem(page, 1003, "Celsius (°C)");
+        ClickButton(page, 1001);
+    } else {
+        TypeInto(page, 1064, "90");
+        ChooseItem(page, 1005, "Degrees");
+        ChooseItem(page, 1088, "2");
+        ClickButton(page, 1001);
+    }
+}
+
+struct CopyCase {
+    int tab;
+    int box;
+    const char* clipboard;
+};
+
+TEST(Copy, CtrlACtrlCCopiesAWholeOutputBox)
+{
+    // clang-format off
+    const CopyCase cases[]{
+        {0,               1065, "1.57\n100.00\n90.00\n5400.00\n324000.00\n"},
+        {0,               1074, "Radians\nGradients\nDegrees\nMinutes\nSeconds\n"},
+        {kTemperatureTab, 1007, "212.000\n373.150"},
+        {kTemperatureTab, 1065, "Farenheit(°F)\nKelvin(K)"},
+        {kTemperatureTab, 1002,
+         "Farenheit = [ (9/5) * Celsius ] + 32\nKelvin      = Celsius +273.15"},
+    };
+    // clang-format on
+    RunStartUp([&](CTessaralDlg& sheet) {
+        for (const CopyCase& c : cases) {
+            ConvertOnTab(sheet, c.tab);
+            QApplication::clipboard()->clear();
+            QPlainTextEdit* box = Box(*sheet.GetActivePage(), c.box);
+            box->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+            EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8(c.clipboard))
+                << "tab " << c.tab << ", box " << c.box;
+        }
+    });
+}
+
+TEST(Copy, ShiftEndSelectsOneLineAndTypingChangesNothing)
+{
+    RunStartUp([](CTessaralDlg& sheet) {
+        ConvertOnTab(sheet, 0);
+        QPlainTextEdit* values = Box(*sheet.GetActivePage(), 1065);
+        values->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(values, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(values, Qt::Key_Down);
+        QTest::keyClick(values, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(values, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), "100.00");
+
+        QTest::keyClicks(values, "7");
+        QTest::keyClick(values, Qt::Key_Delete);
+        EXPECT_EQ(values->toPlainText(), "1.57\n100.00\n90.00\n5400.00\n324000.00\n");
+        EXPECT_TRUE(values->isReadOnly());
+    });
+}
+
+// A drag across the third line, from its first character to past its end.
+TEST(Copy, DraggingTheMouseSelectsText)
+{
+    RunStartUp([](CTessaralDlg& sheet) {
+        ConvertOnTab(sheet, 0);
+        QPlainTextEdit* values = Box(*sheet.GetActivePage(), 1065);
+        QTextCursor line(values->document()->findBlockByNumber(2));
+        const QPoint from = values->cursorRect(line).center();
+        line.movePosition(QTextCursor::EndOfBlock);
+        const QPoint to = values->cursorRect(line).center() + QPoint(2, 0);
+
+        QWidget* viewport = values->viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+        QMouseEvent drag(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drag);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+
+        EXPECT_EQ(values->textCursor().selectedText(), "90.00");
+        values->copy();
+        EXPECT_EQ(QApplication::clipboard()->text(), "90.00");
+    });
+}
+
+}  // namespace
