@@ -3,8 +3,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -77,12 +79,81 @@ QWidget* MakeComboBox(const res::ControlTemplate& control, QWidget* parent)
     return combo;
 }
 
+// A bitmap resource, from its twice-as-large drawing ("<id>@2x.png") where the screen
+// is scaled above 100 % and there is one, so that it stays sharp.
+QPixmap LoadBitmap(int id, qreal pixelRatio)
+{
+    const QString name = QStringLiteral(":/velkari/bitmaps/%1").arg(id);
+    if (pixelRatio > 1.0) {
+        QPixmap large(name + QStringLiteral("@2x.png"));
+        if (!large.isNull()) {
+            large.setDevicePixelRatio(2.0);
+            return large;
+        }
+    }
+    return QPixmap(name + QStringLiteral(".png"));
+}
+
+// Whether every pixel of the picture is black, of whatever opacity: the words of a
+// heading rather than a coloured picture.
+bool IsInk(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0 && (line[x] & RGB_MASK) != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// A picture control. Ink takes the palette's text colour, so a heading stays legible
+// on a dark theme; it follows the palette when the theme changes.
+class Picture : public QLabel {
+public:
+    Picture(const QPixmap& pixmap, QWidget* parent)
+        : QLabel(parent), m_pixmap(pixmap), m_ink(IsInk(pixmap.toImage()))
+    {
+        ShowInPalette();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::PaletteChange) {
+            ShowInPalette();
+        }
+        QLabel::changeEvent(event);
+    }
+
+private:
+    void ShowInPalette()
+    {
+        if (!m_ink) {
+            setPixmap(m_pixmap);
+            return;
+        }
+        QImage image = m_pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+        const QRgb ink = palette().color(QPalette::WindowText).rgb() & RGB_MASK;
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                line[x] = (line[x] & ~RGB_MASK) | ink;
+            }
+        }
+        setPixmap(QPixmap::fromImage(image));
+    }
+
+    QPixmap m_pixmap;
+    bool m_ink;
+};
+
 QWidget* MakePicture(const res::ControlTemplate& control, QWidget* parent)
 {
-    auto* picture = new QLabel(parent);
-    const QPixmap pixmap(QStringLiteral(":/velkari/bitmaps/%1.png").arg(control.bitmap));
-    picture->setPixmap(pixmap);
-    return picture;
+    return new Picture(LoadBitmap(control.bitmap, parent->devicePixelRatioF()), parent);
 }
 
 QWidget* MakeControl(const res::ControlTemplate& control, QWidget* parent)

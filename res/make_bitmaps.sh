@@ -9,11 +9,17 @@ bold=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 [ -f "$bold" ] || { echo "missing $bold (apt-get install fonts-dejavu-core)" >&2; exit 1; }
 
 # Heading pictures: 16 pixels high, "<caption> Converter" in bold black. The background
-# is left clear so the picture sits on the window's own grey.
+# is left clear so the picture sits on the window's own grey. The @2x picture, drawn
+# at twice the size and exactly twice as wide, serves screens scaled to 200 %.
 heading() {
   convert -background none -fill black -font "$bold" -pointsize 11 \
     label:"$2 Converter" -gravity west -extent x16 +repage \
     -define png:exclude-chunks=date,time "bitmaps/$1.png"
+  local width
+  width=$(identify -format %w "bitmaps/$1.png")
+  convert -background none -fill black -font "$bold" -pointsize 22 \
+    label:"$2 Converter" -gravity west -extent "$((2 * width))x32" +repage \
+    -define png:exclude-chunks=date,time "bitmaps/$1@2x.png"
 }
 heading 157 Angle
 heading 150 Area
@@ -32,19 +38,62 @@ heading 175 Torque
 heading 142 Volume
 heading 159 Weight
 
-# The logo: a balance beam over a "V" on a blue tile, 48 x 48 in 16 colours.
+# The logo: a balance beam over a "V" on a blue tile. Its design is on a 48-pixel grid
+# and is drawn anew at every size, each length scaled and each straight edge put on a
+# pixel boundary, so that no size is a blurred copy of another.
+logo_shapes() {
+  awk -v size="$1" '
+    function round(x) { return int(x + 0.5) }
+    # A run of whole pixels first..last of the 48 grid, scaled: at least one pixel.
+    function from(first) { return round(first * u) }
+    function to(first, last) {
+      e = round((last + 1) * u)
+      return (e > from(first) ? e : from(first) + 1) - 1
+    }
+    function bar(x0, y0, x1, y1) {
+      printf "rectangle %d,%d %d,%d\n", from(x0), from(y0), to(x0, x1), to(y0, y1)
+    }
+    # A point between pixel centres, scaled about pixel centres.
+    function at(c) { return (c + 0.5) * u - 0.5 }
+    BEGIN {
+      u = size / 48
+      printf "roundrectangle %d,%d %d,%d %.2f,%.2f\n", from(2), from(2), to(2, 45), to(2, 45), 8 * u, 8 * u
+      bar(8, 9, 39, 10)    # the beam
+      bar(23, 5, 24, 8)    # the post it hangs from
+      bar(8, 11, 9, 16)    # its two hangers
+      bar(38, 11, 39, 16)
+      # The V: two arms 3 pixels thick meeting in a point, their tops cut level on a
+      # pixel boundary; a filled outline, which draws cleaner than a wide stroke.
+      thick = (3 * u > 1.25 ? 3 * u : 1.25)
+      top = round(at(15.5) + 0.5) - 0.5
+      left = at(12); middle = at(23.5); right = at(35); bottom = at(38)
+      slope = (bottom - top) / (middle - left)
+      half = thick / 2 * sqrt(1 + 1 / (slope * slope))
+      printf "polygon %.2f,%.2f %.2f,%.2f %.2f,%.2f %.2f,%.2f %.2f,%.2f %.2f,%.2f\n",
+        left - half, top, middle, top + (middle - left + half) * slope, right + half, top,
+        right - half, top, middle, top + (middle - left - half) * slope, left + half, top
+    }'
+}
+
+# logo SIZE FILE [convert options]: the logo at SIZE x SIZE pixels.
 logo() {
   local size=$1 out=$2
-  convert -size 48x48 xc:none \
-    -fill '#1f4e8c' -draw 'roundrectangle 2,2 45,45 8,8' \
-    -stroke white -strokewidth 3 -fill none -draw 'polyline 12,16 24,38 36,16' \
-    -strokewidth 2 -draw 'line 8,10 40,10' -draw 'line 24,6 24,10' \
-    -draw 'line 8,10 8,16' -draw 'line 40,10 40,16' \
-    -resize "${size}x${size}" -colors 16 \
-    -define png:exclude-chunks=date,time "$out"
+  shift 2
+  local shapes
+  mapfile -t shapes < <(logo_shapes "$size")
+  convert -size "${size}x${size}" xc:none \
+    -fill '#1f4e8c' -draw "${shapes[0]}" \
+    -fill white -draw "${shapes[1]}" -draw "${shapes[2]}" -draw "${shapes[3]}" \
+    -draw "${shapes[4]}" -draw "${shapes[5]}" \
+    "$@" -define png:exclude-chunks=date,time "$out"
 }
-logo 48 bitmaps/184.png
-logo 48 icons/128.png
-for size in 16 32 64 128 256; do
+
+# The About page's logo and the window's icon keep the 16 colours they have always had;
+# the @2x drawing serves screens scaled to 200 %.
+logo 48 bitmaps/184.png -colors 16
+logo 96 bitmaps/184@2x.png -colors 16
+logo 48 icons/128.png -colors 16
+# The icon the desktop shows in its menus, installed into the hicolor theme.
+for size in 16 32 48 64 128 256; do
   logo "$size" "icons/velkari-$size.png"
 done

@@ -1,0 +1,197 @@
+// How the window looks on other screens and themes: scaled to 200 % it is drawn at
+// twice the pixels, not blown up; in a dark palette its logo and headings still show.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QProcess>
+#include <QStyle>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTransform>
+#include <algorithm>
+#include <cstdlib>
+
+#include "framework/property_page.h"
+#include "sheet/TessaralDlg.h"
+#include "tests/support/start_up.h"
+
+namespace {
+
+using namespace testing_support;
+
+// The heading picture of the current page, in the sheet's coordinates.
+QRect HeadingRect(CTessaralDlg& sheet)
+{
+    for (auto* label : sheet.GetActivePage()->findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull()) {
+            return {label->mapTo(&sheet, QPoint(0, 0)), label->size()};
+        }
+    }
+    return {};
+}
+
+// Where the logo text is painted: from the tabs' left edge to the hidden OK button's
+// right edge, in the row of the buttons.
+QRect LogoRect(CTessaralDlg& sheet)
+{
+    const QRect ok = sheet.GetDlgItem(IDOK)->geometry();
+    return {QPoint(sheet.GetTabControl()->geometry().left(), ok.top()), ok.bottomRight()};
+}
+
+// The share of aligned 2 x 2 pixel blocks within area that are not one colour. A
+// picture blown up from half the pixels without smoothing has none.
+double DetailShare(const QImage& image, const QRect& area)
+{
+    int blocks = 0;
+    int detailed = 0;
+    for (int y = area.top() & ~1; y + 1 <= area.bottom(); y += 2) {
+        for (int x = area.left() & ~1; x + 1 <= area.right(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            ++blocks;
+            if (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
+                image.pixel(x + 1, y + 1) != p) {
+                ++detailed;
+            }
+        }
+    }
+    return blocks == 0 ? 0.0 : static_cast<double>(detailed) / blocks;
+}
+
+int Difference(const QColor& a, const QColor& b)
+{
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                     std::abs(a.blue() - b.blue())});
+}
+
+// How many pixels of area differ sharply from their right-hand neighbour, as at the
+// edge of a letter. A picture blown up with smoothing spreads each such step over two
+// pixels and has almost none left.
+int SharpSteps(const QImage& image, const QRect& area)
+{
+    int steps = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x < area.right(); ++x) {
+            if (Difference(image.pixelColor(x, y), image.pixelColor(x + 1, y)) >= 128) {
+                ++steps;
+            }
+        }
+    }
+    return steps;
+}
+
+// Drawn anew at twice the pixels, area has about twice the sharp steps it has at
+// 100 % (edges twice as long, each still one pixel wide) and few one-colour blocks.
+testing::AssertionResult DrawnSharp(const QImage& large, const QImage& normal, const QRect& area)
+{
+    const QRect twice = QTransform::fromScale(2, 2).mapRect(area);
+    const int steps = SharpSteps(large, twice);
+    const int normalSteps = SharpSteps(normal, area);
+    const double detail = DetailShare(large, twice);
+    if (normalSteps > 0 && steps >= normalSteps * 3 / 2 && detail > 0.05) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << steps << " sharp steps at 200 % against " << normalSteps
+                                       << " at 100 %, " << detail << " of the blocks detailed";
+}
+
+TEST(ScreenScale, GrabAt200Percent)
+{
+    const QString file = qEnvironmentVariable("VELKARI_GRAB");
+    if (file.isEmpty()) {
+        GTEST_SKIP() << "run by ScreenScale.TwiceTheSizeAndSharp";
+    }
+    RunStartUp([&](CTessaralDlg& sheet) {
+        EXPECT_EQ(sheet.devicePixelRatio(), 2.0);
+        const QPixmap grab = sheet.grab();
+        EXPECT_EQ(grab.devicePixelRatio(), 2.0);
+        EXPECT_TRUE(grab.save(file));
+    });
+}
+
+TEST(ScreenScale, TwiceTheSizeAndSharp)
+{
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        GTEST_SKIP() << "compares with a 100 % window";
+    }
+    QImage normal;
+    QRect heading;
+    RunStartUp([&](CTessaralDlg& sheet) {
+        ASSERT_EQ(sheet.devicePixelRatio(), 1.0);
+        normal = sheet.grab().toImage();
+        heading = HeadingRect(sheet);
+    });
+    ASSERT_FALSE(heading.isEmpty());
+
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("200.png"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    environment.insert(QStringLiteral("VELKARI_GRAB"), file);
+    QProcess scaled;
+    scaled.setProcessEnvironment(environment);
+    scaled.setProcessChannelMode(QProcess::MergedChannels);
+    scaled.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--gtest_filter=ScreenScale.GrabAt200Percent")});
+    ASSERT_TRUE(scaled.waitForFinished(120000));
+    ASSERT_EQ(scaled.exitCode(), 0) << scaled.readAll().toStdString();
+
+    const QImage large(file);
+    EXPECT_EQ(large.size(), normal.size() * 2);
+    EXPECT_TRUE(DrawnSharp(large, normal, heading)) << "the heading picture";
+    EXPECT_TRUE(DrawnSharp(large, normal, normal.rect())) << "the whole window";
+}
+
+struct PaletteCase {
+    const char* name;
+    QPalette palette;
+};
+
+// Pixels of area that stand out from the background by at least contrast (in 0..255
+// on the strongest of red, green and blue), lighter and darker ones counted apart.
+struct StandOut {
+    int lighter = 0;
+    int darker = 0;
+};
+
+StandOut CountStandOut(const QImage& image, const QRect& area, QColor background, int contrast)
+{
+    StandOut count;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (Difference(c, background) >= contrast) {
+                (c.lightness() > background.lightness() ? count.lighter : count.darker) += 1;
+            }
+        }
+    }
+    return count;
+}
+
+// The embossed logo shows a light and a dark edge against the window's own colour and
+// the heading's words stand out plainly, in a light palette and in a dark one.
+TEST(Themes, LogoAndHeadingShowInLightAndDarkPalettes)
+{
+    QPalette dark(QColor(0x35, 0x35, 0x35));
+    const PaletteCase cases[]{
+        {"light", QApplication::style()->standardPalette()},
+        {"dark", dark},
+    };
+    for (const PaletteCase& c : cases) {
+        ASSERT_EQ(c.palette.color(QPalette::Window).lightness() < 128,
+                  std::string(c.name) == "dark");
+        RunStartUp([&](CTessaralDlg& sheet) {
+            sheet.setPalette(c.palette);
+            const QImage image = sheet.grab().toImage();
+            const QColor background = c.palette.color(QPalette::Window);
+
+            const StandOut logo = CountStandOut(image, LogoRect(sheet), background, 16);
+            EXPECT_GT(logo.lighter, 50) << c.name;
+            EXPECT_GT(logo.darker, 50) << c.name;
+            const StandOut heading = CountStandOut(image, HeadingRect(sheet), background, 128);
+            EXPECT_GT(heading.lighter + heading.darker, 100) << c.name;
+        });
+    }
+}
+
+}  // namespace
