@@ -47,6 +47,9 @@ int AfxWinMain(int argc, char** argv)
     QApplication application(argc, argv);
     CWinApp* app = AfxGetApp();
     QApplication::setApplicationName(app != nullptr ? app->m_pszAppName : QString());
+    // Lets the desktop match the window to its installed entry and icon (Wayland's app
+    // id comes from it).
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELKARI_APP_ID));
     if (app == nullptr || !app->InitInstance()) {
         // The whole program ran inside InitInstance; there is no message loop to enter.
         return 0;
