@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Installs a built tree into a temporary prefix and packages it as a .deb, then checks
+# both as a desktop and a package manager would see them: exactly the expected files,
+# a valid desktop entry and metainfo that agree with each other, icons of the sizes
+# their folders name, a manual page that covers --help, programs that run from the
+# prefix without a search path of their own, and a package whose dependencies were
+# worked out from the programs.
+#
+# Usage: check_install.sh BUILD_DIR APP_ID VERSION   (run by ctest as install_and_package)
+set -euo pipefail
+
+build=$1
+id=$2
+version=$3
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+for tool in cmake cpack desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps file readelf; do
+  command -v "$tool" >/dev/null || {
+    echo "missing $tool: install the test packages of scripts/packages.sh" >&2
+    exit 1
+  }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root=$work/root
+prefix=$root/usr
+
+# The files, relative to the prefix, that an installation holds: nothing more.
+expected=(
+  bin/velkari
+  bin/velkari-cli
+  "share/applications/$id.desktop"
+  "share/metainfo/$id.metainfo.xml"
+  share/man/man1/velkari-cli.1.gz
+)
+for size in 16 32 48 64 128 256; do
+  expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+expected_list=$(printf '%s\n' "${expected[@]}" | sort)
+
+same_list() {
+  local what=$1 actual=$2
+  if [ "$actual" != "$expected_list" ]; then
+    fail "$what holds other files than expected:"
+    diff <(echo "$expected_list") <(echo "$actual") | sed 's/^/    /' >&2 || true
+  fi
+}
+
+# --- cmake --install into a prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+same_list "the installed tree" "$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)"
+
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+
+desktop-file-validate "$desktop" || fail "desktop-file-validate refuses $desktop"
+appstreamcli validate --no-net "$metainfo" >/dev/null ||
+  fail "appstreamcli validate refuses $metainfo: $(appstreamcli validate --no-net "$metainfo")"
+# validate-tree also checks that the metainfo's launchable is an installed entry.
+appstreamcli validate-tree --no-net "$root" >/dev/null ||
+  fail "appstreamcli validate-tree refuses the tree: $(appstreamcli validate-tree --no-net "$root")"
+
+key() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(key Exec)" = velkari ] || fail "the desktop entry starts '$(key Exec)', not velkari"
+[ "$(key Icon)" = "$id" ] || fail "the desktop entry's icon is '$(key Icon)', not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+  fail "the metainfo does not launch $id.desktop"
+newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
+[ "$newest" = "$version" ] ||
+  fail "the metainfo's newest release is '$newest', the program's version $version"
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+for size in 16 32 48 64 128 256; do
+  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+  [ -f "$icon" ] || continue
+  read -r width height < <(od -An -tu1 -j16 -N8 "$icon" |
+    awk '{ print ($1 * 16777216 + $2 * 65536 + $3 * 256 + $4), ($5 * 16777216 + $6 * 65536 + $7 * 256 + $8) }')
+  [ "$width x $height" = "$size x $size" ] ||
+    fail "the ${size}x${size} icon is $width x $height pixels"
+done
+
+man_page=$prefix/share/man/man1/velkari-cli.1.gz
+if gzip -t "$man_page" 2>/dev/null; then
+  man_text=$(gzip -dc "$man_page")
+  grep -q '^\.TH VELKARI-CLI "1"' <<<"$man_text" || fail "the manual page has no .TH line for velkari-cli(1)"
+  grep -q '^velkari-cli \\- ' <<<"$man_text" || fail "the manual page has no NAME line"
+  for option in $("$prefix/bin/velkari-cli" --help | grep -o -- '--[a-z]\+' | sort -u); do
+    grep -qF -- "${option//-/\\-}" <<<"$man_text" || fail "the manual page does not mention $option"
+  done
+else
+  fail "$man_page is not a gzip file"
+fi
+
+first=$("$prefix/bin/velkari-cli" Angle 90 Degrees --decimals 2 | head -n 1)
+[ "$first" = $'1.57\tRadians' ] || fail "the installed velkari-cli printed '$first'"
+for program in velkari velkari-cli; do
+  if readelf -d "$prefix/bin/$program" | grep -qE 'RPATH|RUNPATH'; then
+    fail "the installed $program carries a library search path"
+  fi
+done
+
+# --- cpack: the Debian package of the same tree
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >/dev/null 2>&1 ||
+  fail "cpack failed: $(cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" 2>&1)"
+packages=("$work"/package/*.deb)
+if [ ${#packages[@]} -ne 1 ] || [ ! -f "${packages[0]}" ]; then
+  fail "cpack made ${#packages[@]} packages"
+else
+  deb=${packages[0]}
+  same_list "the package" \
+    "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | sed 's|^\./usr/||' | sort)"
+  [ "$(dpkg-deb -f "$deb" Package)" = velkari ] || fail "the package is called $(dpkg-deb -f "$deb" Package)"
+  [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is $(dpkg-deb -f "$deb" Version)"
+  depends=$(dpkg-deb -f "$deb" Depends)
+  depends_names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
+  for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6; do
+    grep -qxF "$library" <<<"$depends_names" ||
+      fail "the package does not depend on $library: Depends: $depends"
+  done
+fi
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "installed tree and package: all checks passed"
