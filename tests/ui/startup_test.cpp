@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTest>
 
 #include "convert/categories.h"
 #include "framework/text.h"
@@ -124,7 +125,7 @@ TEST(StartUp, EveryConverterTabConverts)
             ChooseItem(page, framework::ControlId(lists[0]), lists[0]->itemText(0));
             for (auto* button : page.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
                 if (button->text() == "=") {
-                    button->click();
+                    QTest::mouseClick(button, Qt::LeftButton);
                 }
             }
             SaveScreenshot(sheet, QStringLiteral("%1-%2")
