@@ -11,7 +11,7 @@ if(VELKARI_WARNINGS_AS_ERRORS)
 endif()
 
 if(VELKARI_SANITIZE)
-    set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all
+    set(sanitizers -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all
         -fno-omit-frame-pointer)
     target_compile_options(velkari_options INTERFACE ${sanitizers})
     target_link_options(velkari_options INTERFACE ${sanitizers})
