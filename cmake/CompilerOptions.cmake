@@ -16,3 +16,8 @@ if(VELKARI_SANITIZE)
     target_compile_options(velkari_options INTERFACE ${sanitizers})
     target_link_options(velkari_options INTERFACE ${sanitizers})
 endif()
+
+if(VELKARI_FUZZ)
+    # Coverage feedback for the fuzzers from every library they link.
+    target_compile_options(velkari_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
