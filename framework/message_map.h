@@ -19,7 +19,7 @@ public:
     using Handler = void (CCmdTarget::*)();
 
     struct MessageMapEntry {
-        UINT code;  // BN_CLICKED, STN_CLICKED, ...
+        UINT code;  // BN_CLICKED, STN_CLICKED, CBN_SELCHANGE, CBN_EDITCHANGE, ...
         int id;     // the control's id
         Handler handler;
     };
@@ -36,6 +36,20 @@ template <typename Page>
 constexpr CCmdTarget::MessageMapEntry ON_BN_CLICKED(int id, void (Page::*handler)())
 {
     return {BN_CLICKED, id, static_cast<CCmdTarget::Handler>(handler)};
+}
+
+// Map entries routing a list's selection change, or a change of its edit field's text,
+// to a member function of the page.
+template <typename Page>
+constexpr CCmdTarget::MessageMapEntry ON_CBN_SELCHANGE(int id, void (Page::*handler)())
+{
+    return {CBN_SELCHANGE, id, static_cast<CCmdTarget::Handler>(handler)};
+}
+
+template <typename Page>
+constexpr CCmdTarget::MessageMapEntry ON_CBN_EDITCHANGE(int id, void (Page::*handler)())
+{
+    return {CBN_EDITCHANGE, id, static_cast<CCmdTarget::Handler>(handler)};
 }
 
 // A notification from a control to the window that holds it.
