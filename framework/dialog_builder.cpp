@@ -37,7 +37,11 @@ QWidget* MakeEdit(const res::ControlTemplate& control, QWidget* parent)
     if ((control.style & res::kMultiLine) == 0) {
         auto* edit = new QLineEdit(parent);
         edit->setReadOnly((control.style & res::kReadOnly) != 0);
-        edit->setFrame((control.style & res::kNoBorder) == 0);
+        if ((control.style & res::kNoBorder) != 0) {
+            // A borderless box reads as text on the page itself.
+            edit->setFrame(false);
+            edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+        }
         return edit;
     }
     auto* edit = new QPlainTextEdit(parent);

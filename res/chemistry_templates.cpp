@@ -19,6 +19,10 @@ constexpr int kFontPoints = 8;
 constexpr unsigned kOutput = kReadOnly;
 constexpr unsigned kElementList = kDropDownList | kSorted;
 
+// A few labels are a few units wider than the product has always drawn them, so that
+// they read whole in the sans-serif font that stands in for MS Sans Serif; none comes
+// near the control beside it.
+
 // Periodic Table: the element list and the fields of the chosen element, each below
 // the one before with its label on the left.
 std::vector<ControlTemplate> PeriodicControls(std::span<const std::string_view> symbols)
@@ -78,7 +82,7 @@ std::vector<ControlTemplate> MolecularWeightControls(std::span<const std::string
         {ControlKind::PushButton, 1001, {176, 57, 50, 14}, "Reset"},
         {ControlKind::GroupBox, kNoId, {6, 88, 395, 79}},
         {ControlKind::Picture, kNoId, {13, 86, 107, 13}, {}, kNone, {}, 144},
-        {ControlKind::Static, kNoId, {14, 103, 62, 8}, kChoose},
+        {ControlKind::Static, kNoId, {14, 103, 67, 8}, kChoose},
         {ControlKind::ComboBox,
          1002,
          {83, 100, 65, 59},
@@ -107,11 +111,11 @@ std::vector<ControlTemplate> CompositionControls(std::span<const std::string_vie
     return {
         {ControlKind::GroupBox, kNoId, {7, 7, 401, 171}},
         {ControlKind::Picture, kNoId, {13, 7, 200, 10}, {}, kNone, {}, 167},
-        {ControlKind::Static, kNoId, {13, 28, 116, 8}, kCompound},
+        {ControlKind::Static, kNoId, {13, 28, 121, 8}, kCompound},
         {ControlKind::Edit, 1091, {135, 26, 48, 14}, kCompound},
-        {ControlKind::Static, kNoId, {14, 47, 171, 8}, kUnknown},
+        {ControlKind::Static, kNoId, {14, 47, 175, 8}, kUnknown},
         {ControlKind::Edit, 1097, {192, 42, 48, 14}, kUnknown},
-        {ControlKind::Static, kNoId, {13, 66, 110, 8}, "Enter the elements weight in grams"},
+        {ControlKind::Static, kNoId, {13, 66, 117, 8}, "Enter the elements weight in grams"},
         {ControlKind::Edit, 1011, {135, 63, 27, 13}, "Grams of the first element"},
         {ControlKind::ComboBox, 1010, {166, 63, 32, 79}, "First element", kElementList, items},
         {ControlKind::Edit, 1047, {200, 63, 23, 13}, "Grams of the second element"},
@@ -119,11 +123,11 @@ std::vector<ControlTemplate> CompositionControls(std::span<const std::string_vie
         {ControlKind::Edit, 1022, {262, 63, 26, 13}, "Grams of the third element"},
         {ControlKind::ComboBox, 1019, {292, 63, 32, 79}, "Third element", kElementList, items},
         {ControlKind::PushButton, 1094, {145, 85, 59, 14}, "Compute"},
-        {ControlKind::Static, kNoId, {19, 106, 46, 8}, kComposition},
+        {ControlKind::Static, kNoId, {19, 106, 50, 8}, kComposition},
         {ControlKind::Edit, 1092, {81, 103, 158, 14}, kComposition, kOutput},
-        {ControlKind::Static, kNoId, {19, 126, 53, 8}, kSimplest},
+        {ControlKind::Static, kNoId, {19, 126, 58, 8}, kSimplest},
         {ControlKind::Edit, 1093, {81, 122, 158, 14}, kSimplest, kOutput},
-        {ControlKind::Static, kNoId, {20, 146, 56, 8}, kMolecular},
+        {ControlKind::Static, kNoId, {20, 146, 60, 8}, kMolecular},
         {ControlKind::Edit, 1096, {82, 144, 158, 14}, kMolecular, kOutput},
         {ControlKind::PushButton, 1095, {248, 144, 50, 14}, "Reset"},
     };
