@@ -1,6 +1,7 @@
 #include "chem/chem.h"
 
 #include <array>
+#include <initializer_list>
 
 #include "chem/molecular_weight.h"
 #include "framework/text.h"
