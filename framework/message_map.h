@@ -17,7 +17,7 @@ class CCmdTarget : public CObject {
 
 public:
     struct MessageMapEntry {
-        UINT code;  // BN_CLICKED, STN_CLICKED, ...
+        UINT code;  // BN_CLICKED, STN_CLICKED, CBN_SELCHANGE, CBN_EDITCHANGE, ...
         int id;     // the control's id
         void (*handler)(CCmdTarget& target);
     };
@@ -54,8 +54,11 @@ constexpr CCmdTarget::MessageMapEntry MapEntry(UINT code, int id)
 
 }  // namespace framework
 
-// A map entry routing a button's click to a member function of the window.
+// Map entries routing a button's click, a list's selection change or a change of a
+// list's edit field to a member function of the window.
 #define ON_BN_CLICKED(id, memberFxn) ::framework::MapEntry<memberFxn>(BN_CLICKED, id)
+#define ON_CBN_SELCHANGE(id, memberFxn) ::framework::MapEntry<memberFxn>(CBN_SELCHANGE, id)
+#define ON_CBN_EDITCHANGE(id, memberFxn) ::framework::MapEntry<memberFxn>(CBN_EDITCHANGE, id)
 
 // A notification from a control to the window that holds it.
 class CommandEvent : public QEvent {

@@ -8,12 +8,16 @@ cd "$(dirname "$0")"
 bold=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 [ -f "$bold" ] || { echo "missing $bold (apt-get install fonts-dejavu-core)" >&2; exit 1; }
 
-# Heading pictures: 16 pixels high, "<caption> Converter" in bold black. The background
-# is left clear so the picture sits on the window's own grey.
-heading() {
+# Heading pictures: 16 pixels high, the words in bold black. The background is left
+# clear so the picture sits on the window's own grey.
+picture() {
   convert -background none -fill black -font "$bold" -pointsize 11 \
-    label:"$2 Converter" -gravity west -extent x16 +repage \
+    label:"$2" -gravity west -extent x16 +repage \
     -define png:exclude-chunks=date,time "bitmaps/$1.png"
+}
+# A converter tab's heading: "<caption> Converter".
+heading() {
+  picture "$1" "$2 Converter"
 }
 heading 157 Angle
 heading 150 Area
@@ -31,6 +35,13 @@ heading 165 Time
 heading 175 Torque
 heading 142 Volume
 heading 159 Weight
+
+# The chemistry pages' headings.
+picture 156 "Periodic Table"
+picture 143 "Molecular Weight"
+picture 144 "Moles, Grams Converter"
+# ImageMagick reads "%" as the start of an escape; "%%" is the sign itself.
+picture 167 "%% Composition, Simpliest, Molecular Formula"
 
 # The logo: a balance beam over a "V" on a blue tile, 48 x 48 in 16 colours.
 logo() {

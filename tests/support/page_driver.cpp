@@ -75,7 +75,7 @@ void ChooseItem(CPropertyPage& page, int id, const QString& item)
         throw std::logic_error("list " + std::to_string(id) + " has no item " + item.toStdString());
     }
     combo->setCurrentIndex(index);
-    emit combo->activated(index);
+    Q_EMIT combo->activated(index);
 }
 
 void TypeIntoList(CPropertyPage& page, int id, const QString& text)
