@@ -22,7 +22,7 @@
 #include "res/strings.h"
 #include "sheet/TessaralDlg.h"
 
-CTessaralApp::CTessaralApp() : CWinApp(nullptr) {}
+CTessaralApp::CTessaralApp() noexcept : CWinApp(nullptr) {}
 
 BOOL CTessaralApp::InitInstance()
 {

@@ -5,7 +5,7 @@
 
 class CTessaralApp : public CWinApp {
 public:
-    CTessaralApp();
+    CTessaralApp() noexcept;
 
     // Runs the window until the user closes it; always FALSE, so the program then ends.
     BOOL InitInstance() override;

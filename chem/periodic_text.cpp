@@ -1,6 +1,7 @@
 #include "chem/periodic_text.h"
 
 #include "chem/elements.h"
+#include "convert/number_text.h"
 
 namespace chemistry {
 
@@ -35,6 +36,21 @@ PeriodicFields PeriodicFieldsFor(int selection)
     fields.oxidation = element->oxidation;
     fields.electronegativity = element->electronegativity;
     return fields;
+}
+
+std::vector<PeriodicLine> PeriodicLinesFor(int selection)
+{
+    const PeriodicFields fields = PeriodicFieldsFor(selection);
+    return {
+        {kNameLabel, fields.name},
+        {kGroupLabel, fields.group},
+        {kBlockLabel, fields.block},
+        {kAtomicMassLabel, convert::FormatGeneral(fields.atomicMass)},
+        {kAtomicNumberLabel, std::to_string(fields.atomicNumber)},
+        {kElectronegativityLabel, fields.electronegativity},
+        {kOxidationLabel, fields.oxidation},
+        {kDistributionLabel, fields.distribution},
+    };
 }
 
 }  // namespace chemistry

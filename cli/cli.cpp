@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/chemistry_commands.h"
 #include "convert/categories.h"
 #include "convert/number_text.h"
 #include "convert/temperature_formula.h"
@@ -14,11 +15,14 @@
 namespace cli {
 namespace {
 
-constexpr std::string_view kUsage =
+constexpr std::string_view kUsageLines =
     R"(Usage:
   velkari-cli CATEGORY VALUE UNIT [--decimals N] [--scientific]
   velkari-cli --list [CATEGORY]
-  velkari-cli --help
+)";
+
+constexpr std::string_view kConversionHelp =
+    R"(  velkari-cli --help
 
 Converts VALUE from UNIT into every unit of CATEGORY, as the window's tab of that
 name does, and prints one line per unit: the value, a tab character, the unit.
@@ -37,14 +41,24 @@ Values below 0.0001 (zero and negatives included) or above 10000000 are written 
 exponent form. Temperature prints the two other scales with three decimals, then the
 two formulas it used.
 
+)";
+
+constexpr std::string_view kExitStatus =
+    R"(
 Exit status: 0 on success, 2 when an argument is refused (the reason goes to
 standard error and nothing to standard output).
 )";
 
-// An argument the user has to correct.
-struct Refusal {
-    std::string message;
-};
+void WriteUsage(std::ostream& out)
+{
+    out << kUsageLines << kChemistryCommands << kConversionHelp << kChemistryHelp << kExitStatus;
+}
+
+bool AsksForHelp(std::span<const std::string_view> args)
+{
+    return std::any_of(args.begin(), args.end(),
+                       [](std::string_view arg) { return arg == "--help" || arg == "-h"; });
+}
 
 std::string Lower(std::string_view text)
 {
@@ -294,9 +308,16 @@ int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     // Results are gathered first so that a refusal leaves standard output empty.
     std::ostringstream result;
     try {
-        const Request request = Parse(args);
-        if (request.help) {
-            result << kUsage;
+        // A chemistry command has options of its own, which the conversions' parsing
+        // would refuse.
+        if (IsChemistryCommand(args)) {
+            if (AsksForHelp(args)) {
+                WriteUsage(result);
+            } else {
+                RunChemistry(args, result);
+            }
+        } else if (const Request request = Parse(args); request.help) {
+            WriteUsage(result);
         } else if (request.list) {
             List(request, result);
         } else if (args.empty()) {

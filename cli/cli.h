@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace cli {
@@ -11,6 +12,11 @@ namespace cli {
 // The exit status of a run.
 inline constexpr int kSuccess = 0;
 inline constexpr int kBadArguments = 2;
+
+// An argument the user has to correct; the message says which and why.
+struct Refusal {
+    std::string message;
+};
 
 // Runs the command line (without the program name): results on out, a message naming
 // what was wrong on err. Nothing goes to out when the arguments are refused.

@@ -11,8 +11,13 @@ if(VELKARI_WARNINGS_AS_ERRORS)
 endif()
 
 if(VELKARI_SANITIZE)
-    set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all
+    set(sanitizers -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all
         -fno-omit-frame-pointer)
     target_compile_options(velkari_options INTERFACE ${sanitizers})
     target_link_options(velkari_options INTERFACE ${sanitizers})
+endif()
+
+if(VELKARI_FUZZ)
+    # Coverage feedback for the fuzzers from every library they link.
+    target_compile_options(velkari_options INTERFACE -fsanitize=fuzzer-no-link)
 endif()

@@ -29,3 +29,7 @@ inline constexpr DWORD WS_THICKFRAME = 0x40000;
 // Control notifications, as a message map routes them.
 inline constexpr UINT BN_CLICKED = 0;
 inline constexpr UINT STN_CLICKED = 0;
+// A list's selection changed by the user (a pick from the list, the arrow keys).
+inline constexpr UINT CBN_SELCHANGE = 1;
+// The text of a list's edit field changed: typed, or replaced by a pick.
+inline constexpr UINT CBN_EDITCHANGE = 5;

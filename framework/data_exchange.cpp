@@ -46,6 +46,12 @@ void SetControlText(QWidget* control, const QString& text)
     }
 }
 
+// Typed text selects the item it spells exactly, and nothing otherwise.
+int TypedItem(const QComboBox* combo)
+{
+    return combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
 }  // namespace
 
 CDataExchange::CDataExchange(CPropertyPage* dialog, BOOL saveAndValidate)
@@ -123,12 +129,22 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int& index)
         throw std::logic_error("list data exchange with a control that is not a list");
     }
     if (!pDX->m_bSaveAndValidate) {
-        combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+        const int shown = index >= 0 && index < combo->count() ? index : -1;
+        if (shown < 0 && combo->isEditable() && TypedItem(combo) < 0) {
+            // Text that spells no item stays as typed: a page that answers every
+            // keystroke must not wipe a symbol the user is half-way through.
+            const QString typed = combo->currentText();
+            const int cursor = combo->lineEdit()->cursorPosition();
+            combo->setCurrentIndex(-1);
+            combo->setEditText(typed);
+            combo->lineEdit()->setCursorPosition(cursor);
+            return;
+        }
+        combo->setCurrentIndex(shown);
         return;
     }
     if (combo->isEditable()) {
-        // Typed text selects the item it spells exactly, and nothing otherwise.
-        index = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        index = TypedItem(combo);
     } else {
         index = combo->currentIndex();
     }

@@ -43,12 +43,20 @@ QWidget* MakeEdit(const res::ControlTemplate& control, QWidget* parent)
     if ((control.style & res::kMultiLine) == 0) {
         auto* edit = new QLineEdit(parent);
         edit->setReadOnly((control.style & res::kReadOnly) != 0);
+        if ((control.style & res::kNoBorder) != 0) {
+            // A borderless box reads as text on the page itself.
+            edit->setFrame(false);
+            edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+        }
         return edit;
     }
     auto* edit = new QPlainTextEdit(parent);
     edit->setReadOnly((control.style & res::kReadOnly) != 0);
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A line longer than the box can then still be read to its end.
+    edit->setHorizontalScrollBarPolicy((control.style & res::kHorizontalScroll) != 0
+                                           ? Qt::ScrollBarAlwaysOn
+                                           : Qt::ScrollBarAlwaysOff);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Read-only output stays selectable and copyable from the keyboard too.
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -59,6 +67,24 @@ QWidget* MakeEdit(const res::ControlTemplate& control, QWidget* parent)
         edit->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
     }
     return edit;
+}
+
+// Only what the user does is reported: a pick (from the dropped-down list, with the
+// arrow keys or the wheel) and typing. The pages' own pushes change lists too, and
+// must not run their handlers again. A list with an edit field reports a pick as a
+// change of its text as well, since the pick replaces that text.
+void ConnectListNotifications(QComboBox* combo)
+{
+    QObject::connect(combo, &QComboBox::activated, combo, [combo] {
+        NotifyParent(combo, CBN_SELCHANGE);
+        if (combo->isEditable()) {
+            NotifyParent(combo, CBN_EDITCHANGE);
+        }
+    });
+    if (QLineEdit* edit = combo->lineEdit()) {
+        QObject::connect(edit, &QLineEdit::textEdited, combo,
+                         [combo] { NotifyParent(combo, CBN_EDITCHANGE); });
+    }
 }
 
 QWidget* MakeComboBox(const res::ControlTemplate& control, QWidget* parent)
@@ -76,6 +102,7 @@ QWidget* MakeComboBox(const res::ControlTemplate& control, QWidget* parent)
         // "Square meter (m²)") stays what was typed.
         combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
     }
+    ConnectListNotifications(combo);
     return combo;
 }
 

@@ -38,7 +38,7 @@ bool CCmdTarget::OnCmdMsg(int id, UINT code)
 {
     for (const MessageMapEntry& entry : GetMessageMap()) {
         if (entry.id == id && entry.code == code) {
-            (this->*entry.handler)();
+            entry.handler(*this);
             return true;
         }
     }

@@ -16,12 +16,10 @@ class CCmdTarget : public CObject {
     DECLARE_DYNAMIC(CCmdTarget)
 
 public:
-    using Handler = void (CCmdTarget::*)();
-
     struct MessageMapEntry {
-        UINT code;  // BN_CLICKED, STN_CLICKED, ...
+        UINT code;  // BN_CLICKED, STN_CLICKED, CBN_SELCHANGE, CBN_EDITCHANGE, ...
         int id;     // the control's id
-        Handler handler;
+        void (*handler)(CCmdTarget& target);
     };
 
     // The handlers of this class; empty when it has none of its own.
@@ -31,12 +29,36 @@ public:
     bool OnCmdMsg(int id, UINT code);
 };
 
-// A map entry routing a button's click to a member function of the page.
-template <typename Page>
-constexpr CCmdTarget::MessageMapEntry ON_BN_CLICKED(int id, void (Page::*handler)())
+namespace framework {
+
+template <typename Member>
+struct HandlerOwner;
+template <typename Window>
+struct HandlerOwner<void (Window::*)()> {
+    using type = Window;
+};
+
+// Calls a member function of the window class that declared the map entry.
+template <typename Window, void (Window::*Handler)()>
+void CallHandler(CCmdTarget& target)
 {
-    return {BN_CLICKED, id, static_cast<CCmdTarget::Handler>(handler)};
+    (static_cast<Window&>(target).*Handler)();
 }
+
+template <auto Handler>
+constexpr CCmdTarget::MessageMapEntry MapEntry(UINT code, int id)
+{
+    using Window = typename HandlerOwner<decltype(Handler)>::type;
+    return {code, id, &CallHandler<Window, Handler>};
+}
+
+}  // namespace framework
+
+// Map entries routing a button's click, a list's selection change or a change of a
+// list's edit field to a member function of the window.
+#define ON_BN_CLICKED(id, memberFxn) ::framework::MapEntry<memberFxn>(BN_CLICKED, id)
+#define ON_CBN_SELCHANGE(id, memberFxn) ::framework::MapEntry<memberFxn>(CBN_SELCHANGE, id)
+#define ON_CBN_EDITCHANGE(id, memberFxn) ::framework::MapEntry<memberFxn>(CBN_EDITCHANGE, id)
 
 // A notification from a control to the window that holds it.
 class CommandEvent : public QEvent {

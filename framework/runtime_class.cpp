@@ -1,16 +1,10 @@
 #include "framework/runtime_class.h"
 
-#include <cstring>
-#include <vector>
-
 namespace {
 
-// Filled during static initialisation by the AFX_CLASSINIT objects; read-only after.
-std::vector<const CRuntimeClass*>& Registered()
-{
-    static std::vector<const CRuntimeClass*> classes;
-    return classes;
-}
+// The most recently registered class; filled during static initialisation by the
+// AFX_CLASSINIT objects and read-only after.
+constinit const AFX_CLASSINIT* g_firstClass = nullptr;
 
 }  // namespace
 
@@ -43,15 +37,16 @@ bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const
 
 const CRuntimeClass* CRuntimeClass::FromName(std::string_view className)
 {
-    for (const CRuntimeClass* c : Registered()) {
-        if (className == c->m_lpszClassName) {
-            return c;
+    for (const AFX_CLASSINIT* link = g_firstClass; link != nullptr; link = link->m_pNext) {
+        if (className == link->m_pClass->m_lpszClassName) {
+            return link->m_pClass;
         }
     }
     return nullptr;
 }
 
-AFX_CLASSINIT::AFX_CLASSINIT(const CRuntimeClass* record)
+AFX_CLASSINIT::AFX_CLASSINIT(const CRuntimeClass* record) noexcept
+    : m_pClass(record), m_pNext(g_firstClass)
 {
-    Registered().push_back(record);
+    g_firstClass = this;
 }

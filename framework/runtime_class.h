@@ -20,9 +20,13 @@ struct CRuntimeClass {
 };
 
 // Links a record into the list of classes creatable by name; one static instance per
-// class, defined by IMPLEMENT_DYNCREATE.
+// class, defined by IMPLEMENT_DYNCREATE. The list is threaded through these objects
+// themselves, so registering allocates nothing and cannot fail.
 struct AFX_CLASSINIT {
-    explicit AFX_CLASSINIT(const CRuntimeClass* record);
+    explicit AFX_CLASSINIT(const CRuntimeClass* record) noexcept;
+
+    const CRuntimeClass* m_pClass;
+    const AFX_CLASSINIT* m_pNext;
 };
 
 class CObject {

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include "framework/text.h"
 #include "res/strings.h"
 
 namespace {
@@ -11,9 +10,8 @@ CWinApp* g_app = nullptr;  // set while the one application object exists
 
 }  // namespace
 
-CWinApp::CWinApp(const char* lpszAppName)
-    : m_pszAppName(
-          framework::ToQString(lpszAppName != nullptr ? lpszAppName : res::kApplicationTitle))
+CWinApp::CWinApp(const char* lpszAppName) noexcept
+    : m_pszAppName(lpszAppName != nullptr ? lpszAppName : res::kApplicationTitle.data())
 {
     g_app = this;
 }
@@ -46,7 +44,9 @@ int AfxWinMain(int argc, char** argv)
 {
     QApplication application(argc, argv);
     CWinApp* app = AfxGetApp();
-    QApplication::setApplicationName(app != nullptr ? app->m_pszAppName : QString());
+    if (app != nullptr) {
+        QApplication::setApplicationName(QString::fromUtf8(app->m_pszAppName));
+    }
     // Lets the desktop match the window to its installed entry and icon (Wayland's app
     // id comes from it).
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKARI_APP_ID));

@@ -10,7 +10,7 @@
 class CWinApp : public CCmdTarget {
 public:
     // With no name, the application takes its name from the product's title.
-    explicit CWinApp(const char* lpszAppName = nullptr);
+    explicit CWinApp(const char* lpszAppName = nullptr) noexcept;
     ~CWinApp() override;
 
     virtual BOOL InitInstance();
@@ -20,7 +20,7 @@ public:
     // The icon resource with that id.
     QIcon LoadIcon(int id) const;
 
-    CString m_pszAppName;
+    const char* m_pszAppName;  // UTF-8
 };
 
 // The one application object, or null before it is constructed.

@@ -24,8 +24,9 @@ enum ControlStyle : unsigned {
     kReadOnly = 1u << 1,
     kNoBorder = 1u << 2,
     kDefaultButton = 1u << 3,
-    kDropDownList = 1u << 4,  // no edit field: the user can only pick an item
-    kSorted = 1u << 5,        // the list sorts its items
+    kDropDownList = 1u << 4,      // no edit field: the user can only pick an item
+    kSorted = 1u << 5,            // the list sorts its items
+    kHorizontalScroll = 1u << 6,  // a multi-line box with a horizontal scroll bar
 };
 
 struct DialogRect {

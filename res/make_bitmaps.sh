@@ -8,18 +8,22 @@ cd "$(dirname "$0")"
 bold=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 [ -f "$bold" ] || { echo "missing $bold (apt-get install fonts-dejavu-core)" >&2; exit 1; }
 
-# Heading pictures: 16 pixels high, "<caption> Converter" in bold black. The background
-# is left clear so the picture sits on the window's own grey. The @2x picture, drawn
-# at twice the size and exactly twice as wide, serves screens scaled to 200 %.
-heading() {
+# Heading pictures: 16 pixels high, the words in bold black. The background is left
+# clear so the picture sits on the window's own grey. The @2x picture, drawn at twice
+# the size and exactly twice as wide, serves screens scaled to 200 %.
+picture() {
   convert -background none -fill black -font "$bold" -pointsize 11 \
-    label:"$2 Converter" -gravity west -extent x16 +repage \
+    label:"$2" -gravity west -extent x16 +repage \
     -define png:exclude-chunks=date,time "bitmaps/$1.png"
   local width
   width=$(identify -format %w "bitmaps/$1.png")
   convert -background none -fill black -font "$bold" -pointsize 22 \
-    label:"$2 Converter" -gravity west -extent "$((2 * width))x32" +repage \
+    label:"$2" -gravity west -extent "$((2 * width))x32" +repage \
     -define png:exclude-chunks=date,time "bitmaps/$1@2x.png"
+}
+# A converter tab's heading: "<caption> Converter".
+heading() {
+  picture "$1" "$2 Converter"
 }
 heading 157 Angle
 heading 150 Area
@@ -37,6 +41,13 @@ heading 165 Time
 heading 175 Torque
 heading 142 Volume
 heading 159 Weight
+
+# The chemistry pages' headings.
+picture 156 "Periodic Table"
+picture 143 "Molecular Weight"
+picture 144 "Moles, Grams Converter"
+# ImageMagick reads "%" as the start of an escape; "%%" is the sign itself.
+picture 167 "%% Composition, Simpliest, Molecular Formula"
 
 # The logo: a balance beam over a "V" on a blue tile. Its design is on a 48-pixel grid
 # and is drawn anew at every size, each length scaled and each straight edge put on a

@@ -2,9 +2,11 @@
 # shellcheck shell=bash
 # help2man writes velkari-cli's manual page from its --help at build time.
 build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev help2man)
-# Offscreen UI tests need a font; the locale tests need a comma-decimal locale. The
-# install test validates the desktop entry (desktop-file-utils) and the metainfo
+# Offscreen UI tests need a font; the locale tests need a comma-decimal locale; the
+# fuzzers need clang's libFuzzer; static analysis needs clang-tidy, cppcheck and jq.
+# The install test validates the desktop entry (desktop-file-utils) and the metainfo
 # (appstream), and builds the .deb, whose dependencies dpkg-shlibdeps (dpkg-dev) works
 # out from the programs it picks out with file.
-test_packages=(libgtest-dev fonts-dejavu-core locales-all desktop-file-utils appstream dpkg-dev
-  file)
+test_packages=(libgtest-dev fonts-dejavu-core locales-all
+               clang libclang-rt-14-dev clang-tidy cppcheck jq
+               desktop-file-utils appstream dpkg-dev file)

@@ -179,5 +179,24 @@ TEST(PeriodicFieldsTest, ClearsEveryFieldWhenNothingIsChosen)
     }
 }
 
+// Hassium: a whole-number mass written without a point, the name with its blank.
+TEST(PeriodicLinesTest, LabelEachFieldAndWriteNumbersAsTheFieldsDo)
+{
+    std::string shown;
+    for (const PeriodicLine& line : PeriodicLinesFor(*FindSymbol("Hs"))) {
+        shown += std::string(line.label) + ": " + line.text + "\n";
+    }
+    EXPECT_EQ(shown,
+              "Name: Hassium \n"
+              "Group: Transition Metal\n"
+              "Block: d\n"
+              "Atomic Mass (Atomic Weight): 265\n"
+              "Atomic Number: 108\n"
+              "Electronegativity: None\n"
+              "Oxidation No.: None\n"
+              "Electronic Distribution: 1s // 2s // 2p // 3s // 3p // 4s // 3d // 4p // 5s // "
+              "4d // 5p // 6s // 4f // 5d // 6p // 7s // 5f // 6d // \n");
+}
+
 }  // namespace
 }  // namespace chemistry

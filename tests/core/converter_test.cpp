@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "convert/categories.h"
+#include "convert/number_text.h"
 
 namespace convert {
 namespace {
@@ -143,6 +144,38 @@ TEST(TwoGroupTableTest, WritesOneLinePerUnitInUnitOrder)
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(text->values, Lines({"12.0", "24.0", "3.0", "768.0"}));
     EXPECT_EQ(text->labels, Lines({"Base", "Half", "X", "Y"}));
+}
+
+}  // namespace
+}  // namespace convert
+
+namespace convert {
+namespace {
+
+// The largest and smallest values the value box accepts, from every unit of every
+// category: one line per unit, each a number or the C library's text for an infinite
+// product, with nothing undefined on the way.
+TEST(ExtremeValuesTest, EveryCategoryAndUnitGivesOneReadableLinePerUnit)
+{
+    for (const Category* category : kConverterCategories) {
+        const int units = static_cast<int>(category->labels.size());
+        for (int unit = 0; unit < units; ++unit) {
+            for (const double value : {1.7e308, -1.7e308, 5e-324, -5e-324}) {
+                const auto text = ConvertAll(*category, value, unit, 0, 2);
+                ASSERT_TRUE(text.has_value()) << category->caption << ' ' << unit;
+                std::size_t lines = 0;
+                std::string_view rest = text->values;
+                for (std::size_t end; (end = rest.find("\r\n")) != std::string_view::npos;
+                     rest.remove_prefix(end + 2), ++lines) {
+                    const std::string_view line = rest.substr(0, end);
+                    EXPECT_TRUE(ReadReal(line).value || line == "inf" || line == "-inf")
+                        << category->caption << ' ' << unit << ' ' << value << ": " << line;
+                }
+                EXPECT_TRUE(rest.empty());
+                EXPECT_EQ(lines, category->labels.size());
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -58,13 +59,31 @@ PageInSheet::~PageInSheet()
     m_page.reset();
 }
 
+namespace {
+
+// Qt Test types only ASCII keys; other characters arrive as a key event carrying
+// their text, as an input method delivers them.
+void TypeKeys(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(widget, QString(c));
+        } else {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(widget, &press);
+        }
+    }
+}
+
+}  // namespace
+
 void TypeInto(CPropertyPage& page, int id, const QString& text)
 {
     auto* edit = Control<QLineEdit>(page, id);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    TypeKeys(edit, text);
 }
 
 void ChooseItem(CPropertyPage& page, int id, const QString& item)
@@ -75,7 +94,7 @@ void ChooseItem(CPropertyPage& page, int id, const QString& item)
         throw std::logic_error("list " + std::to_string(id) + " has no item " + item.toStdString());
     }
     combo->setCurrentIndex(index);
-    emit combo->activated(index);
+    Q_EMIT combo->activated(index);
 }
 
 void TypeIntoList(CPropertyPage& page, int id, const QString& text)
@@ -88,7 +107,7 @@ void TypeIntoList(CPropertyPage& page, int id, const QString& text)
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    TypeKeys(edit, text);
 }
 
 void ClickButton(CPropertyPage& page, int id)

@@ -1,0 +1,110 @@
+#include "chem/chem.h"
+
+#include <array>
+#include <initializer_list>
+
+#include "chem/molecular_weight.h"
+#include "framework/text.h"
+
+using framework::ToQString;
+
+IMPLEMENT_DYNCREATE(chem, CPropertyPage)
+
+chem::chem() : CPropertyPage(138) {}
+
+void chem::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Text(pDX, 1054, m_dGiven);
+    DDX_Text(pDX, 1055, m_dMolecularWeight);
+    DDX_Text(pDX, 1006, m_strFormulaResult);
+    DDX_CBIndex(pDX, 1002, m_nMode);
+    DDX_CBIndex(pDX, 1008, m_nElement1);
+    DDX_CBIndex(pDX, 1004, m_nElement2);
+    DDX_CBIndex(pDX, 1012, m_nElement3);
+    DDX_CBIndex(pDX, 1014, m_nElement4);
+    DDX_CBIndex(pDX, 1020, m_nElement5);
+    DDX_Text(pDX, 1051, m_strExplanation);
+    DDX_Text(pDX, 1018, m_dResult);
+    DDX_Text(pDX, 1052, m_strResultLabel);
+    DDX_Text(pDX, 1003, m_nCount1);
+    DDX_Text(pDX, 1005, m_nCount2);
+    DDX_Text(pDX, 1013, m_nCount3);
+    DDX_Text(pDX, 1015, m_nCount4);
+    DDX_Text(pDX, 1021, m_nCount5);
+    DDX_Text(pDX, 1038, m_strOperator);
+}
+
+std::span<const CCmdTarget::MessageMapEntry> chem::GetMessageMap() const
+{
+    // A pick from the direction list changes its edit field's text too, so the one
+    // edit-change entry answers both typing and picking.
+    static constexpr MessageMapEntry kMap[]{
+        ON_BN_CLICKED(1007, &chem::OnMolecularWeight),
+        ON_BN_CLICKED(1001, &chem::OnReset),
+        ON_CBN_EDITCHANGE(1002, &chem::OnEditchangeMode),
+        ON_BN_CLICKED(1009, &chem::OnConvert),
+    };
+    return kMap;
+}
+
+void chem::OnMolecularWeight()
+{
+    UpdateData(TRUE);
+    const std::array<chemistry::FormulaSlot, chemistry::kFormulaSlotCount> formula{{
+        {m_nElement1, m_nCount1},
+        {m_nElement2, m_nCount2},
+        {m_nElement3, m_nCount3},
+        {m_nElement4, m_nCount4},
+        {m_nElement5, m_nCount5},
+    }};
+    const chemistry::FormulaOutcome outcome = chemistry::MolecularWeightText(formula);
+    m_strFormulaResult = ToQString(outcome.result);
+    if (outcome.message) {
+        MessageBox(ToQString(outcome.message->text), ToQString(outcome.message->caption),
+                   chemistry::kMessageFlags);
+    }
+    UpdateData(FALSE);
+}
+
+// The formula row only, and without a pull: whatever was typed since the last
+// exchange is replaced by the members' values.
+void chem::OnReset()
+{
+    for (int* element : {&m_nElement1, &m_nElement2, &m_nElement3, &m_nElement4, &m_nElement5}) {
+        *element = chemistry::kNoElement;
+    }
+    for (int* count : {&m_nCount1, &m_nCount2, &m_nCount3, &m_nCount4, &m_nCount5}) {
+        *count = chemistry::kDefaultCount;
+    }
+    m_strFormulaResult.clear();
+    UpdateData(FALSE);
+}
+
+void chem::OnEditchangeMode()
+{
+    UpdateData(TRUE);
+    chemistry::ConversionRow row = chemistry::ChooseDirection(
+        m_nMode, {m_dGiven, m_dMolecularWeight, m_dResult, m_strExplanation.toStdString(),
+                  m_strResultLabel.toStdString(), m_strOperator.toStdString()});
+    m_dGiven = row.given;
+    m_dMolecularWeight = row.molecularWeight;
+    m_dResult = row.result;
+    m_strExplanation = ToQString(row.explanation);
+    m_strResultLabel = ToQString(row.resultLabel);
+    m_strOperator = ToQString(row.operatorSign);
+    UpdateData(FALSE);
+}
+
+void chem::OnConvert()
+{
+    UpdateData(TRUE);
+    const chemistry::ConversionOutcome outcome =
+        chemistry::ConvertAmount(m_nMode, m_dGiven, m_dMolecularWeight, m_dResult);
+    m_dResult = outcome.result;
+    if (outcome.message) {
+        MessageBox(ToQString(outcome.message->text), ToQString(outcome.message->caption),
+                   chemistry::kMessageFlags);
+    }
+    UpdateData(FALSE);
+}

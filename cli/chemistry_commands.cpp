@@ -1,0 +1,286 @@
+#include "cli/chemistry_commands.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "chem/composition.h"
+#include "chem/elements.h"
+#include "chem/molecular_weight.h"
+#include "chem/periodic_text.h"
+#include "cli/cli.h"
+#include "convert/number_text.h"
+
+namespace cli {
+
+const std::string_view kChemistryCommands =
+    R"(  velkari-cli element SYMBOL
+  velkari-cli weight SYMBOL COUNT [SYMBOL COUNT ...]
+  velkari-cli moles GRAMS WEIGHT
+  velkari-cli grams MOLES WEIGHT
+  velkari-cli formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS SYMBOL GRAMS
+                      [SYMBOL GRAMS]
+)";
+
+const std::string_view kChemistryHelp =
+    R"(The chemistry commands print what the chemistry pages show:
+
+  element SYMBOL     the element's name, group, block, atomic mass, atomic number,
+                     electronegativity, oxidation numbers and electron distribution,
+                     one "Field: value" line each
+  weight SYMBOL COUNT [SYMBOL COUNT ...]
+                     the molecular weight of a formula of one to five elements, each
+                     a symbol and its atom count: H2SO4 is "weight H 2 S 1 O 4"
+  moles GRAMS WEIGHT grams to moles: GRAMS / WEIGHT, WEIGHT being the molecular weight
+  grams MOLES WEIGHT moles to grams: MOLES * WEIGHT
+  formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS SYMBOL GRAMS [SYMBOL GRAMS]
+                     a compound of two or three elements, from the weight of a sample
+                     in grams (--compound) and the grams of each element in it: the
+                     percent composition, the simplest formula and the molecular
+                     formula, one a line; the last line is empty unless --unknown
+                     gives the compound's molecular weight
+
+A SYMBOL is written as in the periodic table, capitals as there: "Fe", "Tl". Counts
+are whole numbers; GRAMS, MOLES and WEIGHT are plain decimal numbers.
+
+"Weight" is also a category. The word after it decides: a number ("Weight 5 Gram")
+asks for the Weight conversion, an element symbol ("weight H 2 O 1") for the
+molecular weight.
+)";
+
+namespace {
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return lower;
+}
+
+bool IsWord(std::string_view arg, std::string_view command)
+{
+    return Lower(arg) == command;
+}
+
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+// The row of the element whose symbol `text` spells in the periodic table's own
+// capitals ("CO" is not cobalt, and may well mean carbon monoxide).
+std::optional<int> SymbolIgnoringCase(std::string_view text)
+{
+    const std::string lower = Lower(text);
+    for (int row = 0; row < chemistry::kElementCount; ++row) {
+        if (Lower(chemistry::FindElement(row)->symbol) == lower) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+int RequireElement(std::string_view text)
+{
+    if (const std::optional<int> row = chemistry::FindSymbol(text)) {
+        return *row;
+    }
+    if (const std::optional<int> row = SymbolIgnoringCase(text)) {
+        throw Refusal{"unknown element symbol " + Quoted(text) + " (did you mean " +
+                      Quoted(chemistry::FindElement(*row)->symbol) + "?)"};
+    }
+    throw Refusal{"unknown element symbol " + Quoted(text)};
+}
+
+// One or two letters: what a symbol looks like, known or not.
+bool LooksLikeSymbol(std::string_view text)
+{
+    return !text.empty() && text.size() <= 2 &&
+           std::all_of(text.begin(), text.end(), [](unsigned char c) {
+               return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+           });
+}
+
+double RequireReal(std::string_view what, std::string_view text)
+{
+    const convert::RealReading reading = convert::ReadReal(text);
+    if (!reading.value) {
+        throw Refusal{std::string(what) + " " + Quoted(text) + ": " +
+                      std::string(convert::RealRefusalMessage(reading.refusal))};
+    }
+    return *reading.value;
+}
+
+int RequireWholeNumber(std::string_view what, std::string_view text)
+{
+    const convert::WholeReading reading = convert::ReadWholeNumber(text);
+    if (!reading.value) {
+        throw Refusal{std::string(what) + " " + Quoted(text) + ": " +
+                      std::string(convert::WholeRefusalMessage(reading.refusal))};
+    }
+    return *reading.value;
+}
+
+void RefuseOptions(std::span<const std::string_view> args)
+{
+    for (const std::string_view arg : args) {
+        if (arg.starts_with("--")) {
+            throw Refusal{"unknown option " + Quoted(arg) + " (see --help)"};
+        }
+    }
+}
+
+void Element(std::span<const std::string_view> args, std::ostream& out)
+{
+    RefuseOptions(args);
+    if (args.size() != 1) {
+        throw Refusal{"expected element SYMBOL (see --help)"};
+    }
+    for (const chemistry::PeriodicLine& line :
+         chemistry::PeriodicLinesFor(RequireElement(args[0]))) {
+        out << line.label << ": " << line.text << '\n';
+    }
+}
+
+void MolecularWeight(std::span<const std::string_view> args, std::ostream& out)
+{
+    RefuseOptions(args);
+    if (args.empty() || args.size() % 2 != 0 ||
+        args.size() > 2 * static_cast<std::size_t>(chemistry::kFormulaSlotCount)) {
+        throw Refusal{
+            "expected weight SYMBOL COUNT, with one to five symbols each followed "
+            "by its count (see --help)"};
+    }
+    std::array<chemistry::FormulaSlot, chemistry::kFormulaSlotCount> formula{};
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        const int row = RequireElement(args[i]);
+        formula[i / 2] = {row, RequireWholeNumber("count", args[i + 1])};
+    }
+    const chemistry::FormulaOutcome outcome = chemistry::MolecularWeightText(formula);
+    if (outcome.message) {
+        throw Refusal{std::string(outcome.message->text)};
+    }
+    out << outcome.result << '\n';
+}
+
+void GramsMoles(int mode, std::span<const std::string_view> args, std::ostream& out)
+{
+    RefuseOptions(args);
+    const bool toMoles = mode == chemistry::kGramsToMoles;
+    if (args.size() != 2) {
+        throw Refusal{toMoles ? "expected moles GRAMS WEIGHT (see --help)"
+                              : "expected grams MOLES WEIGHT (see --help)"};
+    }
+    const double given = RequireReal(toMoles ? "grams" : "moles", args[0]);
+    const double weight = RequireReal("molecular weight", args[1]);
+    const chemistry::ConversionOutcome outcome = chemistry::ConvertAmount(mode, given, weight, 0.0);
+    if (outcome.message) {
+        throw Refusal{std::string(outcome.message->text)};
+    }
+    out << convert::FormatGeneral(outcome.result) << '\n';
+}
+
+// "--name VALUE" or "--name=VALUE"; advances i past what it used.
+std::optional<std::string_view> OptionValue(std::span<const std::string_view> args, std::size_t& i,
+                                            std::string_view name)
+{
+    const std::string_view arg = args[i];
+    if (arg == name) {
+        if (i + 1 == args.size()) {
+            throw Refusal{std::string(name) + " needs a number"};
+        }
+        return args[++i];
+    }
+    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
+        return arg.substr(name.size() + 1);
+    }
+    return std::nullopt;
+}
+
+void Formula(std::span<const std::string_view> args, std::ostream& out)
+{
+    std::optional<double> compound;
+    std::optional<double> unknown;
+    std::vector<std::string_view> pairs;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (const auto value = OptionValue(args, i, "--compound")) {
+            if (compound) {
+                throw Refusal{"--compound is given twice"};
+            }
+            compound = RequireReal("--compound", *value);
+        } else if (const auto weight = OptionValue(args, i, "--unknown")) {
+            if (unknown) {
+                throw Refusal{"--unknown is given twice"};
+            }
+            unknown = RequireReal("--unknown", *weight);
+        } else if (args[i].starts_with("--")) {
+            throw Refusal{"unknown option " + Quoted(args[i]) + " (see --help)"};
+        } else {
+            pairs.push_back(args[i]);
+        }
+    }
+    if (!compound) {
+        throw Refusal{"formula needs --compound GRAMS, the weight of the whole sample"};
+    }
+    if (pairs.size() != 4 && pairs.size() != 6) {
+        throw Refusal{
+            "expected two or three elements, each a SYMBOL followed by its GRAMS "
+            "(see --help)"};
+    }
+    chemistry::CompositionInput input{*compound, unknown.value_or(0.0), {}};
+    for (std::size_t i = 0; i < pairs.size(); i += 2) {
+        const int row = RequireElement(pairs[i]);
+        // Item 0 of the page's lists is the empty one; item k is row k - 1.
+        input.slots[i / 2] = {row + 1, RequireReal("grams", pairs[i + 1])};
+    }
+    const chemistry::CompositionOutcome outcome = chemistry::ComputeComposition(input);
+    if (outcome.message) {
+        // Every element here has a symbol, so only a weight of 0 can be missing.
+        if (outcome.message->text == chemistry::kIncomplete.text) {
+            throw Refusal{"the compound weight and the grams of each element must not be 0"};
+        }
+        throw Refusal{std::string(outcome.message->text)};
+    }
+    out << outcome.composition << '\n'
+        << outcome.simplestFormula << '\n'
+        << outcome.molecularFormula << '\n';
+}
+
+}  // namespace
+
+bool IsChemistryCommand(std::span<const std::string_view> args)
+{
+    if (args.empty()) {
+        return false;
+    }
+    const std::string_view command = args[0];
+    if (IsWord(command, "weight")) {
+        return args.size() >= 2 && LooksLikeSymbol(args[1]);
+    }
+    return IsWord(command, "element") || IsWord(command, "moles") || IsWord(command, "grams") ||
+           IsWord(command, "formula");
+}
+
+void RunChemistry(std::span<const std::string_view> args, std::ostream& out)
+{
+    const std::string_view command = args[0];
+    const std::span<const std::string_view> rest = args.subspan(1);
+    if (IsWord(command, "element")) {
+        Element(rest, out);
+    } else if (IsWord(command, "weight")) {
+        MolecularWeight(rest, out);
+    } else if (IsWord(command, "moles")) {
+        GramsMoles(chemistry::kGramsToMoles, rest, out);
+    } else if (IsWord(command, "grams")) {
+        GramsMoles(chemistry::kMolesToGrams, rest, out);
+    } else {
+        Formula(rest, out);
+    }
+}
+
+}  // namespace cli
