@@ -17,12 +17,12 @@
 namespace cli {
 
 const std::string_view kChemistryCommands =
-    R"(  velkari-cli element SYMBOL
-  velkari-cli weight SYMBOL COUNT [SYMBOL COUNT ...]
-  velkari-cli moles GRAMS WEIGHT
-  velkari-cli grams MOLES WEIGHT
-  velkari-cli formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS SYMBOL GRAMS
-                      [SYMBOL GRAMS]
+    R"(  or:  velkari-cli element SYMBOL
+  or:  velkari-cli weight SYMBOL COUNT [SYMBOL COUNT ...]
+  or:  velkari-cli moles GRAMS WEIGHT
+  or:  velkari-cli grams MOLES WEIGHT
+  or:  velkari-cli formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS SYMBOL GRAMS
+         [SYMBOL GRAMS]
 )";
 
 const std::string_view kChemistryHelp =

@@ -16,13 +16,12 @@ namespace cli {
 namespace {
 
 constexpr std::string_view kUsageLines =
-    R"(Usage:
-  velkari-cli CATEGORY VALUE UNIT [--decimals N] [--scientific]
-  velkari-cli --list [CATEGORY]
+    R"(Usage: velkari-cli CATEGORY VALUE UNIT [--decimals N] [--scientific]
+  or:  velkari-cli --list [CATEGORY]
 )";
 
 constexpr std::string_view kConversionHelp =
-    R"(  velkari-cli --help
+    R"(  or:  velkari-cli --help
 
 Converts VALUE from UNIT into every unit of CATEGORY, as the window's tab of that
 name does, and prints one line per unit: the value, a tab character, the unit.

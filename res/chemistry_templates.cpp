@@ -31,7 +31,7 @@ std::vector<ControlTemplate> PeriodicControls(std::span<const std::string_view> 
     constexpr std::string_view kChoose = "Choose an element";
     return {
         {ControlKind::GroupBox, kNoId, {7, 7, 395, 241}},
-        {ControlKind::Picture, kNoId, {15, 7, 63, 13}, {}, kNone, {}, 156},
+        {ControlKind::Picture, kNoId, {15, 7, 63, 13}, "Periodic Table", kNone, {}, 156},
         {ControlKind::Static, kNoId, {16, 28, 63, 11}, kChoose},
         {ControlKind::ComboBox, 1002, {84, 25, 48, 80}, kChoose, kNone, symbols},
         {ControlKind::Static, kNoId, {17, 50, 64, 8}, kNameLabel},
@@ -65,7 +65,7 @@ std::vector<ControlTemplate> MolecularWeightControls(std::span<const std::string
     constexpr std::string_view kChoose = "Choose from the list";
     return {
         {ControlKind::GroupBox, kNoId, {6, 3, 395, 79}},
-        {ControlKind::Picture, kNoId, {13, 3, 79, 10}, {}, kNone, {}, 143},
+        {ControlKind::Picture, kNoId, {13, 3, 79, 10}, "Molecular Weight", kNone, {}, 143},
         {ControlKind::Static, kNoId, {14, 17, 132, 8}, "Example: H2SO4 --entered as-- H2 S1 O4"},
         {ControlKind::ComboBox, 1008, {14, 31, 32, 79}, "First element", kElementList, symbols},
         {ControlKind::Edit, 1003, {48, 31, 18, 13}, "First count"},
@@ -81,7 +81,7 @@ std::vector<ControlTemplate> MolecularWeightControls(std::span<const std::string
         {ControlKind::Edit, 1006, {14, 57, 155, 14}, "Formula and molecular weight", kOutput},
         {ControlKind::PushButton, 1001, {176, 57, 50, 14}, "Reset"},
         {ControlKind::GroupBox, kNoId, {6, 88, 395, 79}},
-        {ControlKind::Picture, kNoId, {13, 86, 107, 13}, {}, kNone, {}, 144},
+        {ControlKind::Picture, kNoId, {13, 86, 107, 13}, "Moles, Grams Converter", kNone, {}, 144},
         {ControlKind::Static, kNoId, {14, 103, 67, 8}, kChoose},
         {ControlKind::ComboBox,
          1002,
@@ -110,7 +110,13 @@ std::vector<ControlTemplate> CompositionControls(std::span<const std::string_vie
     constexpr std::string_view kMolecular = "Molecular formula";
     return {
         {ControlKind::GroupBox, kNoId, {7, 7, 401, 171}},
-        {ControlKind::Picture, kNoId, {13, 7, 200, 10}, {}, kNone, {}, 167},
+        {ControlKind::Picture,
+         kNoId,
+         {13, 7, 200, 10},
+         "% Composition, Simpliest, Molecular Formula",
+         kNone,
+         {},
+         167},
         {ControlKind::Static, kNoId, {13, 28, 121, 8}, kCompound},
         {ControlKind::Edit, 1091, {135, 26, 48, 14}, kCompound},
         {ControlKind::Static, kNoId, {14, 47, 175, 8}, kUnknown},

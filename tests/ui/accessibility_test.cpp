@@ -102,3 +102,27 @@ TEST(Accessibility, AListStillSaysWhatItIsOnceAnItemIsChosen)
 }
 
 }  // namespace
+
+namespace {
+
+// The chemistry pages' heading pictures say their words too.
+TEST(Accessibility, ChemistryHeadingsSayTheirWords)
+{
+    const std::pair<const char*, QStringList> pages[]{
+        {"periodic", {"Periodic Table"}},
+        {"chem", {"Molecular Weight", "Moles, Grams Converter"}},
+        {"MISC", {"% Composition, Simpliest, Molecular Formula"}},
+    };
+    for (const auto& [className, headings] : pages) {
+        PageInSheet host(className);
+        QStringList spoken;
+        for (auto* label : host.page().findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (!label->pixmap().isNull()) {
+                spoken.append(Spoken(label));
+            }
+        }
+        EXPECT_EQ(spoken, headings) << className;
+    }
+}
+
+}  // namespace
