@@ -59,7 +59,8 @@ constexpr double kFrequencyEntries[]{
 // The marked cells (Degree/hour to Kilohertz and up, Radian/minute to Megahertz and up) have
 // always been 1 divided by the reverse entry; they are worked out from the table's own constants
 // when the program is compiled, not typed as rounded decimals.
-constexpr std::array<double, kFrequencyUnits * kFrequencyUnits> FillReciprocals() {
+constexpr std::array<double, kFrequencyUnits * kFrequencyUnits> FillReciprocals()
+{
     std::array<double, kFrequencyUnits * kFrequencyUnits> table{};
     std::copy(std::begin(kFrequencyEntries), std::end(kFrequencyEntries), table.begin());
     for (std::size_t row = 0; row < kFrequencyUnits; ++row) {

@@ -22,7 +22,8 @@
 namespace convert {
 namespace {
 
-std::string Lines(std::initializer_list<const char*> lines) {
+std::string Lines(std::initializer_list<const char*> lines)
+{
     std::string text;
     for (const char* line : lines) {
         text += line;
@@ -47,7 +48,8 @@ constexpr Shape kShapes[]{
     {"Torque", 5, 0},    {"Volume", 20, 11}, {"Weight", 12, 8},
 };
 
-TEST(FactorTablesTest, EveryCategoryHasTheShapeOfItsUnitList) {
+TEST(FactorTablesTest, EveryCategoryHasTheShapeOfItsUnitList)
+{
     ASSERT_EQ(std::size(kShapes), kConverterCategories.size());
     for (std::size_t i = 0; i < kConverterCategories.size(); ++i) {
         const Category& category = *kConverterCategories[i];
@@ -65,7 +67,8 @@ TEST(FactorTablesTest, EveryCategoryHasTheShapeOfItsUnitList) {
 // A unit converts to itself unchanged. A metric unit of a two-group table reaches itself through
 // its source factor and the base row (3 x 0.0001 x 10000 is 3.0000000000000004 in doubles), which
 // may leave a residue in the last bit of the product, below anything its text shows.
-TEST(FactorTablesTest, EveryUnitConvertsToItselfUnchanged) {
+TEST(FactorTablesTest, EveryUnitConvertsToItselfUnchanged)
+{
     constexpr double kValue = 3;
     for (const Category* category : kConverterCategories) {
         SCOPED_TRACE(category->caption);
@@ -101,7 +104,8 @@ TEST(FactorTablesTest, EveryUnitConvertsToItselfUnchanged) {
 // An entry is the factor rounded in the last digit it shows (0.000649, 2.4711e-10, 1e-06 for
 // 7.7e-07). A whole number counts as carrying at least five significant digits: its trailing
 // zeros may be exact (3600) or rounding (1048600), and the tables round to five digits.
-double Looseness(double entry) {
+double Looseness(double entry)
+{
     // Fifteen digits drop the binary residue of literals such as 376991120000.00006.
     std::array<char, 32> text{};
     const char* end = std::to_chars(text.data(), text.data() + text.size(), entry,
@@ -130,7 +134,8 @@ struct Grid {
     std::vector<std::vector<double>> looseness;
 };
 
-Grid GridOf(const Category& category) {
+Grid GridOf(const Category& category)
+{
     const std::size_t units = category.labels.size();
     Grid grid;
     for (std::size_t r = 0; r < units; ++r) {
@@ -159,7 +164,8 @@ Grid GridOf(const Category& category) {
 // dropped, doubled or swapped digit or a row in the wrong place breaks one of these far beyond
 // that rounding. The odd entries the product keeps lie within the rounding of the entries they
 // meet, so no cell needs excusing. Returns the disagreements found, one per line.
-std::string Disagreements(const Category& category) {
+std::string Disagreements(const Category& category)
+{
     constexpr double kArithmetic = 1e-12;  // the binary rounding of the products themselves
     const Grid grid = GridOf(category);
     const auto& p = grid.lines;
@@ -197,7 +203,8 @@ std::string Disagreements(const Category& category) {
     return found.str();
 }
 
-TEST(FactorTablesTest, EveryTableAgreesWithItselfWithinItsRounding) {
+TEST(FactorTablesTest, EveryTableAgreesWithItselfWithinItsRounding)
+{
     for (const Category* category : kConverterCategories) {
         SCOPED_TRACE(category->caption);
         EXPECT_EQ(Disagreements(*category), "");
@@ -211,13 +218,15 @@ struct Mistake {
     std::function<void(std::vector<double>&)> plant;
 };
 
-void PrintTo(const Mistake& m, std::ostream* os) {
+void PrintTo(const Mistake& m, std::ostream* os)
+{
     *os << m.what;
 }
 
 class PlantedMistakeTest : public ::testing::TestWithParam<Mistake> {};
 
-TEST_P(PlantedMistakeTest, IsNoticed) {
+TEST_P(PlantedMistakeTest, IsNoticed)
+{
     const auto& speed = std::get<SquareTable>(kSpeed.table);
     const std::vector<double> original(speed.factors.begin(), speed.factors.end());
     std::vector<double> factors = original;
@@ -255,13 +264,15 @@ struct LinesCase {
     std::string values;
 };
 
-void PrintTo(const LinesCase& c, std::ostream* os) {
+void PrintTo(const LinesCase& c, std::ostream* os)
+{
     *os << c.what;
 }
 
 class CategoryLinesTest : public ::testing::TestWithParam<LinesCase> {};
 
-TEST_P(CategoryLinesTest, ShowsEveryUnit) {
+TEST_P(CategoryLinesTest, ShowsEveryUnit)
+{
     const LinesCase& c = GetParam();
     const auto text = ConvertAll(*c.category, c.value, c.unit, c.scientific, c.decimals);
     ASSERT_TRUE(text.has_value());
@@ -334,7 +345,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // With no decimals the Pinch's 9.499999 Drops is written as 9, not rounded up to 10 or 9.5.
 // Only the Drop line is compared: other lines of this row lie exactly half-way (0.5).
-TEST(CookingTest, PinchInDropsWithNoDecimals) {
+TEST(CookingTest, PinchInDropsWithNoDecimals)
+{
     const auto text = ConvertAll(kCooking, 1, 2, 0, 0);
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(text->values.substr(0, text->values.find("\r\n") + 2), "9\r\n");
