@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,9 +82,11 @@ int main(int argc, char** argv)
         tabs->addTab(MakePage(i), QStringLiteral("Page %1").arg(i + 1));
     }
     layout->addWidget(tabs);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
+    // A plain button, as the product's "Exit" is: a button box would also look its
+    // icon up in the icon theme, which here cost a sixth of the start-up.
+    auto* exit = new QPushButton(QStringLiteral("Exit"), &dialog);
+    QObject::connect(exit, &QPushButton::clicked, &dialog, &QDialog::reject);
+    layout->addWidget(exit, 0, Qt::AlignRight);
     dialog.resize(600, 420);
     dialog.exec();
     return 0;
