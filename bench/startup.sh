@@ -69,6 +69,13 @@ median() {
     if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
+# The 25th and 75th percentiles, as "p25..p75", to show the spread around a median.
+quartiles() {
+  sort -g | awk '{ v[NR] = $1 } END {
+    if (NR == 0) { print "nan"; exit }
+    printf "%.3f..%.3f\n", v[int((NR - 1) * 0.25) + 1], v[int((NR - 1) * 0.75) + 1] }'
+}
+
 # field NAME LINE: the value of NAME=... in a launch_timer line.
 field() {
   tr ' ' '\n' <<<"$2" | sed -n "s/^$1=//p"
@@ -120,7 +127,8 @@ rss_diff=$(awk '{ print ($2 - $4) / 1024 }' "$work/window" | median)
 printf '%-28s %10s %10s\n' "" "velkari" "baseline"
 printf '%-28s %10.1f %10.1f\n' "map, median ms" "$p_ms" "$b_ms"
 printf '%-28s %10.1f %10.1f\n' "peak RSS, median MiB" "$p_rss" "$b_rss"
-printf 'median of paired ratios velkari/baseline (map): %.3f   (target <= 1.2)\n' "$ratio"
+printf 'median of paired ratios velkari/baseline (map): %.3f   (target <= 1.2; quartiles %s)\n' \
+  "$ratio" "$(awk '{ print $1 / $3 }' "$work/window" | quartiles)"
 printf 'median of paired differences (peak RSS): %+.1f MiB   (target <= +10)\n' "$rss_diff"
 
 # The same peak RSS as GNU time reports it, once each, as a cross-check.
@@ -164,8 +172,8 @@ else
   printf '%-28s %10.1f %10.1f\n' "peak RSS, median MiB" \
     "$(awk '{ print $2 / 1024 }' "$work/cli" | median)" \
     "$(awk '{ print $4 / 1024 }' "$work/cli" | median)"
-  printf 'median of paired ratios velkari-cli/units: %.3f   (target <= 0.5)\n' \
-    "$(awk '{ print $1 / $3 }' "$work/cli" | median)"
+  printf 'median of paired ratios velkari-cli/units: %.3f   (target <= 0.5; quartiles %s)\n' \
+    "$(awk '{ print $1 / $3 }' "$work/cli" | median)" "$(awk '{ print $1 / $3 }' "$work/cli" | quartiles)"
 fi
 echo
 echo "load at end: $(cut -d ' ' -f 1-3 /proc/loadavg)"
