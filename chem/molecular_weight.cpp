@@ -40,17 +40,27 @@ FormulaOutcome MolecularWeightText(std::span<const FormulaSlot> slots)
 
 ConversionRow ChooseDirection(int mode, ConversionRow row)
 {
+    struct DirectionTexts {
+        std::string_view explanation;
+        std::string_view resultLabel;
+        std::string_view operatorSign;
+    };
+    static constexpr DirectionTexts kGramsToMolesTexts{
+        "moles =    [ # given grams ]   /    [ molecular weight ]", "moles =", "/"};
+    static constexpr DirectionTexts kMolesToGramsTexts{
+        "grams =    [ # given moles ]   *    [ molecular weight ]", "grams =", "*"};
+
     row.given = 0.0;
     row.molecularWeight = 0.0;
     row.result = 0.0;
-    if (mode == kGramsToMoles) {
-        row.explanation = "moles =    [ # given grams ]   /    [ molecular weight ]";
-        row.resultLabel = "moles =";
-        row.operatorSign = "/";
-    } else if (mode == kMolesToGrams) {
-        row.explanation = "grams =    [ # given moles ]   *    [ molecular weight ]";
-        row.resultLabel = "grams =";
-        row.operatorSign = "*";
+    if (mode == kGramsToMoles || mode == kMolesToGrams) {
+        const DirectionTexts& texts =
+            mode == kGramsToMoles ? kGramsToMolesTexts : kMolesToGramsTexts;
+        // Built afresh rather than assigned from a literal, which GCC 12 at -O2 wrongly
+        // warns may overlap itself.
+        row.explanation = std::string(texts.explanation);
+        row.resultLabel = std::string(texts.resultLabel);
+        row.operatorSign = std::string(texts.operatorSign);
     }
     return row;
 }
