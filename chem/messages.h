@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "convert/messages.h"
+
 namespace chemistry {
 
 struct Message {
@@ -14,7 +16,8 @@ struct Message {
 // The message-box type of every chemistry message: exclamation icon, OK button.
 inline constexpr unsigned kMessageFlags = 0x30;
 
-inline constexpr Message kIncomplete{"Please fill out the required fields", "Incomplete"};
+// The same message as on the converter pages.
+inline constexpr Message kIncomplete{convert::kIncompleteText, convert::kIncompleteCaption};
 inline constexpr Message kDivideByZero{"Can not divide by zero", "Divide by zero"};
 // An atom count whose decimal text would not fit the formula's count field.
 inline constexpr Message kCountOutOfRange{
