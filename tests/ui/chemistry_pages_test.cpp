@@ -53,7 +53,6 @@ TEST_F(PeriodicPage, StartsWithNothingChosen)
     EXPECT_EQ(TabCaption(host), "Periodic Table");
     EXPECT_EQ(ShownIndex(page, kElement), -1);
     EXPECT_EQ(Fields(), "\n\n\n0\n0\n\n\n\n");
-    SaveScreenshot(page, QStringLiteral("periodic"));
 }
 
 TEST_F(PeriodicPage, ListsTheSymbolsInTableOrder)
@@ -73,6 +72,7 @@ TEST_F(PeriodicPage, PickingIronShowsEveryField)
               "1s // 2s // 2p // 3s // 3p // 4s // 3d // \n");
     EXPECT_EQ(dynamic_cast<periodic&>(page).m_nElement, 32);
     EXPECT_TRUE(recorder.messages.empty());
+    SaveScreenshot(host.sheet(), QStringLiteral("chemistry-periodic"));
 }
 
 // "Z" alone spells no symbol: the fields clear, but the letter stays for the "n".
@@ -141,7 +141,7 @@ TEST_F(MolecularWeightPage, WeighsSulfuricAcid)
     ClickButton(page, kFormulaEquals);
     EXPECT_EQ(ShownText(page, kFormulaResult), "H2S1O4 = 98.079    grams/moles");
     EXPECT_TRUE(recorder.messages.empty());
-    SaveScreenshot(page, QStringLiteral("chem"));
+    SaveScreenshot(host.sheet(), QStringLiteral("chemistry-chem"));
 }
 
 TEST_F(MolecularWeightPage, NoFirstElementIsIncompleteAndEmptiesTheResult)
@@ -291,7 +291,7 @@ TEST_F(CompositionPage, AnalysesGlucose)
     Glucose();
     EXPECT_EQ(Results(), "C= 40.000%,  H= 6.710%,  O= 53.290%|C1 H2 O1|C6.00 ,  H12.00 ,  O6.00");
     EXPECT_TRUE(recorder.messages.empty());
-    SaveScreenshot(page, QStringLiteral("MISC"));
+    SaveScreenshot(host.sheet(), QStringLiteral("chemistry-MISC"));
 }
 
 TEST_F(CompositionPage, MissingCompoundWeightIsIncompleteAndEmptiesTheResults)
