@@ -47,7 +47,7 @@ void MISC::OnCompute()
     m_strMolecularFormula = ToQString(outcome.molecularFormula);
     if (outcome.message) {
         MessageBox(ToQString(outcome.message->text), ToQString(outcome.message->caption),
-                   chemistry::kMessageFlags);
+                   MB_ICONEXCLAMATION | MB_OK);
     }
     UpdateData(FALSE);
 }

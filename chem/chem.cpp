@@ -63,7 +63,7 @@ void chem::OnMolecularWeight()
     m_strFormulaResult = ToQString(outcome.result);
     if (outcome.message) {
         MessageBox(ToQString(outcome.message->text), ToQString(outcome.message->caption),
-                   chemistry::kMessageFlags);
+                   MB_ICONEXCLAMATION | MB_OK);
     }
     UpdateData(FALSE);
 }
@@ -105,7 +105,7 @@ void chem::OnConvert()
     m_dResult = outcome.result;
     if (outcome.message) {
         MessageBox(ToQString(outcome.message->text), ToQString(outcome.message->caption),
-                   chemistry::kMessageFlags);
+                   MB_ICONEXCLAMATION | MB_OK);
     }
     UpdateData(FALSE);
 }

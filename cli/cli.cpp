@@ -9,7 +9,7 @@
 
 #include "cli/chemistry_commands.h"
 #include "convert/categories.h"
-#include "convert/number_text.h"
+#include "numbers/number_text.h"
 #include "convert/temperature_formula.h"
 
 namespace cli {

@@ -8,7 +8,7 @@
 #include "framework/data_exchange.h"
 #include "framework/message_map.h"
 
-namespace res {
+namespace framework {
 struct DialogTemplate;
 }
 
@@ -52,6 +52,6 @@ protected:
 
 private:
     UINT m_nIDTemplate;
-    const res::DialogTemplate* m_template;
+    const framework::DialogTemplate* m_template;
     bool m_created = false;
 };

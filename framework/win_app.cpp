@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "res/strings.h"
+#include "framework/app_resources.h"
 
 namespace {
 
@@ -10,8 +10,7 @@ CWinApp* g_app = nullptr;  // set while the one application object exists
 
 }  // namespace
 
-CWinApp::CWinApp(const char* lpszAppName) noexcept
-    : m_pszAppName(lpszAppName != nullptr ? lpszAppName : res::kApplicationTitle.data())
+CWinApp::CWinApp(const char* lpszAppName) noexcept : m_pszAppName(lpszAppName)
 {
     g_app = this;
 }
@@ -28,11 +27,10 @@ BOOL CWinApp::InitInstance()
     return TRUE;
 }
 
-void CWinApp::OnHelp() {}
-
 QIcon CWinApp::LoadIcon(int id) const
 {
-    return QIcon(QStringLiteral(":/velkari/icons/%1.png").arg(id));
+    const QString prefix = QString::fromUtf8(framework::GetAppResources().resourcePrefix);
+    return QIcon(QStringLiteral("%1/icons/%2.png").arg(prefix).arg(id));
 }
 
 CWinApp* AfxGetApp()
@@ -44,12 +42,18 @@ int AfxWinMain(int argc, char** argv)
 {
     QApplication application(argc, argv);
     CWinApp* app = AfxGetApp();
+    const framework::AppResources& resources = framework::GetAppResources();
     if (app != nullptr) {
+        if (app->m_pszAppName == nullptr) {
+            // Unnamed, the application takes the name it registered with its resources.
+            app->m_pszAppName = resources.title.data();
+        }
         QApplication::setApplicationName(QString::fromUtf8(app->m_pszAppName));
     }
     // Lets the desktop match the window to its installed entry and icon (Wayland's app
     // id comes from it).
-    QGuiApplication::setDesktopFileName(QStringLiteral(VELKARI_APP_ID));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(
+        resources.desktopId.data(), static_cast<qsizetype>(resources.desktopId.size())));
     if (app == nullptr || !app->InitInstance()) {
         // The whole program ran inside InitInstance; there is no message loop to enter.
         return 0;

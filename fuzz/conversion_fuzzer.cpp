@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "convert/categories.h"
-#include "convert/number_text.h"
+#include "numbers/number_text.h"
 #include "convert/temperature_formula.h"
 
 namespace {

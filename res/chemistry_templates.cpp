@@ -13,6 +13,9 @@
 #include "res/resource.h"
 
 namespace res {
+
+using namespace framework;
+
 namespace {
 
 constexpr std::string_view kFont = "MS Sans Serif";

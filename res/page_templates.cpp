@@ -3,12 +3,15 @@
 #include <array>
 
 #include "convert/temperature_formula.h"
+#include "res/app_resources.h"
 #include "res/chemistry_templates.h"
 #include "res/converter_templates.h"
-#include "res/dialog_template.h"
 #include "res/resource.h"
 
 namespace res {
+
+using namespace framework;
+
 namespace {
 
 constexpr ControlTemplate kTemperatureControls[]{

@@ -9,7 +9,7 @@
 #include <limits>
 
 #include "convert/categories.h"
-#include "convert/number_text.h"
+#include "numbers/number_text.h"
 
 namespace convert {
 namespace {

@@ -35,14 +35,14 @@ CPropertyPage& ShowTab(CTessaralDlg& sheet, int tab)
     return *sheet.GetPage(tab);
 }
 
-const res::DialogTemplate& TemplateOf(const CPropertyPage& page)
+const framework::DialogTemplate& TemplateOf(const CPropertyPage& page)
 {
-    return *res::FindDialogTemplate(static_cast<int>(page.TemplateId()));
+    return *framework::FindDialogTemplate(static_cast<int>(page.TemplateId()));
 }
 
-int FirstControl(const CPropertyPage& page, res::ControlKind kind, unsigned style)
+int FirstControl(const CPropertyPage& page, framework::ControlKind kind, unsigned style)
 {
-    for (const res::ControlTemplate& control : TemplateOf(page).controls) {
+    for (const framework::ControlTemplate& control : TemplateOf(page).controls) {
         if (control.kind == kind && (control.style & style) == style) {
             return control.id;
         }

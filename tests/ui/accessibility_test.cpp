@@ -91,7 +91,7 @@ TEST(Accessibility, AListStillSaysWhatItIsOnceAnItemIsChosen)
 {
     RunStartUp([](CTessaralDlg& sheet) {
         CPropertyPage& angle = ShowTab(sheet, 0);
-        const int unitId = FirstControl(angle, res::ControlKind::ComboBox);
+        const int unitId = FirstControl(angle, framework::ControlKind::ComboBox);
         ChooseItem(angle, unitId, "Degrees");
         QWidget* unit = angle.GetDlgItem(unitId);
         const QString name = Spoken(unit);

@@ -18,7 +18,7 @@
 namespace {
 
 using namespace testing_support;
-using res::ControlKind;
+using framework::ControlKind;
 
 constexpr int kConverterTabs = 16;
 constexpr int kTorqueTab = 13;
@@ -42,7 +42,7 @@ int UnitList(const CPropertyPage& page)
 
 int ValuesBox(const CPropertyPage& page)
 {
-    return FirstControl(page, ControlKind::Edit, res::kMultiLine);
+    return FirstControl(page, ControlKind::Edit, framework::kMultiLine);
 }
 
 int EqualsButton(const CPropertyPage& page)
@@ -63,7 +63,7 @@ TEST(Keyboard, TabVisitsEachPagesControlsInTemplateOrder)
         for (int tab = 0; tab < sheet.GetPageCount(); ++tab) {
             CPropertyPage& page = ShowTab(sheet, tab);
             QList<int> expected;
-            for (const res::ControlTemplate& control : TemplateOf(page).controls) {
+            for (const framework::ControlTemplate& control : TemplateOf(page).controls) {
                 if (TakesFocus(control.kind)) {
                     expected.append(control.id);
                 }
