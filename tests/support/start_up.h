@@ -26,7 +26,8 @@ const framework::DialogTemplate& TemplateOf(const CPropertyPage& page);
 
 // The id of the page's first control of that kind, in template order, whose style has
 // every flag of style; -1 when there is none.
-int FirstControl(const CPropertyPage& page, framework::ControlKind kind, unsigned style = framework::kNone);
+int FirstControl(const CPropertyPage& page, framework::ControlKind kind,
+                 unsigned style = framework::kNone);
 
 // The page's control that holds the keyboard focus (the list of a list's edit field),
 // or null when the focus is elsewhere.

@@ -19,7 +19,12 @@ constexpr int kDropDown = 11;
 
 constexpr std::string_view kItems[]{"Fe", "Zn", "Zr"};
 constexpr framework::ControlTemplate kControls[]{
-    {framework::ControlKind::ComboBox, kEditable, {5, 5, 40, 60}, "With edit field", framework::kNone, kItems},
+    {framework::ControlKind::ComboBox,
+     kEditable,
+     {5, 5, 40, 60},
+     "With edit field",
+     framework::kNone,
+     kItems},
     {framework::ControlKind::ComboBox,
      kDropDown,
      {50, 5, 40, 60},
