@@ -82,6 +82,9 @@ static_assert(std::size(kFrequencyEntries) == kFrequencyFactors.size());
 // A marked cell whose reverse was marked too would have come out negative.
 static_assert(std::ranges::all_of(kFrequencyFactors, [](double factor) { return factor > 0; }));
 
+static_assert(kFrequencyFactors.size() ==
+              std::size(kFrequencyLabels) * std::size(kFrequencyLabels));
+
 }  // namespace
 
 const Category kFrequency{"Frequency", kFrequencyLabels, kFrequencyLabels, ValueKind::Real,

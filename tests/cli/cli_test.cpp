@@ -188,29 +188,17 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"Angle", "90"}, "expected CATEGORY VALUE UNIT, got 2 argument(s) (see --help)"},
         Refused{{}, "nothing to convert (see --help)"}));
 
-// What users type that is not a number, read by the same rule as the window's boxes.
-constexpr const char* kNotANumber =
-    "Please enter a number, written with digits, an optional \".\" and an optional exponent "
-    "(for example 12.5 or -3e4).";
-constexpr const char* kBeyondDoubles =
-    "Please enter a number between -1.7976931348623157e308 and 1.7976931348623157e308.";
-
-Refused BadAngle(const char* value, const char* message)
-{
-    return {{"Angle", value, "Degrees"}, "value \"" + std::string(value) + "\": " + message};
-}
-
+// The number rule's whole list of refused texts is tested in the core; here one real and
+// one whole-number value show that the command reads by that rule.
 INSTANTIATE_TEST_SUITE_P(
     BadValues, Refuses,
-    ::testing::Values(BadAngle("", "Please enter a number."),
-                      BadAngle("   ", "Please enter a number."), BadAngle("ninety", kNotANumber),
-                      BadAngle("1.5.2", kNotANumber), BadAngle("0x1p3", kNotANumber),
-                      BadAngle("inf", kNotANumber), BadAngle("infinity", kNotANumber),
-                      BadAngle("nan", kNotANumber), BadAngle("\xd9\xa3", kNotANumber),
-                      BadAngle("1e999", kBeyondDoubles), BadAngle("-1e999", kBeyondDoubles),
-                      Refused{{"Energy", "2147483648", "0"},
-                              "value \"2147483648\": Please enter a whole number between "
-                              "-2147483648 and 2147483647."}));
+    ::testing::Values(
+        Refused{{"Angle", "nan", "Degrees"},
+                "value \"nan\": Please enter a number, written with digits, an "
+                "optional \".\" and an optional exponent (for example 12.5 or -3e4)."},
+        Refused{{"Energy", "2147483648", "0"},
+                "value \"2147483648\": Please enter a whole number between "
+                "-2147483648 and 2147483647."}));
 
 INSTANTIATE_TEST_SUITE_P(
     Chemistry, Refuses,

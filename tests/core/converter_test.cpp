@@ -1,4 +1,5 @@
 #include "convert/converter.h"
+#include "tests/support/lines.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,8 @@
 
 namespace convert {
 namespace {
+
+using testing_support::Lines;
 
 struct FormatCase {
     double product;
@@ -54,16 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
         // An infinite product is the C library's text.
         FormatCase{std::numeric_limits<double>::infinity(), 0, 2, "inf"},
         FormatCase{-std::numeric_limits<double>::infinity(), 0, 2, "-inf"}));
-
-std::string Lines(std::initializer_list<const char*> lines)
-{
-    std::string text;
-    for (const char* line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
 
 struct AngleCase {
     double value;

@@ -140,15 +140,6 @@ int ShownIndex(CPropertyPage& page, int id)
     return Control<QComboBox>(page, id)->currentIndex();
 }
 
-QString Lines(std::initializer_list<const char*> lines)
-{
-    QString text;
-    for (const char* line : lines) {
-        text += QString::fromUtf8(line) + QStringLiteral("\r\n");
-    }
-    return text;
-}
-
 void SaveScreenshot(QWidget& widget, const QString& name)
 {
     const QString folder = qEnvironmentVariable("VELKARI_SCREENSHOTS");

@@ -60,9 +60,6 @@ void ToggleCheck(CPropertyPage& page, int id);
 QString ShownText(CPropertyPage& page, int id);
 int ShownIndex(CPropertyPage& page, int id);
 
-// "a\r\nb\r\n" for {"a", "b"}: how the members hold their lines.
-QString Lines(std::initializer_list<const char*> lines);
-
 // Saves a picture of the widget when VELKARI_SCREENSHOTS names a folder.
 void SaveScreenshot(QWidget& widget, const QString& name);
 

@@ -8,6 +8,7 @@
 #include "chem/MISC.h"
 #include "chem/chem.h"
 #include "chem/periodic.h"
+#include "res/resource.h"
 #include "tests/support/page_driver.h"
 
 namespace {
@@ -20,15 +21,15 @@ QString TabCaption(PageInSheet& host)
 }
 
 // Periodic Table control ids.
-constexpr int kElement = 1002;
-constexpr int kName = 1007;
-constexpr int kGroup = 1008;
-constexpr int kBlock = 1009;
-constexpr int kAtomicMass = 1003;
-constexpr int kAtomicNumber = 1005;
-constexpr int kElectronegativity = 1006;
-constexpr int kOxidation = 1010;
-constexpr int kDistribution = 1018;
+constexpr int kElement = IDC_PERIODIC_ELEMENT;
+constexpr int kName = IDC_PERIODIC_NAME;
+constexpr int kGroup = IDC_PERIODIC_GROUP;
+constexpr int kBlock = IDC_PERIODIC_BLOCK;
+constexpr int kAtomicMass = IDC_PERIODIC_ATOMIC_MASS;
+constexpr int kAtomicNumber = IDC_PERIODIC_ATOMIC_NUMBER;
+constexpr int kElectronegativity = IDC_PERIODIC_ELECTRONEGATIVITY;
+constexpr int kOxidation = IDC_PERIODIC_OXIDATION;
+constexpr int kDistribution = IDC_PERIODIC_DISTRIBUTION;
 
 class PeriodicPage : public ::testing::Test {
 protected:
@@ -96,19 +97,20 @@ TEST_F(PeriodicPage, TextThatSelectsNoElementClearsTheFields)
 }
 
 // M.W/Grams Moles control ids.
-constexpr int kElements[]{1008, 1004, 1012, 1014, 1020};
-constexpr int kCounts[]{1003, 1005, 1013, 1015, 1021};
-constexpr int kFormulaEquals = 1007;
-constexpr int kFormulaResult = 1006;
-constexpr int kReset = 1001;
-constexpr int kMode = 1002;
-constexpr int kExplanation = 1051;
-constexpr int kResultLabel = 1052;
-constexpr int kGiven = 1054;
-constexpr int kOperator = 1038;
-constexpr int kWeight = 1055;
-constexpr int kConvertEquals = 1009;
-constexpr int kResult = 1018;
+constexpr int kElements[]{IDC_MW_ELEMENT1, IDC_MW_ELEMENT2, IDC_MW_ELEMENT3, IDC_MW_ELEMENT4,
+                          IDC_MW_ELEMENT5};
+constexpr int kCounts[]{IDC_MW_COUNT1, IDC_MW_COUNT2, IDC_MW_COUNT3, IDC_MW_COUNT4, IDC_MW_COUNT5};
+constexpr int kFormulaEquals = IDC_MW_EQUALS;
+constexpr int kFormulaResult = IDC_MW_FORMULA_RESULT;
+constexpr int kReset = IDC_MW_RESET;
+constexpr int kMode = IDC_MW_MODE;
+constexpr int kExplanation = IDC_MW_EXPLANATION;
+constexpr int kResultLabel = IDC_MW_RESULT_LABEL;
+constexpr int kGiven = IDC_MW_GIVEN;
+constexpr int kOperator = IDC_MW_OPERATOR;
+constexpr int kWeight = IDC_MW_MOLECULAR_WEIGHT;
+constexpr int kConvertEquals = IDC_MW_CONVERT;
+constexpr int kResult = IDC_MW_RESULT;
 
 class MolecularWeightPage : public ::testing::Test {
 protected:
@@ -238,15 +240,15 @@ TEST_F(MolecularWeightPage, ConvertingWithNoDirectionIsIncomplete)
 }
 
 // Molecular Formula control ids.
-constexpr int kCompound = 1091;
-constexpr int kUnknown = 1097;
-constexpr int kGrams[]{1011, 1047, 1022};
-constexpr int kSymbols[]{1010, 1016, 1019};
-constexpr int kCompute = 1094;
-constexpr int kCompositionReset = 1095;
-constexpr int kComposition = 1092;
-constexpr int kSimplest = 1093;
-constexpr int kMolecular = 1096;
+constexpr int kCompound = IDC_FORMULA_COMPOUND_WEIGHT;
+constexpr int kUnknown = IDC_FORMULA_UNKNOWN_WEIGHT;
+constexpr int kGrams[]{IDC_FORMULA_GRAMS1, IDC_FORMULA_GRAMS2, IDC_FORMULA_GRAMS3};
+constexpr int kSymbols[]{IDC_FORMULA_ELEMENT1, IDC_FORMULA_ELEMENT2, IDC_FORMULA_ELEMENT3};
+constexpr int kCompute = IDC_FORMULA_COMPUTE;
+constexpr int kCompositionReset = IDC_FORMULA_RESET;
+constexpr int kComposition = IDC_FORMULA_COMPOSITION;
+constexpr int kSimplest = IDC_FORMULA_SIMPLEST;
+constexpr int kMolecular = IDC_FORMULA_MOLECULAR;
 
 class CompositionPage : public ::testing::Test {
 protected:

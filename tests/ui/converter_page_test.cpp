@@ -6,6 +6,8 @@
 
 #include "convert/Angles.h"
 #include "convert/temperature.h"
+#include "res/resource.h"
+#include "tests/support/lines.h"
 #include "tests/support/page_driver.h"
 
 namespace {
@@ -13,15 +15,15 @@ namespace {
 using namespace testing_support;
 
 // Angle page control ids.
-constexpr int kValue = 1064;
-constexpr int kUnit = 1005;
-constexpr int kScientific = 1081;
-constexpr int kDecimals = 1088;
-constexpr int kEquals = 1001;
-constexpr int kValues = 1065;
-constexpr int kLabels = 1074;
+constexpr int kValue = IDC_ANGLE_VALUE;
+constexpr int kUnit = IDC_ANGLE_UNIT;
+constexpr int kScientific = IDC_ANGLE_SCIENTIFIC;
+constexpr int kDecimals = IDC_ANGLE_DECIMALS;
+constexpr int kEquals = IDC_ANGLE_EQUALS;
+constexpr int kValues = IDC_ANGLE_VALUES;
+constexpr int kLabels = IDC_ANGLE_NAMES;
 
-const QString kAngleLabels = Lines({"Radians", "Gradients", "Degrees", "Minutes", "Seconds"});
+const std::string kAngleLabels = Lines({"Radians", "Gradients", "Degrees", "Minutes", "Seconds"});
 
 class AnglePage : public ::testing::Test {
 protected:
@@ -50,8 +52,9 @@ TEST_F(AnglePage, NinetyDegreesToTwoDecimals)
     ChooseItem(page, kDecimals, "2");
     ClickButton(page, kEquals);
 
-    EXPECT_EQ(angles.m_strValues, Lines({"1.57", "100.00", "90.00", "5400.00", "324000.00"}));
-    EXPECT_EQ(angles.m_strNames, kAngleLabels);
+    EXPECT_EQ(angles.m_strValues.toStdString(),
+              Lines({"1.57", "100.00", "90.00", "5400.00", "324000.00"}));
+    EXPECT_EQ(angles.m_strNames.toStdString(), kAngleLabels);
     EXPECT_EQ(values(), "1.57\n100.00\n90.00\n5400.00\n324000.00\n");
     EXPECT_EQ(labels(), "Radians\nGradients\nDegrees\nMinutes\nSeconds\n");
     EXPECT_TRUE(recorder.messages.empty());
@@ -64,8 +67,9 @@ TEST_F(AnglePage, ScientificNotationOverridesTheDecimals)
     ChooseItem(page, kDecimals, "0");
     ToggleCheck(page, kScientific);
     ClickButton(page, kEquals);
-    EXPECT_EQ(angles.m_strValues, Lines({"1.000000e+00", "6.366198e+01", "5.729578e+01",
-                                         "3.437747e+03", "2.062648e+05"}));
+    EXPECT_EQ(
+        angles.m_strValues.toStdString(),
+        Lines({"1.000000e+00", "6.366198e+01", "5.729578e+01", "3.437747e+03", "2.062648e+05"}));
 }
 
 TEST_F(AnglePage, EnterInTheValueBoxPressesEquals)
@@ -73,7 +77,7 @@ TEST_F(AnglePage, EnterInTheValueBoxPressesEquals)
     ChooseItem(page, kUnit, "Degrees");
     TypeInto(page, kValue, "60");
     QTest::keyClick(page.GetDlgItem(kValue), Qt::Key_Return);
-    EXPECT_EQ(angles.m_strValues,
+    EXPECT_EQ(angles.m_strValues.toStdString(),
               Lines({"1.04718", "66.66666", "60.00000", "3600.00000", "216000.00000"}));
 }
 
@@ -147,13 +151,13 @@ TEST(TemperaturePage, HundredCelsiusFillsTheThreeBoxes)
     PageInSheet host("temperature");
     MessageRecorder recorder;
     CPropertyPage& page = host.page();
-    TypeInto(page, 1053, "100");
-    ChooseItem(page, 1003, "Celsius (°C)");
-    ClickButton(page, 1001);
+    TypeInto(page, IDC_TEMPERATURE_VALUE, "100");
+    ChooseItem(page, IDC_TEMPERATURE_UNIT, "Celsius (°C)");
+    ClickButton(page, IDC_TEMPERATURE_EQUALS);
 
-    EXPECT_EQ(ShownText(page, 1007), "212.000\n373.150");
-    EXPECT_EQ(ShownText(page, 1065), "Farenheit(°F)\nKelvin(K)");
-    EXPECT_EQ(ShownText(page, 1002),
+    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_VALUES), "212.000\n373.150");
+    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_NAMES), "Farenheit(°F)\nKelvin(K)");
+    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_FORMULA),
               "Farenheit = [ (9/5) * Celsius ] + 32\nKelvin      = Celsius +273.15");
     EXPECT_TRUE(recorder.messages.empty());
 }
@@ -163,17 +167,17 @@ TEST(TemperaturePage, NoUnitEmptiesAllThreeBoxes)
     PageInSheet host("temperature");
     MessageRecorder recorder;
     CPropertyPage& page = host.page();
-    ChooseItem(page, 1003, "Kelvin (K)");
-    ClickButton(page, 1001);
-    ASSERT_FALSE(ShownText(page, 1002).isEmpty());
+    ChooseItem(page, IDC_TEMPERATURE_UNIT, "Kelvin (K)");
+    ClickButton(page, IDC_TEMPERATURE_EQUALS);
+    ASSERT_FALSE(ShownText(page, IDC_TEMPERATURE_FORMULA).isEmpty());
 
-    TypeIntoList(page, 1003, "Rankine");
-    ClickButton(page, 1001);
+    TypeIntoList(page, IDC_TEMPERATURE_UNIT, "Rankine");
+    ClickButton(page, IDC_TEMPERATURE_EQUALS);
     ASSERT_EQ(recorder.messages.size(), 1U);
     EXPECT_EQ(recorder.messages[0].caption, "Incomplete");
-    EXPECT_EQ(ShownText(page, 1007), "");
-    EXPECT_EQ(ShownText(page, 1065), "");
-    EXPECT_EQ(ShownText(page, 1002), "");
+    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_VALUES), "");
+    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_NAMES), "");
+    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_FORMULA), "");
 }
 
 }  // namespace
