@@ -100,10 +100,28 @@ constexpr int kMinimumLabelsWidth = 88;
 constexpr int kMinimumPageWidth = 406;
 constexpr int kPageHeight = 209;
 
+// Left to right: the page's outer frame, the output frame around the values and labels
+// boxes, the labels box. The output frame ends kOutputPadding right of the labels, the
+// outer frame kOuterMargin right of the output frame.
+constexpr int kOuterFrameLeft = 6;
+constexpr int kOutputFrameLeft = 221;
+constexpr int kLabelsLeft = 299;
+constexpr int kOutputPadding = 5;
+constexpr int kOuterMargin = 7;
+
+// A template built at run time. Its controls and dialog point into its own texts, so
+// it is neither copied nor moved.
 struct BuiltTemplate {
+    BuiltTemplate() = default;
+    BuiltTemplate(const BuiltTemplate&) = delete;
+    BuiltTemplate& operator=(const BuiltTemplate&) = delete;
+    BuiltTemplate(BuiltTemplate&&) = delete;
+    BuiltTemplate& operator=(BuiltTemplate&&) = delete;
+    ~BuiltTemplate() = default;
+
     std::string headingText;  // what the heading picture says, for a screen reader
     std::vector<ControlTemplate> controls;
-    DialogTemplate dialog;
+    DialogTemplate dialog{};
 };
 
 int LabelsWidth(const convert::Category& category)
@@ -121,8 +139,8 @@ void Build(const ConverterLayout& l, BuiltTemplate& out)
     const int units = static_cast<int>(category.labels.size());
     const int boxHeight = units * kLineHeight;
     const int labelsWidth = LabelsWidth(category);
-    const int groupRight = 299 + labelsWidth + 5;
-    const int frameWidth = groupRight + 7 - 6;
+    const int groupRight = kLabelsLeft + labelsWidth + kOutputPadding;
+    const int frameWidth = groupRight + kOuterMargin - kOuterFrameLeft;
     out.headingText = std::string(category.caption) + " Converter";
 
     out.controls = {
@@ -143,12 +161,14 @@ void Build(const ConverterLayout& l, BuiltTemplate& out)
          kMultiLine | kReadOnly | kNoBorder},
         {ControlKind::Edit,
          l.labels,
-         {299, 22, labelsWidth, boxHeight + 1},
+         {kLabelsLeft, 22, labelsWidth, boxHeight + 1},
          "Units",
          kMultiLine | kReadOnly | kNoBorder},
-        {ControlKind::GroupBox, kNoId, {221, 16, groupRight - 221, boxHeight + 11}},
+        {ControlKind::GroupBox,
+         kNoId,
+         {kOutputFrameLeft, 16, groupRight - kOutputFrameLeft, boxHeight + 11}},
         {ControlKind::Static, kNoId, {51, 60, 70, 8}, l.decimalsLabel},
-        {ControlKind::GroupBox, kNoId, {6, 3, frameWidth, 199}},
+        {ControlKind::GroupBox, kNoId, {kOuterFrameLeft, 3, frameWidth, 199}},
         {ControlKind::Picture, kNoId, {15, 3, 72, 10}, out.headingText, kNone, {}, l.heading},
     };
     if (!l.note.empty()) {

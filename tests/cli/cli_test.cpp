@@ -142,10 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         Success{{"moles", "36.03", "18.015"}, "2\n"}, Success{{"grams", "2", "18.015"}, "36.03\n"},
         Success{{"formula", "--compound", "100", "--unknown", "180.16", "C", "40", "H", "6.71", "O",
                  "53.29"},
-                "C= 40.000%,  H= 6.710%,  O= 53.290%\nC1 H2 O1\nC6.00 ,  H12.00 ,  O6.00\n"},
-        // Options may stand anywhere; without --unknown the last line is empty.
-        Success{{"formula", "Fe", "6.994", "O", "3.006", "--compound=10"},
-                "Fe= 69.940%,  O= 30.060%\nFe1 O2 \n\n"}));
+                "C= 40.000%,  H= 6.710%,  O= 53.290%\nC1 H2 O1\nC6.00 ,  H12.00 ,  O6.00\n"}));
 
 struct Refused {
     std::vector<std::string> args;
@@ -213,14 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"weight", "H", "2.5"},
                 "count \"2.5\": Please enter a whole number, without a decimal point or "
                 "exponent."},
-        Refused{{"weight", "H", "99999999"},
-                "Please enter each count as a whole number from -999999 to 9999999"},
         Refused{{"moles", "36.03", "0"}, "Can not divide by zero"},
-        Refused{{"moles", "abc", "2"},
-                "grams \"abc\": Please enter a number, written with digits, an optional \".\" "
-                "and an optional exponent (for example 12.5 or -3e4)."},
-        Refused{{"grams", "1e308", "1e10"},
-                "The result is too large to show; please enter smaller numbers"},
         Refused{{"grams", "1"}, "expected grams MOLES WEIGHT (see --help)"},
         Refused{{"formula", "C", "40", "H", "6"},
                 "formula needs --compound GRAMS, the weight of the whole sample"},

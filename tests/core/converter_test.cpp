@@ -131,14 +131,6 @@ TEST(TwoGroupTableTest, SecondGroupSourceUsesTheSubTableForItsOwnGroup)
     EXPECT_EQ(*products, (std::vector<double>{24, 48, 3.0 / 256, 3}));
 }
 
-TEST(TwoGroupTableTest, WritesOneLinePerUnitInUnitOrder)
-{
-    const auto text = ConvertAll(kToy, 3, 2, 0, 1);
-    ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(text->values, Lines({"12.0", "24.0", "3.0", "768.0"}));
-    EXPECT_EQ(text->labels, Lines({"Base", "Half", "X", "Y"}));
-}
-
 }  // namespace
 }  // namespace convert
 

@@ -91,28 +91,4 @@ TEST(Copy, ShiftEndSelectsOneLineAndTypingChangesNothing)
     });
 }
 
-// A drag across the third line, from its first character to past its end.
-TEST(Copy, DraggingTheMouseSelectsText)
-{
-    RunStartUp([](CTessaralDlg& sheet) {
-        ConvertOnTab(sheet, 0);
-        QPlainTextEdit* values = Box(*sheet.GetActivePage(), IDC_ANGLE_VALUES);
-        QTextCursor line(values->document()->findBlockByNumber(2));
-        const QPoint from = values->cursorRect(line).center();
-        line.movePosition(QTextCursor::EndOfBlock);
-        const QPoint to = values->cursorRect(line).center() + QPoint(2, 0);
-
-        QWidget* viewport = values->viewport();
-        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-        QMouseEvent drag(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &drag);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
-
-        EXPECT_EQ(values->textCursor().selectedText(), "90.00");
-        values->copy();
-        EXPECT_EQ(QApplication::clipboard()->text(), "90.00");
-    });
-}
-
 }  // namespace

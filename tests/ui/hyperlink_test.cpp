@@ -220,19 +220,6 @@ TEST_F(Hyperlinks, DestroyingTheWindowsLeavesNothingBehind)
     EXPECT_FALSE(webRemains.underlined);
 }
 
-TEST_F(Hyperlinks, ALinkWithoutAParentKeepsTheDefaultColour)
-{
-    QLabel alone("someone@example.com");
-    const QColor defaultText = alone.palette().color(QPalette::WindowText);
-    ASSERT_EQ(MakeStaticHyperlink(&alone), TRUE);
-    alone.show();
-    EXPECT_EQ(alone.palette().color(QPalette::WindowText), defaultText);
-    Enter(alone);
-    EXPECT_TRUE(alone.font().underline());
-    Leave(alone);
-    EXPECT_FALSE(alone.font().underline());
-}
-
 // A second conversion while the pointer is over the link must not take the underlined
 // font for the link's own.
 TEST_F(Hyperlinks, ConvertingTwiceChangesNothing)

@@ -123,12 +123,8 @@ TEST(Keyboard, EscapeClosesTheWindow)
              TypeInto(page, ValueBox(page), "1,5");
              return page.GetDlgItem(ValueBox(page));
          }},
-        {"unit list",
-         [](CTessaralDlg&, CPropertyPage& page) { return page.GetDlgItem(UnitList(page)); }},
         {"values box",
          [](CTessaralDlg&, CPropertyPage& page) { return page.GetDlgItem(ValuesBox(page)); }},
-        {"= button",
-         [](CTessaralDlg&, CPropertyPage& page) { return page.GetDlgItem(EqualsButton(page)); }},
         {"tabs",
          [](CTessaralDlg& sheet, CPropertyPage&) -> QWidget* { return sheet.GetTabControl(); }},
     };

@@ -89,25 +89,6 @@ TEST(StartUp, BuildsAPageOnlyWhenItsTabIsFirstShown)
     });
 }
 
-TEST(StartUp, LeavingATabWithARefusedValueIsRefused)
-{
-    MessageRecorder recorder;
-    RunStartUp([](CTessaralDlg& sheet) {
-        CPropertyPage* angle = sheet.GetActivePage();
-        TypeInto(*angle, IDC_ANGLE_VALUE, "1,5");
-        sheet.GetTabControl()->setCurrentIndex(5);
-        EXPECT_EQ(sheet.GetActiveIndex(), 0);
-        EXPECT_EQ(sheet.GetTabControl()->currentIndex(), 0);
-        EXPECT_FALSE(sheet.GetPage(5)->IsWindowCreated());
-
-        TypeInto(*angle, IDC_ANGLE_VALUE, "1.5");
-        sheet.GetTabControl()->setCurrentIndex(5);
-        EXPECT_EQ(sheet.GetActiveIndex(), 5);
-    });
-    ASSERT_EQ(recorder.messages.size(), 1U);
-    EXPECT_EQ(recorder.messages[0].caption, "Velkari Unit Converter");
-}
-
 // Each converter tab, driven through the window: 1 of its first unit gives one line per
 // unit in the values box, beside its own category's labels.
 TEST(StartUp, EveryConverterTabConverts)
