@@ -103,6 +103,9 @@ QWidget* MakeComboBox(const ControlTemplate& control, QWidget* parent)
         combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
     }
     ConnectListNotifications(combo);
+    // On Linux, Qt reports a list's chosen item as its name; the description keeps
+    // telling a screen reader which list it is.
+    combo->setAccessibleDescription(ToQString(control.text));
     return combo;
 }
 
@@ -184,33 +187,51 @@ QWidget* MakePicture(const ControlTemplate& control, QWidget* parent)
     return new Picture(LoadBitmap(control.bitmap, parent->devicePixelRatioF()), parent);
 }
 
+QWidget* MakePushButton(const ControlTemplate& control, QWidget* parent)
+{
+    auto* button = new QPushButton(ToQString(control.text), parent);
+    button->setAutoDefault(false);
+    SetDefaultButton(button, (control.style & kDefaultButton) != 0);
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [button] { NotifyParent(button, BN_CLICKED); });
+    return button;
+}
+
+// A frame is drawn beneath the other controls (BuildControls lowers it) and lets
+// clicks through.
+QWidget* MakeGroupBox(const ControlTemplate& control, QWidget* parent)
+{
+    auto* group = new QGroupBox(ToQString(control.text), parent);
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    group->setFocusPolicy(Qt::NoFocus);
+    return group;
+}
+
+QWidget* MakeStatic(const ControlTemplate& control, QWidget* parent)
+{
+    auto* label = new QLabel(ToQString(control.text), parent);
+    // Our stand-in font runs wider than the one the layout was drawn for: a one-line
+    // text grows to the right (in BuildControls) rather than wrap out of sight.
+    label->setWordWrap(control.rect.height > kOneLine);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
 {
-    const QString text = ToQString(control.text);
     switch (control.kind) {
         case ControlKind::Edit:
             return MakeEdit(control, parent);
         case ControlKind::ComboBox:
             return MakeComboBox(control, parent);
         case ControlKind::CheckBox:
-            return new QCheckBox(text, parent);
-        case ControlKind::PushButton: {
-            auto* button = new QPushButton(text, parent);
-            button->setAutoDefault(false);
-            return button;
-        }
-        case ControlKind::GroupBox: {
-            auto* group = new QGroupBox(text, parent);
-            group->setAttribute(Qt::WA_TransparentForMouseEvents);
-            group->setFocusPolicy(Qt::NoFocus);
-            return group;
-        }
-        case ControlKind::Static: {
-            auto* label = new QLabel(text, parent);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            return label;
-        }
+            return new QCheckBox(ToQString(control.text), parent);
+        case ControlKind::PushButton:
+            return MakePushButton(control, parent);
+        case ControlKind::GroupBox:
+            return MakeGroupBox(control, parent);
+        case ControlKind::Static:
+            return MakeStatic(control, parent);
         case ControlKind::Picture:
             return MakePicture(control, parent);
     }
@@ -278,28 +299,13 @@ void BuildControls(QWidget* parent, const DialogTemplate& dialog)
             widget->setGeometry(units.ToPixels(control.rect));
         }
         if (control.kind == ControlKind::Static && control.rect.height <= kOneLine) {
-            // Our stand-in font runs wider than the one the layout was drawn for: a
-            // one-line text grows to the right rather than wrap out of sight.
-            auto* label = static_cast<QLabel*>(widget);
-            label->setWordWrap(false);
-            label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+            widget->resize(std::max(widget->width(), widget->sizeHint().width()), widget->height());
         }
         if (NeedsAccessibleName(control.kind)) {
             widget->setAccessibleName(ToQString(control.text));
         }
-        if (control.kind == ControlKind::ComboBox) {
-            // On Linux, Qt reports a list's chosen item as its name; the description
-            // keeps telling a screen reader which list it is.
-            widget->setAccessibleDescription(ToQString(control.text));
-        }
         if (control.kind == ControlKind::GroupBox) {
             frames.append(widget);
-        }
-        if (control.kind == ControlKind::PushButton) {
-            auto* button = static_cast<QPushButton*>(widget);
-            SetDefaultButton(button, (control.style & kDefaultButton) != 0);
-            QObject::connect(button, &QPushButton::clicked, button,
-                             [button] { NotifyParent(button, BN_CLICKED); });
         }
         widget->show();
     }

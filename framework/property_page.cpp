@@ -24,7 +24,7 @@ const framework::DialogTemplate& LoadTemplate(UINT id)
 
 }  // namespace
 
-CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT /*nIDCaption*/)
+CPropertyPage::CPropertyPage(UINT nIDTemplate)
     : m_nIDTemplate(nIDTemplate), m_template(&LoadTemplate(nIDTemplate))
 {
     const QSize size = framework::DialogUnits(framework::DialogFont(*m_template))
