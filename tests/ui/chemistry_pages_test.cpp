@@ -184,16 +184,6 @@ TEST_F(MolecularWeightPage, GramsToMolesByZeroKeepsThePreviousResult)
     EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "2");
 }
 
-TEST_F(MolecularWeightPage, ConvertingWithNoDirectionIsIncomplete)
-{
-    TypeInto(page, IDC_MW_GIVEN, "3");
-    ClickButton(page, IDC_MW_CONVERT);
-    ASSERT_EQ(recorder.messages.size(), 1U);
-    EXPECT_EQ(recorder.messages[0].caption, "Incomplete");
-    EXPECT_EQ(members.m_dGiven, 3.0);
-    EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "0");
-}
-
 constexpr int kGrams[]{IDC_FORMULA_GRAMS1, IDC_FORMULA_GRAMS2, IDC_FORMULA_GRAMS3};
 constexpr int kSymbols[]{IDC_FORMULA_ELEMENT1, IDC_FORMULA_ELEMENT2, IDC_FORMULA_ELEMENT3};
 

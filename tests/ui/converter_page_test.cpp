@@ -27,15 +27,6 @@ protected:
     QString labels() { return ShownText(page, IDC_ANGLE_NAMES); }
 };
 
-TEST_F(AnglePage, StartsEmptyWithNothingChosen)
-{
-    EXPECT_EQ(ShownText(page, IDC_ANGLE_VALUE), "0");
-    EXPECT_EQ(ShownIndex(page, IDC_ANGLE_UNIT), -1);
-    EXPECT_EQ(ShownIndex(page, IDC_ANGLE_DECIMALS), -1);
-    EXPECT_EQ(values(), "");
-    EXPECT_EQ(labels(), "");
-}
-
 TEST_F(AnglePage, NinetyDegreesToTwoDecimals)
 {
     TypeInto(page, IDC_ANGLE_VALUE, "90");
