@@ -9,6 +9,7 @@
 
 namespace framework {
 
+// The texts are string literals, so each is also a null-terminated C string.
 struct AppResources {
     std::string_view title;      // the application's name; captions the framework's messages
     std::string_view desktopId;  // the desktop entry its windows belong to

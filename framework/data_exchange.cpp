@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "framework/app_resources.h"
 #include "framework/message_box.h"
 #include "framework/message_map.h"
 #include "framework/property_page.h"
@@ -70,8 +69,7 @@ QWidget* CDataExchange::PrepareCtrl(int id)
 
 void CDataExchange::Fail(const CString& message)
 {
-    framework::MessageBox(m_pDlgWnd, message,
-                          framework::ToQString(framework::GetAppResources().title),
+    framework::MessageBox(m_pDlgWnd, message, CPropertyPage::ApplicationName(),
                           MB_ICONEXCLAMATION | MB_OK);
     if (m_lastControl != nullptr) {
         m_lastControl->setFocus(Qt::OtherFocusReason);

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "framework/app_resources.h"
+#include "framework/text.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ BOOL CWinApp::InitInstance()
 
 QIcon CWinApp::LoadIcon(int id) const
 {
-    const QString prefix = QString::fromUtf8(framework::GetAppResources().resourcePrefix);
+    const QString prefix = framework::ToQString(framework::GetAppResources().resourcePrefix);
     return QIcon(QStringLiteral("%1/icons/%2.png").arg(prefix).arg(id));
 }
 
@@ -52,8 +53,7 @@ int AfxWinMain(int argc, char** argv)
     }
     // Lets the desktop match the window to its installed entry and icon (Wayland's app
     // id comes from it).
-    QGuiApplication::setDesktopFileName(QString::fromUtf8(
-        resources.desktopId.data(), static_cast<qsizetype>(resources.desktopId.size())));
+    QGuiApplication::setDesktopFileName(framework::ToQString(resources.desktopId));
     if (app == nullptr || !app->InitInstance()) {
         // The whole program ran inside InitInstance; there is no message loop to enter.
         return 0;
