@@ -19,10 +19,14 @@
 #include "framework/text.h"
 #include "pages/FirstPropertyPage.h"
 #include "pages/bout.h"
+#include "res/app_resources.h"
 #include "res/strings.h"
 #include "sheet/TessaralDlg.h"
 
-CTessaralApp::CTessaralApp() noexcept : CWinApp(nullptr) {}
+CTessaralApp::CTessaralApp() noexcept : CWinApp(nullptr)
+{
+    framework::RegisterAppResources(res::AppResources());
+}
 
 BOOL CTessaralApp::InitInstance()
 {

@@ -14,8 +14,8 @@
 #include "chem/periodic_text.h"
 #include "convert/categories.h"
 #include "convert/converter.h"
-#include "convert/number_text.h"
 #include "convert/temperature_formula.h"
+#include "numbers/number_text.h"
 
 namespace {
 

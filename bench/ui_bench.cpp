@@ -21,10 +21,12 @@
 #include <string>
 #include <vector>
 
+#include "framework/app_resources.h"
 #include "framework/message_box.h"
 #include "framework/property_page.h"
 #include "framework/property_sheet.h"
 #include "framework/runtime_class.h"
+#include "res/app_resources.h"
 #include "sheet/TessaralDlg.h"
 
 namespace {
@@ -329,6 +331,7 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
+    framework::RegisterAppResources(res::AppResources());
     // A refused field would open a modal box; there is none to refuse here, but a
     // benchmark must never wait for a click.
     framework::SetMessagePresenter(

@@ -2,34 +2,35 @@
 
 #include "chem/composition.h"
 #include "framework/text.h"
+#include "res/resource.h"
 
 using framework::ToQString;
 
 IMPLEMENT_DYNCREATE(MISC, CPropertyPage)
 
-MISC::MISC() : CPropertyPage(145) {}
+MISC::MISC() : CPropertyPage(IDD_MOLECULAR_FORMULA) {}
 
 void MISC::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, 1010, m_nElement1);
-    DDX_CBIndex(pDX, 1016, m_nElement2);
-    DDX_CBIndex(pDX, 1019, m_nElement3);
-    DDX_Text(pDX, 1096, m_strMolecularFormula);
-    DDX_Text(pDX, 1097, m_dUnknownWeight);
-    DDX_Text(pDX, 1011, m_dWeight1);
-    DDX_Text(pDX, 1047, m_dWeight2);
-    DDX_Text(pDX, 1022, m_dWeight3);
-    DDX_Text(pDX, 1092, m_strComposition);
-    DDX_Text(pDX, 1093, m_strSimplestFormula);
-    DDX_Text(pDX, 1091, m_dCompoundWeight);
+    DDX_CBIndex(pDX, IDC_FORMULA_ELEMENT1, m_nElement1);
+    DDX_CBIndex(pDX, IDC_FORMULA_ELEMENT2, m_nElement2);
+    DDX_CBIndex(pDX, IDC_FORMULA_ELEMENT3, m_nElement3);
+    DDX_Text(pDX, IDC_FORMULA_MOLECULAR, m_strMolecularFormula);
+    DDX_Text(pDX, IDC_FORMULA_UNKNOWN_WEIGHT, m_dUnknownWeight);
+    DDX_Text(pDX, IDC_FORMULA_GRAMS1, m_dWeight1);
+    DDX_Text(pDX, IDC_FORMULA_GRAMS2, m_dWeight2);
+    DDX_Text(pDX, IDC_FORMULA_GRAMS3, m_dWeight3);
+    DDX_Text(pDX, IDC_FORMULA_COMPOSITION, m_strComposition);
+    DDX_Text(pDX, IDC_FORMULA_SIMPLEST, m_strSimplestFormula);
+    DDX_Text(pDX, IDC_FORMULA_COMPOUND_WEIGHT, m_dCompoundWeight);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> MISC::GetMessageMap() const
 {
     static constexpr MessageMapEntry kMap[]{
-        ON_BN_CLICKED(1094, &MISC::OnCompute),
-        ON_BN_CLICKED(1095, &MISC::OnReset),
+        ON_BN_CLICKED(IDC_FORMULA_COMPUTE, &MISC::OnCompute),
+        ON_BN_CLICKED(IDC_FORMULA_RESET, &MISC::OnReset),
     };
     return kMap;
 }
@@ -46,7 +47,7 @@ void MISC::OnCompute()
     m_strMolecularFormula = ToQString(outcome.molecularFormula);
     if (outcome.message) {
         MessageBox(ToQString(outcome.message->text), ToQString(outcome.message->caption),
-                   chemistry::kMessageFlags);
+                   MB_ICONEXCLAMATION | MB_OK);
     }
     UpdateData(FALSE);
 }

@@ -5,34 +5,35 @@
 
 #include "chem/molecular_weight.h"
 #include "framework/text.h"
+#include "res/resource.h"
 
 using framework::ToQString;
 
 IMPLEMENT_DYNCREATE(chem, CPropertyPage)
 
-chem::chem() : CPropertyPage(138) {}
+chem::chem() : CPropertyPage(IDD_MOLECULAR_WEIGHT) {}
 
 void chem::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1054, m_dGiven);
-    DDX_Text(pDX, 1055, m_dMolecularWeight);
-    DDX_Text(pDX, 1006, m_strFormulaResult);
-    DDX_CBIndex(pDX, 1002, m_nMode);
-    DDX_CBIndex(pDX, 1008, m_nElement1);
-    DDX_CBIndex(pDX, 1004, m_nElement2);
-    DDX_CBIndex(pDX, 1012, m_nElement3);
-    DDX_CBIndex(pDX, 1014, m_nElement4);
-    DDX_CBIndex(pDX, 1020, m_nElement5);
-    DDX_Text(pDX, 1051, m_strExplanation);
-    DDX_Text(pDX, 1018, m_dResult);
-    DDX_Text(pDX, 1052, m_strResultLabel);
-    DDX_Text(pDX, 1003, m_nCount1);
-    DDX_Text(pDX, 1005, m_nCount2);
-    DDX_Text(pDX, 1013, m_nCount3);
-    DDX_Text(pDX, 1015, m_nCount4);
-    DDX_Text(pDX, 1021, m_nCount5);
-    DDX_Text(pDX, 1038, m_strOperator);
+    DDX_Text(pDX, IDC_MW_GIVEN, m_dGiven);
+    DDX_Text(pDX, IDC_MW_MOLECULAR_WEIGHT, m_dMolecularWeight);
+    DDX_Text(pDX, IDC_MW_FORMULA_RESULT, m_strFormulaResult);
+    DDX_CBIndex(pDX, IDC_MW_MODE, m_nMode);
+    DDX_CBIndex(pDX, IDC_MW_ELEMENT1, m_nElement1);
+    DDX_CBIndex(pDX, IDC_MW_ELEMENT2, m_nElement2);
+    DDX_CBIndex(pDX, IDC_MW_ELEMENT3, m_nElement3);
+    DDX_CBIndex(pDX, IDC_MW_ELEMENT4, m_nElement4);
+    DDX_CBIndex(pDX, IDC_MW_ELEMENT5, m_nElement5);
+    DDX_Text(pDX, IDC_MW_EXPLANATION, m_strExplanation);
+    DDX_Text(pDX, IDC_MW_RESULT, m_dResult);
+    DDX_Text(pDX, IDC_MW_RESULT_LABEL, m_strResultLabel);
+    DDX_Text(pDX, IDC_MW_COUNT1, m_nCount1);
+    DDX_Text(pDX, IDC_MW_COUNT2, m_nCount2);
+    DDX_Text(pDX, IDC_MW_COUNT3, m_nCount3);
+    DDX_Text(pDX, IDC_MW_COUNT4, m_nCount4);
+    DDX_Text(pDX, IDC_MW_COUNT5, m_nCount5);
+    DDX_Text(pDX, IDC_MW_OPERATOR, m_strOperator);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> chem::GetMessageMap() const
@@ -40,10 +41,10 @@ std::span<const CCmdTarget::MessageMapEntry> chem::GetMessageMap() const
     // A pick from the direction list changes its edit field's text too, so the one
     // edit-change entry answers both typing and picking.
     static constexpr MessageMapEntry kMap[]{
-        ON_BN_CLICKED(1007, &chem::OnMolecularWeight),
-        ON_BN_CLICKED(1001, &chem::OnReset),
-        ON_CBN_EDITCHANGE(1002, &chem::OnEditchangeMode),
-        ON_BN_CLICKED(1009, &chem::OnConvert),
+        ON_BN_CLICKED(IDC_MW_EQUALS, &chem::OnMolecularWeight),
+        ON_BN_CLICKED(IDC_MW_RESET, &chem::OnReset),
+        ON_CBN_EDITCHANGE(IDC_MW_MODE, &chem::OnEditchangeMode),
+        ON_BN_CLICKED(IDC_MW_CONVERT, &chem::OnConvert),
     };
     return kMap;
 }
@@ -62,7 +63,7 @@ void chem::OnMolecularWeight()
     m_strFormulaResult = ToQString(outcome.result);
     if (outcome.message) {
         MessageBox(ToQString(outcome.message->text), ToQString(outcome.message->caption),
-                   chemistry::kMessageFlags);
+                   MB_ICONEXCLAMATION | MB_OK);
     }
     UpdateData(FALSE);
 }
@@ -104,7 +105,7 @@ void chem::OnConvert()
     m_dResult = outcome.result;
     if (outcome.message) {
         MessageBox(ToQString(outcome.message->text), ToQString(outcome.message->caption),
-                   chemistry::kMessageFlags);
+                   MB_ICONEXCLAMATION | MB_OK);
     }
     UpdateData(FALSE);
 }

@@ -13,9 +13,6 @@ struct Message {
     std::string_view caption;
 };
 
-// The message-box type of every chemistry message: exclamation icon, OK button.
-inline constexpr unsigned kMessageFlags = 0x30;
-
 // The same message as on the converter pages.
 inline constexpr Message kIncomplete{convert::kIncompleteText, convert::kIncompleteCaption};
 inline constexpr Message kDivideByZero{"Can not divide by zero", "Divide by zero"};

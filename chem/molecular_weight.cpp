@@ -4,7 +4,7 @@
 
 #include "chem/count_text.h"
 #include "chem/elements.h"
-#include "convert/number_text.h"
+#include "numbers/number_text.h"
 
 namespace chemistry {
 namespace {

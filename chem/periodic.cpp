@@ -2,25 +2,26 @@
 
 #include "chem/periodic_text.h"
 #include "framework/text.h"
+#include "res/resource.h"
 
 using framework::ToQString;
 
 IMPLEMENT_DYNCREATE(periodic, CPropertyPage)
 
-periodic::periodic() : CPropertyPage(130) {}
+periodic::periodic() : CPropertyPage(IDD_PERIODIC_TABLE) {}
 
 void periodic::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1003, m_dAtomicMass);
-    DDX_Text(pDX, 1018, m_strDistribution);
-    DDX_Text(pDX, 1008, m_strGroup);
-    DDX_CBIndex(pDX, 1002, m_nElement);
-    DDX_Text(pDX, 1007, m_strName);
-    DDX_Text(pDX, 1009, m_strBlock);
-    DDX_Text(pDX, 1005, m_nAtomicNumber);
-    DDX_Text(pDX, 1010, m_strOxidation);
-    DDX_Text(pDX, 1006, m_strElectronegativity);
+    DDX_Text(pDX, IDC_PERIODIC_ATOMIC_MASS, m_dAtomicMass);
+    DDX_Text(pDX, IDC_PERIODIC_DISTRIBUTION, m_strDistribution);
+    DDX_Text(pDX, IDC_PERIODIC_GROUP, m_strGroup);
+    DDX_CBIndex(pDX, IDC_PERIODIC_ELEMENT, m_nElement);
+    DDX_Text(pDX, IDC_PERIODIC_NAME, m_strName);
+    DDX_Text(pDX, IDC_PERIODIC_BLOCK, m_strBlock);
+    DDX_Text(pDX, IDC_PERIODIC_ATOMIC_NUMBER, m_nAtomicNumber);
+    DDX_Text(pDX, IDC_PERIODIC_OXIDATION, m_strOxidation);
+    DDX_Text(pDX, IDC_PERIODIC_ELECTRONEGATIVITY, m_strElectronegativity);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> periodic::GetMessageMap() const
@@ -28,7 +29,7 @@ std::span<const CCmdTarget::MessageMapEntry> periodic::GetMessageMap() const
     // A pick from the list changes the edit field's text too, so this one entry
     // answers both typing and picking.
     static constexpr MessageMapEntry kMap[]{
-        ON_CBN_EDITCHANGE(1002, &periodic::OnEditchangeElement)};
+        ON_CBN_EDITCHANGE(IDC_PERIODIC_ELEMENT, &periodic::OnEditchangeElement)};
     return kMap;
 }
 

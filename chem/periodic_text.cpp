@@ -1,7 +1,7 @@
 #include "chem/periodic_text.h"
 
 #include "chem/elements.h"
-#include "convert/number_text.h"
+#include "numbers/number_text.h"
 
 namespace chemistry {
 

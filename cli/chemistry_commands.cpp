@@ -12,7 +12,7 @@
 #include "chem/molecular_weight.h"
 #include "chem/periodic_text.h"
 #include "cli/cli.h"
-#include "convert/number_text.h"
+#include "numbers/number_text.h"
 
 namespace cli {
 

@@ -9,8 +9,8 @@
 
 #include "cli/chemistry_commands.h"
 #include "convert/categories.h"
-#include "convert/number_text.h"
 #include "convert/temperature_formula.h"
+#include "numbers/number_text.h"
 
 namespace cli {
 namespace {

@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Angles, CPropertyPage)
 
-Angles::Angles() : CPropertyPage(166) {}
+Angles::Angles() : CPropertyPage(IDD_ANGLE) {}
 
 void Angles::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1064, m_dValue);
-    DDX_Check(pDX, 1081, m_bScientific);
-    DDX_CBIndex(pDX, 1088, m_nDecimals);
-    DDX_Text(pDX, 1065, m_strValues);
-    DDX_Text(pDX, 1074, m_strNames);
-    DDX_CBIndex(pDX, 1005, m_nUnit);
+    DDX_Text(pDX, IDC_ANGLE_VALUE, m_dValue);
+    DDX_Check(pDX, IDC_ANGLE_SCIENTIFIC, m_bScientific);
+    DDX_CBIndex(pDX, IDC_ANGLE_DECIMALS, m_nDecimals);
+    DDX_Text(pDX, IDC_ANGLE_VALUES, m_strValues);
+    DDX_Text(pDX, IDC_ANGLE_NAMES, m_strNames);
+    DDX_CBIndex(pDX, IDC_ANGLE_UNIT, m_nUnit);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> Angles::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1001, &Angles::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_ANGLE_EQUALS, &Angles::OnEquals)};
     return kMap;
 }
 

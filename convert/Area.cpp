@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Area, CPropertyPage)
 
-Area::Area() : CPropertyPage(164) {}
+Area::Area() : CPropertyPage(IDD_AREA) {}
 
 void Area::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1074, m_strNames);
-    DDX_Text(pDX, 1049, m_strValues);
-    DDX_Check(pDX, 1081, m_bScientific);
-    DDX_CBIndex(pDX, 1088, m_nDecimals);
-    DDX_Text(pDX, 1047, m_dValue);
-    DDX_CBIndex(pDX, 1003, m_nUnit);
+    DDX_Text(pDX, IDC_AREA_NAMES, m_strNames);
+    DDX_Text(pDX, IDC_AREA_VALUES, m_strValues);
+    DDX_Check(pDX, IDC_AREA_SCIENTIFIC, m_bScientific);
+    DDX_CBIndex(pDX, IDC_AREA_DECIMALS, m_nDecimals);
+    DDX_Text(pDX, IDC_AREA_VALUE, m_dValue);
+    DDX_CBIndex(pDX, IDC_AREA_UNIT, m_nUnit);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> Area::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1001, &Area::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_AREA_EQUALS, &Area::OnEquals)};
     return kMap;
 }
 

@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Computer, CPropertyPage)
 
-Computer::Computer() : CPropertyPage(153) {}
+Computer::Computer() : CPropertyPage(IDD_STORAGE) {}
 
 void Computer::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1063, m_strValues);
-    DDX_Text(pDX, 1073, m_strNames);
-    DDX_CBIndex(pDX, 1004, m_nUnit);
-    DDX_CBIndex(pDX, 1087, m_nDecimals);
-    DDX_Check(pDX, 1080, m_bScientific);
-    DDX_Text(pDX, 1062, m_dValue);
+    DDX_Text(pDX, IDC_STORAGE_VALUES, m_strValues);
+    DDX_Text(pDX, IDC_STORAGE_NAMES, m_strNames);
+    DDX_CBIndex(pDX, IDC_STORAGE_UNIT, m_nUnit);
+    DDX_CBIndex(pDX, IDC_STORAGE_DECIMALS, m_nDecimals);
+    DDX_Check(pDX, IDC_STORAGE_SCIENTIFIC, m_bScientific);
+    DDX_Text(pDX, IDC_STORAGE_VALUE, m_dValue);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> Computer::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1000, &Computer::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_STORAGE_EQUALS, &Computer::OnEquals)};
     return kMap;
 }
 

@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Cooking, CPropertyPage)
 
-Cooking::Cooking() : CPropertyPage(177) {}
+Cooking::Cooking() : CPropertyPage(IDD_COOKING) {}
 
 void Cooking::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, 1003, m_nUnit);
-    DDX_Text(pDX, 1047, m_dValue);
-    DDX_Text(pDX, 1049, m_strValues);
-    DDX_CBIndex(pDX, 1088, m_nDecimals);
-    DDX_Check(pDX, 1081, m_bScientific);
-    DDX_Text(pDX, 1074, m_strNames);
+    DDX_CBIndex(pDX, IDC_COOKING_UNIT, m_nUnit);
+    DDX_Text(pDX, IDC_COOKING_VALUE, m_dValue);
+    DDX_Text(pDX, IDC_COOKING_VALUES, m_strValues);
+    DDX_CBIndex(pDX, IDC_COOKING_DECIMALS, m_nDecimals);
+    DDX_Check(pDX, IDC_COOKING_SCIENTIFIC, m_bScientific);
+    DDX_Text(pDX, IDC_COOKING_NAMES, m_strNames);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> Cooking::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1001, &Cooking::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_COOKING_EQUALS, &Cooking::OnEquals)};
     return kMap;
 }
 

@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(DAT, CPropertyPage)
 
-DAT::DAT() : CPropertyPage(168) {}
+DAT::DAT() : CPropertyPage(IDD_ENERGY) {}
 
 void DAT::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1062, m_nValue);
-    DDX_Check(pDX, 1080, m_bScientific);
-    DDX_CBIndex(pDX, 1087, m_nDecimals);
-    DDX_CBIndex(pDX, 1004, m_nUnit);
-    DDX_Text(pDX, 1073, m_strNames);
-    DDX_Text(pDX, 1063, m_strValues);
+    DDX_Text(pDX, IDC_ENERGY_VALUE, m_nValue);
+    DDX_Check(pDX, IDC_ENERGY_SCIENTIFIC, m_bScientific);
+    DDX_CBIndex(pDX, IDC_ENERGY_DECIMALS, m_nDecimals);
+    DDX_CBIndex(pDX, IDC_ENERGY_UNIT, m_nUnit);
+    DDX_Text(pDX, IDC_ENERGY_NAMES, m_strNames);
+    DDX_Text(pDX, IDC_ENERGY_VALUES, m_strValues);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> DAT::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1000, &DAT::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_ENERGY_EQUALS, &DAT::OnEquals)};
     return kMap;
 }
 

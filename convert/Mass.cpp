@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Mass, CPropertyPage)
 
-Mass::Mass() : CPropertyPage(134) {}
+Mass::Mass() : CPropertyPage(IDD_WEIGHT) {}
 
 void Mass::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1073, m_strNames);
-    DDX_CBIndex(pDX, 1002, m_nUnit);
-    DDX_Text(pDX, 1046, m_dValue);
-    DDX_Check(pDX, 1080, m_bScientific);
-    DDX_CBIndex(pDX, 1087, m_nDecimals);
-    DDX_Text(pDX, 1048, m_strValues);
+    DDX_Text(pDX, IDC_WEIGHT_NAMES, m_strNames);
+    DDX_CBIndex(pDX, IDC_WEIGHT_UNIT, m_nUnit);
+    DDX_Text(pDX, IDC_WEIGHT_VALUE, m_dValue);
+    DDX_Check(pDX, IDC_WEIGHT_SCIENTIFIC, m_bScientific);
+    DDX_CBIndex(pDX, IDC_WEIGHT_DECIMALS, m_nDecimals);
+    DDX_Text(pDX, IDC_WEIGHT_VALUES, m_strValues);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> Mass::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1000, &Mass::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_WEIGHT_EQUALS, &Mass::OnEquals)};
     return kMap;
 }
 

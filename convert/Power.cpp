@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Power, CPropertyPage)
 
-Power::Power() : CPropertyPage(136) {}
+Power::Power() : CPropertyPage(IDD_POWER) {}
 
 void Power::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1007, m_strValues);
-    DDX_Text(pDX, 1008, m_strNames);
-    DDX_CBIndex(pDX, 1003, m_nUnit);
-    DDX_Check(pDX, 1081, m_bScientific);
-    DDX_CBIndex(pDX, 1088, m_nDecimals);
-    DDX_Text(pDX, 1062, m_dValue);
+    DDX_Text(pDX, IDC_POWER_VALUES, m_strValues);
+    DDX_Text(pDX, IDC_POWER_NAMES, m_strNames);
+    DDX_CBIndex(pDX, IDC_POWER_UNIT, m_nUnit);
+    DDX_Check(pDX, IDC_POWER_SCIENTIFIC, m_bScientific);
+    DDX_CBIndex(pDX, IDC_POWER_DECIMALS, m_nDecimals);
+    DDX_Text(pDX, IDC_POWER_VALUE, m_dValue);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> Power::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1005, &Power::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_POWER_EQUALS, &Power::OnEquals)};
     return kMap;
 }
 

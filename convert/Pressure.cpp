@@ -2,25 +2,27 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Pressure, CPropertyPage)
 
-Pressure::Pressure() : CPropertyPage(148) {}
+Pressure::Pressure() : CPropertyPage(IDD_PRESSURE) {}
 
 void Pressure::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1073, m_strNames);
-    DDX_CBIndex(pDX, 1002, m_nUnit);
-    DDX_Text(pDX, 1046, m_dValue);
-    DDX_Text(pDX, 1048, m_strValues);
-    DDX_CBIndex(pDX, 1087, m_nDecimals);
-    DDX_Check(pDX, 1080, m_bScientific);
+    DDX_Text(pDX, IDC_PRESSURE_NAMES, m_strNames);
+    DDX_CBIndex(pDX, IDC_PRESSURE_UNIT, m_nUnit);
+    DDX_Text(pDX, IDC_PRESSURE_VALUE, m_dValue);
+    DDX_Text(pDX, IDC_PRESSURE_VALUES, m_strValues);
+    DDX_CBIndex(pDX, IDC_PRESSURE_DECIMALS, m_nDecimals);
+    DDX_Check(pDX, IDC_PRESSURE_SCIENTIFIC, m_bScientific);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> Pressure::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1000, &Pressure::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{
+        ON_BN_CLICKED(IDC_PRESSURE_EQUALS, &Pressure::OnEquals)};
     return kMap;
 }
 

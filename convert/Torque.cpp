@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Torque, CPropertyPage)
 
-Torque::Torque() : CPropertyPage(173) {}
+Torque::Torque() : CPropertyPage(IDD_TORQUE) {}
 
 void Torque::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1074, m_strNames);
-    DDX_Text(pDX, 1065, m_strValues);
-    DDX_CBIndex(pDX, 1005, m_nUnit);
-    DDX_CBIndex(pDX, 1088, m_nDecimals);
-    DDX_Check(pDX, 1081, m_bScientific);
-    DDX_Text(pDX, 1064, m_dValue);
+    DDX_Text(pDX, IDC_TORQUE_NAMES, m_strNames);
+    DDX_Text(pDX, IDC_TORQUE_VALUES, m_strValues);
+    DDX_CBIndex(pDX, IDC_TORQUE_UNIT, m_nUnit);
+    DDX_CBIndex(pDX, IDC_TORQUE_DECIMALS, m_nDecimals);
+    DDX_Check(pDX, IDC_TORQUE_SCIENTIFIC, m_bScientific);
+    DDX_Text(pDX, IDC_TORQUE_VALUE, m_dValue);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> Torque::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1001, &Torque::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_TORQUE_EQUALS, &Torque::OnEquals)};
     return kMap;
 }
 

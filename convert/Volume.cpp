@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Volume, CPropertyPage)
 
-Volume::Volume() : CPropertyPage(132) {}
+Volume::Volume() : CPropertyPage(IDD_VOLUME) {}
 
 void Volume::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1073, m_strNames);
-    DDX_CBIndex(pDX, 1045, m_nUnit);
-    DDX_Check(pDX, 1080, m_bScientific);
-    DDX_CBIndex(pDX, 1087, m_nDecimals);
-    DDX_Text(pDX, 1048, m_strValues);
-    DDX_Text(pDX, 1046, m_dValue);
+    DDX_Text(pDX, IDC_VOLUME_NAMES, m_strNames);
+    DDX_CBIndex(pDX, IDC_VOLUME_UNIT, m_nUnit);
+    DDX_Check(pDX, IDC_VOLUME_SCIENTIFIC, m_bScientific);
+    DDX_CBIndex(pDX, IDC_VOLUME_DECIMALS, m_nDecimals);
+    DDX_Text(pDX, IDC_VOLUME_VALUES, m_strValues);
+    DDX_Text(pDX, IDC_VOLUME_VALUE, m_dValue);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> Volume::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1000, &Volume::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_VOLUME_EQUALS, &Volume::OnEquals)};
     return kMap;
 }
 

@@ -1,6 +1,6 @@
 #include "convert/converter.h"
 
-#include "convert/number_text.h"
+#include "numbers/number_text.h"
 
 namespace convert {
 namespace {

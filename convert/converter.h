@@ -32,6 +32,19 @@ struct TwoGroupTable {
     std::size_t firstGroupSize;
 };
 
+// The index of the unit with that label; a label the list does not hold fails to compile.
+// Two-group tables name the first unit of their second group with it.
+template <std::size_t N>
+consteval std::size_t IndexOfLabel(const std::string_view (&labels)[N], std::string_view label)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (labels[i] == label) {
+            return i;
+        }
+    }
+    throw "no unit has that label";
+}
+
 struct Category {
     std::string_view caption;                     // the tab caption, e.g. "Angle"
     std::span<const std::string_view> labels;     // written beside the values

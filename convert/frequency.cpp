@@ -2,25 +2,27 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(frequency, CPropertyPage)
 
-frequency::frequency() : CPropertyPage(170) {}
+frequency::frequency() : CPropertyPage(IDD_FREQUENCY) {}
 
 void frequency::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1074, m_strNames);
-    DDX_CBIndex(pDX, 1003, m_nUnit);
-    DDX_Text(pDX, 1049, m_strValues);
-    DDX_CBIndex(pDX, 1088, m_nDecimals);
-    DDX_Check(pDX, 1081, m_bScientific);
-    DDX_Text(pDX, 1047, m_dValue);
+    DDX_Text(pDX, IDC_FREQUENCY_NAMES, m_strNames);
+    DDX_CBIndex(pDX, IDC_FREQUENCY_UNIT, m_nUnit);
+    DDX_Text(pDX, IDC_FREQUENCY_VALUES, m_strValues);
+    DDX_CBIndex(pDX, IDC_FREQUENCY_DECIMALS, m_nDecimals);
+    DDX_Check(pDX, IDC_FREQUENCY_SCIENTIFIC, m_bScientific);
+    DDX_Text(pDX, IDC_FREQUENCY_VALUE, m_dValue);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> frequency::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1001, &frequency::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{
+        ON_BN_CLICKED(IDC_FREQUENCY_EQUALS, &frequency::OnEquals)};
     return kMap;
 }
 

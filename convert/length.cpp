@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(length, CPropertyPage)
 
-length::length() : CPropertyPage(162) {}
+length::length() : CPropertyPage(IDD_LENGTH) {}
 
 void length::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Check(pDX, 1081, m_bScientific);
-    DDX_CBIndex(pDX, 1088, m_nDecimals);
-    DDX_Text(pDX, 1049, m_strValues);
-    DDX_Text(pDX, 1047, m_dValue);
-    DDX_CBIndex(pDX, 1004, m_nUnit);
-    DDX_Text(pDX, 1074, m_strNames);
+    DDX_Check(pDX, IDC_LENGTH_SCIENTIFIC, m_bScientific);
+    DDX_CBIndex(pDX, IDC_LENGTH_DECIMALS, m_nDecimals);
+    DDX_Text(pDX, IDC_LENGTH_VALUES, m_strValues);
+    DDX_Text(pDX, IDC_LENGTH_VALUE, m_dValue);
+    DDX_CBIndex(pDX, IDC_LENGTH_UNIT, m_nUnit);
+    DDX_Text(pDX, IDC_LENGTH_NAMES, m_strNames);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> length::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1039, &length::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_LENGTH_EQUALS, &length::OnEquals)};
     return kMap;
 }
 

@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(light, CPropertyPage)
 
-light::light() : CPropertyPage(180) {}
+light::light() : CPropertyPage(IDD_LIGHT) {}
 
 void light::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1065, m_strValues);
-    DDX_Text(pDX, 1074, m_strNames);
-    DDX_CBIndex(pDX, 1005, m_nUnit);
-    DDX_CBIndex(pDX, 1088, m_nDecimals);
-    DDX_Check(pDX, 1081, m_bScientific);
-    DDX_Text(pDX, 1064, m_dValue);
+    DDX_Text(pDX, IDC_LIGHT_VALUES, m_strValues);
+    DDX_Text(pDX, IDC_LIGHT_NAMES, m_strNames);
+    DDX_CBIndex(pDX, IDC_LIGHT_UNIT, m_nUnit);
+    DDX_CBIndex(pDX, IDC_LIGHT_DECIMALS, m_nDecimals);
+    DDX_Check(pDX, IDC_LIGHT_SCIENTIFIC, m_bScientific);
+    DDX_Text(pDX, IDC_LIGHT_VALUE, m_dValue);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> light::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1001, &light::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_LIGHT_EQUALS, &light::OnEquals)};
     return kMap;
 }
 

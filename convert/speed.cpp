@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(speed, CPropertyPage)
 
-speed::speed() : CPropertyPage(160) {}
+speed::speed() : CPropertyPage(IDD_SPEED) {}
 
 void speed::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1008, m_strValues);
-    DDX_Text(pDX, 1064, m_strNames);
-    DDX_CBIndex(pDX, 1004, m_nUnit);
-    DDX_CBIndex(pDX, 1088, m_nDecimals);
-    DDX_Check(pDX, 1081, m_bScientific);
-    DDX_Text(pDX, 1054, m_dValue);
+    DDX_Text(pDX, IDC_SPEED_VALUES, m_strValues);
+    DDX_Text(pDX, IDC_SPEED_NAMES, m_strNames);
+    DDX_CBIndex(pDX, IDC_SPEED_UNIT, m_nUnit);
+    DDX_CBIndex(pDX, IDC_SPEED_DECIMALS, m_nDecimals);
+    DDX_Check(pDX, IDC_SPEED_SCIENTIFIC, m_bScientific);
+    DDX_Text(pDX, IDC_SPEED_VALUE, m_dValue);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> speed::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1005, &speed::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_SPEED_EQUALS, &speed::OnEquals)};
     return kMap;
 }
 

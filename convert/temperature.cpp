@@ -3,26 +3,28 @@
 #include "convert/messages.h"
 #include "convert/temperature_formula.h"
 #include "framework/text.h"
+#include "res/resource.h"
 
 using framework::ToQString;
 
 IMPLEMENT_DYNCREATE(temperature, CPropertyPage)
 
-temperature::temperature() : CPropertyPage(158) {}
+temperature::temperature() : CPropertyPage(IDD_TEMPERATURE) {}
 
 void temperature::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1053, m_dValue);
-    DDX_CBIndex(pDX, 1003, m_nUnit);
-    DDX_Text(pDX, 1065, m_strNames);
-    DDX_Text(pDX, 1007, m_strValues);
-    DDX_Text(pDX, 1002, m_strFormula);
+    DDX_Text(pDX, IDC_TEMPERATURE_VALUE, m_dValue);
+    DDX_CBIndex(pDX, IDC_TEMPERATURE_UNIT, m_nUnit);
+    DDX_Text(pDX, IDC_TEMPERATURE_NAMES, m_strNames);
+    DDX_Text(pDX, IDC_TEMPERATURE_VALUES, m_strValues);
+    DDX_Text(pDX, IDC_TEMPERATURE_FORMULA, m_strFormula);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> temperature::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1001, &temperature::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{
+        ON_BN_CLICKED(IDC_TEMPERATURE_EQUALS, &temperature::OnEquals)};
     return kMap;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "convert/number_text.h"
+#include "numbers/number_text.h"
 
 namespace convert {
 namespace {

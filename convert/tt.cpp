@@ -2,25 +2,26 @@
 
 #include "convert/categories.h"
 #include "convert/equals_handler.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(tt, CPropertyPage)
 
-tt::tt() : CPropertyPage(142) {}
+tt::tt() : CPropertyPage(IDD_TIME) {}
 
 void tt::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1006, m_strValues);
-    DDX_Text(pDX, 1063, m_strNames);
-    DDX_CBIndex(pDX, 1002, m_nUnit);
-    DDX_Text(pDX, 1052, m_dValue);
-    DDX_CBIndex(pDX, 1087, m_nDecimals);
-    DDX_Check(pDX, 1080, m_bScientific);
+    DDX_Text(pDX, IDC_TIME_VALUES, m_strValues);
+    DDX_Text(pDX, IDC_TIME_NAMES, m_strNames);
+    DDX_CBIndex(pDX, IDC_TIME_UNIT, m_nUnit);
+    DDX_Text(pDX, IDC_TIME_VALUE, m_dValue);
+    DDX_CBIndex(pDX, IDC_TIME_DECIMALS, m_nDecimals);
+    DDX_Check(pDX, IDC_TIME_SCIENTIFIC, m_bScientific);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> tt::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(1000, &tt::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_TIME_EQUALS, &tt::OnEquals)};
     return kMap;
 }
 

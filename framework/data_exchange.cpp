@@ -4,14 +4,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <stdexcept>
-#include <string>
 
-#include "convert/number_text.h"
 #include "framework/message_box.h"
 #include "framework/message_map.h"
 #include "framework/property_page.h"
 #include "framework/text.h"
+#include "numbers/number_text.h"
 
 using framework::ToQString;
 
@@ -63,8 +61,7 @@ QWidget* CDataExchange::PrepareCtrl(int id)
 {
     QWidget* control = framework::GetDlgItem(m_pDlgWnd, id);
     if (control == nullptr) {
-        throw std::logic_error("data exchange with control " + std::to_string(id) +
-                               ", which the page's template does not have");
+        qFatal("data exchange with control %d, which the page's template does not have", id);
     }
     m_lastControl = control;
     return control;
@@ -126,7 +123,7 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int& index)
 {
     auto* combo = qobject_cast<QComboBox*>(pDX->PrepareCtrl(id));
     if (combo == nullptr) {
-        throw std::logic_error("list data exchange with a control that is not a list");
+        qFatal("list data exchange with control %d, which is not a list", id);
     }
     if (!pDX->m_bSaveAndValidate) {
         const int shown = index >= 0 && index < combo->count() ? index : -1;
@@ -154,7 +151,7 @@ void DDX_Check(CDataExchange* pDX, int id, int& value)
 {
     auto* box = qobject_cast<QAbstractButton*>(pDX->PrepareCtrl(id));
     if (box == nullptr) {
-        throw std::logic_error("check box data exchange with a control that is not a button");
+        qFatal("check box data exchange with control %d, which is not a button", id);
     }
     if (pDX->m_bSaveAndValidate) {
         value = box->isChecked() ? 1 : 0;

@@ -14,7 +14,7 @@ public:
     CDataExchange(CPropertyPage* dialog, BOOL saveAndValidate);
 
     // The bound control with that id. A missing control is a fault in the page's
-    // template, not in what the user did.
+    // template, not in what the user did: the program stops with a message.
     QWidget* PrepareCtrl(int id);
 
     // Tells the user why the prepared control's text was refused, puts the focus back

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "framework/app_resources.h"
 #include "framework/message_map.h"
 #include "framework/text.h"
 
@@ -23,13 +24,13 @@ namespace {
 // The height in dialog units of a static that holds one line of text.
 constexpr int kOneLine = 10;
 
-QStringList Items(const res::ControlTemplate& control)
+QStringList Items(const ControlTemplate& control)
 {
     QStringList items;
     for (const std::string_view item : control.items) {
         items.append(ToQString(item));
     }
-    if ((control.style & res::kSorted) != 0) {
+    if ((control.style & kSorted) != 0) {
         // The platform's sorted lists compare without regard to case.
         std::stable_sort(items.begin(), items.end(), [](const QString& a, const QString& b) {
             return QString::compare(a, b, Qt::CaseInsensitive) < 0;
@@ -38,12 +39,12 @@ QStringList Items(const res::ControlTemplate& control)
     return items;
 }
 
-QWidget* MakeEdit(const res::ControlTemplate& control, QWidget* parent)
+QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
 {
-    if ((control.style & res::kMultiLine) == 0) {
+    if ((control.style & kMultiLine) == 0) {
         auto* edit = new QLineEdit(parent);
-        edit->setReadOnly((control.style & res::kReadOnly) != 0);
-        if ((control.style & res::kNoBorder) != 0) {
+        edit->setReadOnly((control.style & kReadOnly) != 0);
+        if ((control.style & kNoBorder) != 0) {
             // A borderless box reads as text on the page itself.
             edit->setFrame(false);
             edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
@@ -51,16 +52,15 @@ QWidget* MakeEdit(const res::ControlTemplate& control, QWidget* parent)
         return edit;
     }
     auto* edit = new QPlainTextEdit(parent);
-    edit->setReadOnly((control.style & res::kReadOnly) != 0);
+    edit->setReadOnly((control.style & kReadOnly) != 0);
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     // A line longer than the box can then still be read to its end.
-    edit->setHorizontalScrollBarPolicy((control.style & res::kHorizontalScroll) != 0
-                                           ? Qt::ScrollBarAlwaysOn
-                                           : Qt::ScrollBarAlwaysOff);
+    edit->setHorizontalScrollBarPolicy(
+        (control.style & kHorizontalScroll) != 0 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Read-only output stays selectable and copyable from the keyboard too.
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    if ((control.style & res::kNoBorder) != 0) {
+    if ((control.style & kNoBorder) != 0) {
         edit->setFrameShape(QFrame::NoFrame);
         edit->document()->setDocumentMargin(0);
         edit->viewport()->setAutoFillBackground(false);
@@ -87,10 +87,10 @@ void ConnectListNotifications(QComboBox* combo)
     }
 }
 
-QWidget* MakeComboBox(const res::ControlTemplate& control, QWidget* parent)
+QWidget* MakeComboBox(const ControlTemplate& control, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
-    const bool editable = (control.style & res::kDropDownList) == 0;
+    const bool editable = (control.style & kDropDownList) == 0;
     combo->setEditable(editable);
     // What the user types never becomes an item.
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -103,6 +103,9 @@ QWidget* MakeComboBox(const res::ControlTemplate& control, QWidget* parent)
         combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
     }
     ConnectListNotifications(combo);
+    // On Linux, Qt reports a list's chosen item as its name; the description keeps
+    // telling a screen reader which list it is.
+    combo->setAccessibleDescription(ToQString(control.text));
     return combo;
 }
 
@@ -110,7 +113,8 @@ QWidget* MakeComboBox(const res::ControlTemplate& control, QWidget* parent)
 // is scaled above 100 % and there is one, so that it stays sharp.
 QPixmap LoadBitmap(int id, qreal pixelRatio)
 {
-    const QString name = QStringLiteral(":/velkari/bitmaps/%1").arg(id);
+    const QString name =
+        QStringLiteral("%1/bitmaps/%2").arg(ToQString(GetAppResources().resourcePrefix)).arg(id);
     if (pixelRatio > 1.0) {
         QPixmap large(name + QStringLiteral("@2x.png"));
         if (!large.isNull()) {
@@ -178,49 +182,67 @@ private:
     bool m_ink;
 };
 
-QWidget* MakePicture(const res::ControlTemplate& control, QWidget* parent)
+QWidget* MakePicture(const ControlTemplate& control, QWidget* parent)
 {
     return new Picture(LoadBitmap(control.bitmap, parent->devicePixelRatioF()), parent);
 }
 
-QWidget* MakeControl(const res::ControlTemplate& control, QWidget* parent)
+QWidget* MakePushButton(const ControlTemplate& control, QWidget* parent)
 {
-    const QString text = ToQString(control.text);
+    auto* button = new QPushButton(ToQString(control.text), parent);
+    button->setAutoDefault(false);
+    SetDefaultButton(button, (control.style & kDefaultButton) != 0);
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [button] { NotifyParent(button, BN_CLICKED); });
+    return button;
+}
+
+// A frame is drawn beneath the other controls (BuildControls lowers it) and lets
+// clicks through.
+QWidget* MakeGroupBox(const ControlTemplate& control, QWidget* parent)
+{
+    auto* group = new QGroupBox(ToQString(control.text), parent);
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    group->setFocusPolicy(Qt::NoFocus);
+    return group;
+}
+
+QWidget* MakeStatic(const ControlTemplate& control, QWidget* parent)
+{
+    auto* label = new QLabel(ToQString(control.text), parent);
+    // Our stand-in font runs wider than the one the layout was drawn for: a one-line
+    // text grows to the right (in BuildControls) rather than wrap out of sight.
+    label->setWordWrap(control.rect.height > kOneLine);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
+{
     switch (control.kind) {
-        case res::ControlKind::Edit:
+        case ControlKind::Edit:
             return MakeEdit(control, parent);
-        case res::ControlKind::ComboBox:
+        case ControlKind::ComboBox:
             return MakeComboBox(control, parent);
-        case res::ControlKind::CheckBox:
-            return new QCheckBox(text, parent);
-        case res::ControlKind::PushButton: {
-            auto* button = new QPushButton(text, parent);
-            button->setAutoDefault(false);
-            return button;
-        }
-        case res::ControlKind::GroupBox: {
-            auto* group = new QGroupBox(text, parent);
-            group->setAttribute(Qt::WA_TransparentForMouseEvents);
-            group->setFocusPolicy(Qt::NoFocus);
-            return group;
-        }
-        case res::ControlKind::Static: {
-            auto* label = new QLabel(text, parent);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            return label;
-        }
-        case res::ControlKind::Picture:
+        case ControlKind::CheckBox:
+            return new QCheckBox(ToQString(control.text), parent);
+        case ControlKind::PushButton:
+            return MakePushButton(control, parent);
+        case ControlKind::GroupBox:
+            return MakeGroupBox(control, parent);
+        case ControlKind::Static:
+            return MakeStatic(control, parent);
+        case ControlKind::Picture:
             return MakePicture(control, parent);
     }
     return nullptr;
 }
 
 // The controls whose template text is spoken rather than shown.
-bool NeedsAccessibleName(res::ControlKind kind)
+bool NeedsAccessibleName(ControlKind kind)
 {
-    return kind == res::ControlKind::Edit || kind == res::ControlKind::ComboBox ||
-           kind == res::ControlKind::Picture;
+    return kind == ControlKind::Edit || kind == ControlKind::ComboBox ||
+           kind == ControlKind::Picture;
 }
 
 }  // namespace
@@ -234,7 +256,7 @@ DialogUnits::DialogUnits(const QFont& font)
     m_baseY = metrics.height();
 }
 
-QRect DialogUnits::ToPixels(const res::DialogRect& rect) const
+QRect DialogUnits::ToPixels(const DialogRect& rect) const
 {
     return {rect.x * m_baseX / 4, rect.y * m_baseY / 8, rect.width * m_baseX / 4,
             rect.height * m_baseY / 8};
@@ -245,7 +267,7 @@ QSize DialogUnits::ToPixels(int width, int height) const
     return {width * m_baseX / 4, height * m_baseY / 8};
 }
 
-QFont DialogFont(const res::DialogTemplate& dialog)
+QFont DialogFont(const DialogTemplate& dialog)
 {
     QFont font(ToQString(dialog.fontName), dialog.fontPoints);
     // "MS Sans Serif" is not on a Linux desktop: let the sans-serif family stand in.
@@ -254,51 +276,36 @@ QFont DialogFont(const res::DialogTemplate& dialog)
     return font;
 }
 
-void BuildControls(QWidget* parent, const res::DialogTemplate& dialog)
+void BuildControls(QWidget* parent, const DialogTemplate& dialog)
 {
     const QFont font = DialogFont(dialog);
     parent->setFont(font);
     const DialogUnits units(font);
     QList<QWidget*> frames;
-    for (const res::ControlTemplate& control : dialog.controls) {
+    for (const ControlTemplate& control : dialog.controls) {
         QWidget* widget = MakeControl(control, parent);
         if (widget == nullptr) {
             continue;
         }
         SetControlId(widget, control.id);
-        if (control.kind == res::ControlKind::Picture) {
+        if (control.kind == ControlKind::Picture) {
             widget->move(units.ToPixels(control.rect).topLeft());
             widget->adjustSize();
-        } else if (control.kind == res::ControlKind::ComboBox) {
+        } else if (control.kind == ControlKind::ComboBox) {
             // A list's template height includes its dropped-down part.
             const QRect rect = units.ToPixels(control.rect);
             widget->setGeometry(rect.x(), rect.y(), rect.width(), widget->sizeHint().height());
         } else {
             widget->setGeometry(units.ToPixels(control.rect));
         }
-        if (control.kind == res::ControlKind::Static && control.rect.height <= kOneLine) {
-            // Our stand-in font runs wider than the one the layout was drawn for: a
-            // one-line text grows to the right rather than wrap out of sight.
-            auto* label = static_cast<QLabel*>(widget);
-            label->setWordWrap(false);
-            label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+        if (control.kind == ControlKind::Static && control.rect.height <= kOneLine) {
+            widget->resize(std::max(widget->width(), widget->sizeHint().width()), widget->height());
         }
         if (NeedsAccessibleName(control.kind)) {
             widget->setAccessibleName(ToQString(control.text));
         }
-        if (control.kind == res::ControlKind::ComboBox) {
-            // On Linux, Qt reports a list's chosen item as its name; the description
-            // keeps telling a screen reader which list it is.
-            widget->setAccessibleDescription(ToQString(control.text));
-        }
-        if (control.kind == res::ControlKind::GroupBox) {
+        if (control.kind == ControlKind::GroupBox) {
             frames.append(widget);
-        }
-        if (control.kind == res::ControlKind::PushButton) {
-            auto* button = static_cast<QPushButton*>(widget);
-            SetDefaultButton(button, (control.style & res::kDefaultButton) != 0);
-            QObject::connect(button, &QPushButton::clicked, button,
-                             [button] { NotifyParent(button, BN_CLICKED); });
         }
         widget->show();
     }

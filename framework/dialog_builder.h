@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QRect>
 
-#include "res/dialog_template.h"
+#include "framework/dialog_template.h"
 
 class QWidget;
 
@@ -17,7 +17,7 @@ namespace framework {
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
-    QRect ToPixels(const res::DialogRect& rect) const;
+    QRect ToPixels(const DialogRect& rect) const;
     QSize ToPixels(int width, int height) const;
 
 private:
@@ -26,11 +26,11 @@ private:
 };
 
 // The Qt font that stands in for a template's font.
-QFont DialogFont(const res::DialogTemplate& dialog);
+QFont DialogFont(const DialogTemplate& dialog);
 
 // Creates the template's controls as children of parent, in template order (which is
 // also the keyboard's tab order). Frames are drawn beneath the other controls and let
 // clicks through.
-void BuildControls(QWidget* parent, const res::DialogTemplate& dialog);
+void BuildControls(QWidget* parent, const DialogTemplate& dialog);
 
 }  // namespace framework

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr char kControlIdProperty[] = "_Velkari_Control_Id_";
-constexpr char kDefaultButtonProperty[] = "_Velkari_Default_Button_";
+constexpr char kControlIdProperty[] = "_Afx_Control_Id_";
+constexpr char kDefaultButtonProperty[] = "_Afx_Default_Button_";
 
 // Turns a left click released over a static text into its parent's notification.
 class StaticNotifier : public QObject {

@@ -2,31 +2,29 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
-#include <stdexcept>
-#include <string>
 
+#include "framework/app_resources.h"
 #include "framework/dialog_builder.h"
 #include "framework/message_box.h"
 #include "framework/text.h"
-#include "res/dialog_template.h"
-#include "res/strings.h"
 
 IMPLEMENT_DYNAMIC(CPropertyPage, CCmdTarget)
 
 namespace {
 
-const res::DialogTemplate& LoadTemplate(UINT id)
+// A page without its template is a fault in the program, not in what the user did.
+const framework::DialogTemplate& LoadTemplate(UINT id)
 {
-    const res::DialogTemplate* dialog = res::FindDialogTemplate(static_cast<int>(id));
+    const framework::DialogTemplate* dialog = framework::FindDialogTemplate(static_cast<int>(id));
     if (dialog == nullptr) {
-        throw std::logic_error("no dialog template " + std::to_string(id));
+        qFatal("no dialog template %u", id);
     }
     return *dialog;
 }
 
 }  // namespace
 
-CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT /*nIDCaption*/)
+CPropertyPage::CPropertyPage(UINT nIDTemplate)
     : m_nIDTemplate(nIDTemplate), m_template(&LoadTemplate(nIDTemplate))
 {
     const QSize size = framework::DialogUnits(framework::DialogFont(*m_template))
@@ -91,7 +89,7 @@ void CPropertyPage::CreatePageWindow()
 
 CString CPropertyPage::ApplicationName()
 {
-    return framework::ToQString(res::kApplicationTitle);
+    return framework::ToQString(framework::GetAppResources().title);
 }
 
 void CPropertyPage::DoDataExchange(CDataExchange* /*pDX*/) {}

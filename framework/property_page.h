@@ -8,7 +8,7 @@
 #include "framework/data_exchange.h"
 #include "framework/message_map.h"
 
-namespace res {
+namespace framework {
 struct DialogTemplate;
 }
 
@@ -16,8 +16,8 @@ class CPropertyPage : public QWidget, public CCmdTarget {
     DECLARE_DYNAMIC(CPropertyPage)
 
 public:
-    // The tab caption is the template's title (nIDCaption 0) .
-    explicit CPropertyPage(UINT nIDTemplate, UINT nIDCaption = 0);
+    // The tab caption is the template's title.
+    explicit CPropertyPage(UINT nIDTemplate);
     ~CPropertyPage() override;
 
     // TRUE pulls the controls into the members, FALSE pushes the members into the
@@ -52,6 +52,6 @@ protected:
 
 private:
     UINT m_nIDTemplate;
-    const res::DialogTemplate* m_template;
+    const framework::DialogTemplate* m_template;
     bool m_created = false;
 };

@@ -8,7 +8,6 @@
 #include <QTabBar>
 #include <algorithm>
 
-#include "framework/dialog_builder.h"
 #include "framework/property_page.h"
 
 IMPLEMENT_DYNAMIC(CPropertySheet, CCmdTarget)

@@ -2,7 +2,8 @@
 
 #include <QApplication>
 
-#include "res/strings.h"
+#include "framework/app_resources.h"
+#include "framework/text.h"
 
 namespace {
 
@@ -10,8 +11,7 @@ CWinApp* g_app = nullptr;  // set while the one application object exists
 
 }  // namespace
 
-CWinApp::CWinApp(const char* lpszAppName) noexcept
-    : m_pszAppName(lpszAppName != nullptr ? lpszAppName : res::kApplicationTitle.data())
+CWinApp::CWinApp(const char* lpszAppName) noexcept : m_pszAppName(lpszAppName)
 {
     g_app = this;
 }
@@ -28,11 +28,10 @@ BOOL CWinApp::InitInstance()
     return TRUE;
 }
 
-void CWinApp::OnHelp() {}
-
 QIcon CWinApp::LoadIcon(int id) const
 {
-    return QIcon(QStringLiteral(":/velkari/icons/%1.png").arg(id));
+    const QString prefix = framework::ToQString(framework::GetAppResources().resourcePrefix);
+    return QIcon(QStringLiteral("%1/icons/%2.png").arg(prefix).arg(id));
 }
 
 CWinApp* AfxGetApp()
@@ -44,12 +43,17 @@ int AfxWinMain(int argc, char** argv)
 {
     QApplication application(argc, argv);
     CWinApp* app = AfxGetApp();
+    const framework::AppResources& resources = framework::GetAppResources();
     if (app != nullptr) {
+        if (app->m_pszAppName == nullptr) {
+            // Unnamed, the application takes the name it registered with its resources.
+            app->m_pszAppName = resources.title.data();
+        }
         QApplication::setApplicationName(QString::fromUtf8(app->m_pszAppName));
     }
     // Lets the desktop match the window to its installed entry and icon (Wayland's app
     // id comes from it).
-    QGuiApplication::setDesktopFileName(QStringLiteral(VELKARI_APP_ID));
+    QGuiApplication::setDesktopFileName(framework::ToQString(resources.desktopId));
     if (app == nullptr || !app->InitInstance()) {
         // The whole program ran inside InitInstance; there is no message loop to enter.
         return 0;

@@ -9,18 +9,17 @@
 
 class CWinApp : public CCmdTarget {
 public:
-    // With no name, the application takes its name from the product's title.
+    // With no name, the application takes the title it registers with its resources
+    // (framework/app_resources.h).
     explicit CWinApp(const char* lpszAppName = nullptr) noexcept;
     ~CWinApp() override;
 
     virtual BOOL InitInstance();
-    // The application's help command; the product ships no help file.
-    void OnHelp();
 
     // The icon resource with that id.
     QIcon LoadIcon(int id) const;
 
-    const char* m_pszAppName;  // UTF-8
+    const char* m_pszAppName;  // UTF-8; null until AfxWinMain names an unnamed application
 };
 
 // The one application object, or null before it is constructed.

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "convert/categories.h"
-#include "convert/number_text.h"
 #include "convert/temperature_formula.h"
+#include "numbers/number_text.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "convert/number_text.h"
+#include "numbers/number_text.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "pages/FirstPropertyPage.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(CFirstPropertyPage, CPropertyPage)
 
-CFirstPropertyPage::CFirstPropertyPage() : CPropertyPage(102) {}
+CFirstPropertyPage::CFirstPropertyPage() : CPropertyPage(IDD_FIRST_PAGE) {}

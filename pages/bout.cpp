@@ -1,5 +1,6 @@
 #include "pages/bout.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(bout, CPropertyPage)
 
-bout::bout() : CPropertyPage(183) {}
+bout::bout() : CPropertyPage(IDD_ABOUT) {}

@@ -10,8 +10,12 @@
 #include <vector>
 
 #include "convert/categories.h"
+#include "res/resource.h"
 
 namespace res {
+
+using namespace framework;
+
 namespace {
 
 struct ConverterLayout {
@@ -36,23 +40,53 @@ constexpr std::string_view kWeightNote =
 
 // clang-format off
 constexpr ConverterLayout kLayouts[]{
-    // template category                    value unit scientific decimals "=" values labels heading
-    {166, &convert::kAngle,           1064, 1005, 1081, 1088, 1001, 1065, 1074, 157},
-    {164, &convert::kArea,            1047, 1003, 1081, 1088, 1001, 1049, 1074, 150},
-    {153, &convert::kComputerStorage, 1062, 1004, 1080, 1087, 1000, 1063, 1073, 155},
-    {177, &convert::kCooking,         1047, 1003, 1081, 1088, 1001, 1049, 1074, 179},
-    {168, &convert::kEnergy,          1062, 1004, 1080, 1087, 1000, 1063, 1073, 151},
-    {170, &convert::kFrequency,       1047, 1003, 1081, 1088, 1001, 1049, 1074, 172},
-    {162, &convert::kLength,          1047, 1004, 1081, 1088, 1039, 1049, 1074, 160},
-    {180, &convert::kLight,           1064, 1005, 1081, 1088, 1001, 1065, 1074, 182},
-    {136, &convert::kPower,           1062, 1003, 1081, 1088, 1005, 1007, 1008, 162},
-    {148, &convert::kPressure,        1046, 1002, 1080, 1087, 1000, 1048, 1073, 152},
-    {160, &convert::kSpeed,           1054, 1004, 1081, 1088, 1005, 1008, 1064, 147},
-    {142, &convert::kTime,            1052, 1002, 1080, 1087, 1000, 1006, 1063, 165},
-    {173, &convert::kTorque,          1064, 1005, 1081, 1088, 1001, 1065, 1074, 175, kNone},
-    {132, &convert::kVolume,          1046, 1045, 1080, 1087, 1000, 1048, 1073, 142,
+    // template, category; value, unit, scientific, decimals; "=", values, labels, heading
+    {IDD_ANGLE, &convert::kAngle,
+     IDC_ANGLE_VALUE, IDC_ANGLE_UNIT, IDC_ANGLE_SCIENTIFIC, IDC_ANGLE_DECIMALS,
+     IDC_ANGLE_EQUALS, IDC_ANGLE_VALUES, IDC_ANGLE_NAMES, IDB_ANGLE},
+    {IDD_AREA, &convert::kArea,
+     IDC_AREA_VALUE, IDC_AREA_UNIT, IDC_AREA_SCIENTIFIC, IDC_AREA_DECIMALS,
+     IDC_AREA_EQUALS, IDC_AREA_VALUES, IDC_AREA_NAMES, IDB_AREA},
+    {IDD_STORAGE, &convert::kComputerStorage,
+     IDC_STORAGE_VALUE, IDC_STORAGE_UNIT, IDC_STORAGE_SCIENTIFIC, IDC_STORAGE_DECIMALS,
+     IDC_STORAGE_EQUALS, IDC_STORAGE_VALUES, IDC_STORAGE_NAMES, IDB_STORAGE},
+    {IDD_COOKING, &convert::kCooking,
+     IDC_COOKING_VALUE, IDC_COOKING_UNIT, IDC_COOKING_SCIENTIFIC, IDC_COOKING_DECIMALS,
+     IDC_COOKING_EQUALS, IDC_COOKING_VALUES, IDC_COOKING_NAMES, IDB_COOKING},
+    {IDD_ENERGY, &convert::kEnergy,
+     IDC_ENERGY_VALUE, IDC_ENERGY_UNIT, IDC_ENERGY_SCIENTIFIC, IDC_ENERGY_DECIMALS,
+     IDC_ENERGY_EQUALS, IDC_ENERGY_VALUES, IDC_ENERGY_NAMES, IDB_ENERGY},
+    {IDD_FREQUENCY, &convert::kFrequency,
+     IDC_FREQUENCY_VALUE, IDC_FREQUENCY_UNIT, IDC_FREQUENCY_SCIENTIFIC, IDC_FREQUENCY_DECIMALS,
+     IDC_FREQUENCY_EQUALS, IDC_FREQUENCY_VALUES, IDC_FREQUENCY_NAMES, IDB_FREQUENCY},
+    {IDD_LENGTH, &convert::kLength,
+     IDC_LENGTH_VALUE, IDC_LENGTH_UNIT, IDC_LENGTH_SCIENTIFIC, IDC_LENGTH_DECIMALS,
+     IDC_LENGTH_EQUALS, IDC_LENGTH_VALUES, IDC_LENGTH_NAMES, IDB_LENGTH},
+    {IDD_LIGHT, &convert::kLight,
+     IDC_LIGHT_VALUE, IDC_LIGHT_UNIT, IDC_LIGHT_SCIENTIFIC, IDC_LIGHT_DECIMALS,
+     IDC_LIGHT_EQUALS, IDC_LIGHT_VALUES, IDC_LIGHT_NAMES, IDB_LIGHT},
+    {IDD_POWER, &convert::kPower,
+     IDC_POWER_VALUE, IDC_POWER_UNIT, IDC_POWER_SCIENTIFIC, IDC_POWER_DECIMALS,
+     IDC_POWER_EQUALS, IDC_POWER_VALUES, IDC_POWER_NAMES, IDB_POWER},
+    {IDD_PRESSURE, &convert::kPressure,
+     IDC_PRESSURE_VALUE, IDC_PRESSURE_UNIT, IDC_PRESSURE_SCIENTIFIC, IDC_PRESSURE_DECIMALS,
+     IDC_PRESSURE_EQUALS, IDC_PRESSURE_VALUES, IDC_PRESSURE_NAMES, IDB_PRESSURE},
+    {IDD_SPEED, &convert::kSpeed,
+     IDC_SPEED_VALUE, IDC_SPEED_UNIT, IDC_SPEED_SCIENTIFIC, IDC_SPEED_DECIMALS,
+     IDC_SPEED_EQUALS, IDC_SPEED_VALUES, IDC_SPEED_NAMES, IDB_SPEED},
+    {IDD_TIME, &convert::kTime,
+     IDC_TIME_VALUE, IDC_TIME_UNIT, IDC_TIME_SCIENTIFIC, IDC_TIME_DECIMALS,
+     IDC_TIME_EQUALS, IDC_TIME_VALUES, IDC_TIME_NAMES, IDB_TIME},
+    {IDD_TORQUE, &convert::kTorque,
+     IDC_TORQUE_VALUE, IDC_TORQUE_UNIT, IDC_TORQUE_SCIENTIFIC, IDC_TORQUE_DECIMALS,
+     IDC_TORQUE_EQUALS, IDC_TORQUE_VALUES, IDC_TORQUE_NAMES, IDB_TORQUE, kNone},
+    {IDD_VOLUME, &convert::kVolume,
+     IDC_VOLUME_VALUE, IDC_VOLUME_UNIT, IDC_VOLUME_SCIENTIFIC, IDC_VOLUME_DECIMALS,
+     IDC_VOLUME_EQUALS, IDC_VOLUME_VALUES, IDC_VOLUME_NAMES, IDB_VOLUME,
      kDefaultButton, "Significant Figures"},
-    {134, &convert::kWeight,          1046, 1002, 1080, 1087, 1000, 1048, 1073, 159,
+    {IDD_WEIGHT, &convert::kWeight,
+     IDC_WEIGHT_VALUE, IDC_WEIGHT_UNIT, IDC_WEIGHT_SCIENTIFIC, IDC_WEIGHT_DECIMALS,
+     IDC_WEIGHT_EQUALS, IDC_WEIGHT_VALUES, IDC_WEIGHT_NAMES, IDB_WEIGHT,
      kDefaultButton, "Decimal Places", kWeightNote},
 };
 // clang-format on
@@ -66,10 +100,28 @@ constexpr int kMinimumLabelsWidth = 88;
 constexpr int kMinimumPageWidth = 406;
 constexpr int kPageHeight = 209;
 
+// Left to right: the page's outer frame, the output frame around the values and labels
+// boxes, the labels box. The output frame ends kOutputPadding right of the labels, the
+// outer frame kOuterMargin right of the output frame.
+constexpr int kOuterFrameLeft = 6;
+constexpr int kOutputFrameLeft = 221;
+constexpr int kLabelsLeft = 299;
+constexpr int kOutputPadding = 5;
+constexpr int kOuterMargin = 7;
+
+// A template built at run time. Its controls and dialog point into its own texts, so
+// it is neither copied nor moved.
 struct BuiltTemplate {
+    BuiltTemplate() = default;
+    BuiltTemplate(const BuiltTemplate&) = delete;
+    BuiltTemplate& operator=(const BuiltTemplate&) = delete;
+    BuiltTemplate(BuiltTemplate&&) = delete;
+    BuiltTemplate& operator=(BuiltTemplate&&) = delete;
+    ~BuiltTemplate() = default;
+
     std::string headingText;  // what the heading picture says, for a screen reader
     std::vector<ControlTemplate> controls;
-    DialogTemplate dialog;
+    DialogTemplate dialog{};
 };
 
 int LabelsWidth(const convert::Category& category)
@@ -87,8 +139,8 @@ void Build(const ConverterLayout& l, BuiltTemplate& out)
     const int units = static_cast<int>(category.labels.size());
     const int boxHeight = units * kLineHeight;
     const int labelsWidth = LabelsWidth(category);
-    const int groupRight = 299 + labelsWidth + 5;
-    const int frameWidth = groupRight + 7 - 6;
+    const int groupRight = kLabelsLeft + labelsWidth + kOutputPadding;
+    const int frameWidth = groupRight + kOuterMargin - kOuterFrameLeft;
     out.headingText = std::string(category.caption) + " Converter";
 
     out.controls = {
@@ -109,12 +161,14 @@ void Build(const ConverterLayout& l, BuiltTemplate& out)
          kMultiLine | kReadOnly | kNoBorder},
         {ControlKind::Edit,
          l.labels,
-         {299, 22, labelsWidth, boxHeight + 1},
+         {kLabelsLeft, 22, labelsWidth, boxHeight + 1},
          "Units",
          kMultiLine | kReadOnly | kNoBorder},
-        {ControlKind::GroupBox, kNoId, {221, 16, groupRight - 221, boxHeight + 11}},
+        {ControlKind::GroupBox,
+         kNoId,
+         {kOutputFrameLeft, 16, groupRight - kOutputFrameLeft, boxHeight + 11}},
         {ControlKind::Static, kNoId, {51, 60, 70, 8}, l.decimalsLabel},
-        {ControlKind::GroupBox, kNoId, {6, 3, frameWidth, 199}},
+        {ControlKind::GroupBox, kNoId, {kOuterFrameLeft, 3, frameWidth, 199}},
         {ControlKind::Picture, kNoId, {15, 3, 72, 10}, out.headingText, kNone, {}, l.heading},
     };
     if (!l.note.empty()) {

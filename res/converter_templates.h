@@ -1,10 +1,10 @@
 // Templates of the fifteen factor-table converter pages.
 #pragma once
 
-#include "res/dialog_template.h"
+#include "framework/dialog_template.h"
 
 namespace res {
 
-const DialogTemplate* FindConverterTemplate(int id);
+const framework::DialogTemplate* FindConverterTemplate(int id);
 
 }  // namespace res

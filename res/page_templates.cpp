@@ -3,27 +3,50 @@
 #include <array>
 
 #include "convert/temperature_formula.h"
+#include "res/app_resources.h"
 #include "res/chemistry_templates.h"
 #include "res/converter_templates.h"
-#include "res/dialog_template.h"
+#include "res/resource.h"
 
 namespace res {
+
+using namespace framework;
+
 namespace {
 
 constexpr ControlTemplate kTemperatureControls[]{
-    {ControlKind::Edit, 1053, {15, 18, 23, 14}, "Value"},
-    {ControlKind::ComboBox, 1003, {47, 18, 133, 59}, "Unit", kNone, convert::kTemperatureListItems},
-    {ControlKind::PushButton, 1001, {185, 18, 31, 14}, "=", kDefaultButton},
+    {ControlKind::Edit, IDC_TEMPERATURE_VALUE, {15, 18, 23, 14}, "Value"},
+    {ControlKind::ComboBox,
+     IDC_TEMPERATURE_UNIT,
+     {47, 18, 133, 59},
+     "Unit",
+     kNone,
+     convert::kTemperatureListItems},
+    {ControlKind::PushButton, IDC_TEMPERATURE_EQUALS, {185, 18, 31, 14}, "=", kDefaultButton},
     {ControlKind::Edit,
-     1007,
+     IDC_TEMPERATURE_VALUES,
      {227, 21, 56, 20},
      "Converted values",
      kMultiLine | kReadOnly | kNoBorder},
     {ControlKind::GroupBox, kNoId, {221, 14, 171, 31}},
-    {ControlKind::Edit, 1065, {287, 21, 99, 19}, "Units", kMultiLine | kReadOnly | kNoBorder},
-    {ControlKind::Edit, 1002, {15, 43, 198, 43}, "Formulas", kMultiLine | kReadOnly | kNoBorder},
+    {ControlKind::Edit,
+     IDC_TEMPERATURE_NAMES,
+     {287, 21, 99, 19},
+     "Units",
+     kMultiLine | kReadOnly | kNoBorder},
+    {ControlKind::Edit,
+     IDC_TEMPERATURE_FORMULA,
+     {15, 43, 198, 43},
+     "Formulas",
+     kMultiLine | kReadOnly | kNoBorder},
     {ControlKind::GroupBox, kNoId, {6, 3, 395, 199}},
-    {ControlKind::Picture, kNoId, {15, 3, 103, 10}, "Temperature Converter", kNone, {}, 145},
+    {ControlKind::Picture,
+     kNoId,
+     {15, 3, 103, 10},
+     "Temperature Converter",
+     kNone,
+     {},
+     IDB_TEMPERATURE},
 };
 
 // The author and addresses are the product's own placeholder identity.
@@ -33,7 +56,7 @@ constexpr ControlTemplate kAboutControls[]{
      kNoId,
      {41, 65, 180, 8},
      "Questions/Comments/Suggestions: support@velkari.example"},
-    {ControlKind::Picture, kNoId, {4, 9, 32, 30}, "Velkari logo", kNone, {}, 184},
+    {ControlKind::Picture, kNoId, {4, 9, 32, 30}, "Velkari logo", kNone, {}, IDB_ABOUT_LOGO},
     {ControlKind::GroupBox, kNoId, {41, 6, 150, 49}, "This Product is"},
     {ControlKind::Static,
      kNoId,
@@ -42,10 +65,11 @@ constexpr ControlTemplate kAboutControls[]{
 };
 
 constexpr std::array kPageTemplates{
-    DialogTemplate{158, "Temperature", 408, 209, "MS Sans Serif", 8, kTemperatureControls},
-    DialogTemplate{183, "About", 259, 119, "MS Sans Serif", 8, kAboutControls},
+    DialogTemplate{IDD_TEMPERATURE, "Temperature", 408, 209, "MS Sans Serif", 8,
+                   kTemperatureControls},
+    DialogTemplate{IDD_ABOUT, "About", 259, 119, "MS Sans Serif", 8, kAboutControls},
     // The empty first page: no title, no controls.
-    DialogTemplate{102, "", 326, 201, "MS Sans Serif", 8, {}},
+    DialogTemplate{IDD_FIRST_PAGE, "", 326, 201, "MS Sans Serif", 8, {}},
 };
 
 }  // namespace

@@ -12,7 +12,4 @@ inline constexpr std::string_view kApplicationTitle = "Velkari Unit Converter";
 // The caption of the sheet's Cancel button, the only button the window shows.
 inline constexpr std::string_view kExitCaption = "Exit";
 
-// The icon of the window.
-inline constexpr int kApplicationIcon = 128;
-
 }  // namespace res

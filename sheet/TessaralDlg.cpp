@@ -7,6 +7,7 @@
 
 #include "framework/text.h"
 #include "framework/win_app.h"
+#include "res/resource.h"
 #include "res/strings.h"
 
 IMPLEMENT_DYNAMIC(CTessaralDlg, CPropertySheet)
@@ -43,7 +44,7 @@ BOOL CTessaralDlg::OnInitDialog()
     GetDlgItem(IDOK)->hide();
     GetDlgItem(ID_APPLY_NOW)->hide();
     if (const CWinApp* app = AfxGetApp()) {
-        setWindowIcon(app->LoadIcon(res::kApplicationIcon));
+        setWindowIcon(app->LoadIcon(IDR_MAINFRAME));
     }
     ModifyStyle(0, WS_THICKFRAME);
     const BOOL result = CPropertySheet::OnInitDialog();

@@ -19,6 +19,8 @@ constexpr double kAngleFactors[]{
 };
 // clang-format on
 
+static_assert(std::size(kAngleFactors) == std::size(kAngleLabels) * std::size(kAngleLabels));
+
 }  // namespace
 
 const Category kAngle{"Angle", kAngleLabels, kAngleLabels, ValueKind::Real,

@@ -35,6 +35,8 @@ constexpr double kAreaFactors[]{
 };
 // clang-format on
 
+static_assert(std::size(kAreaFactors) == std::size(kAreaLabels) * std::size(kAreaLabels));
+
 }  // namespace
 
 const Category kArea{"Area", kAreaLabels, kAreaLabels, ValueKind::Real, SquareTable{kAreaFactors}};

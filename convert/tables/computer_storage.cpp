@@ -42,6 +42,10 @@ constexpr double kComputerStorageFactors[]{
 };
 // clang-format on
 
+static_assert(std::size(kComputerStorageFactors) ==
+              std::size(kComputerStorageLabels) * std::size(kComputerStorageLabels));
+static_assert(std::size(kComputerStorageListItems) == std::size(kComputerStorageLabels));
+
 }  // namespace
 
 const Category kComputerStorage{"Computer Storage", kComputerStorageLabels,

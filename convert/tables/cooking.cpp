@@ -46,6 +46,8 @@ constexpr double kCookingFactors[]{
 };
 // clang-format on
 
+static_assert(std::size(kCookingFactors) == std::size(kCookingLabels) * std::size(kCookingLabels));
+
 }  // namespace
 
 const Category kCooking{"Cooking", kCookingLabels, kCookingLabels, ValueKind::Real,

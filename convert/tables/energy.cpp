@@ -44,6 +44,9 @@ constexpr double kEnergyFactors[]{
 };
 // clang-format on
 
+static_assert(std::size(kEnergyFactors) == std::size(kEnergyLabels) * std::size(kEnergyLabels));
+static_assert(std::size(kEnergyListItems) == std::size(kEnergyLabels));
+
 }  // namespace
 
 const Category kEnergy{"Energy", kEnergyLabels, kEnergyListItems, ValueKind::WholeNumber,

@@ -61,9 +61,17 @@ constexpr double kLengthGroupFactors[]{
 };
 // clang-format on
 
+// The metric units come first; the second group starts at the first unit that is not one.
+constexpr std::size_t kLengthFirstGroup = IndexOfLabel(kLengthLabels, "Mile (mi)");
+constexpr std::size_t kLengthSecondGroup = std::size(kLengthLabels) - kLengthFirstGroup;
+static_assert(std::size(kLengthSourceFactors) == std::size(kLengthLabels));
+static_assert(std::size(kLengthBaseRow) == std::size(kLengthLabels));
+static_assert(std::size(kLengthGroupFactors) == kLengthSecondGroup * kLengthSecondGroup);
+
 }  // namespace
 
-const Category kLength{"Length", kLengthLabels, kLengthLabels, ValueKind::Real,
-                       TwoGroupTable{kLengthSourceFactors, kLengthBaseRow, kLengthGroupFactors, 8}};
+const Category kLength{
+    "Length", kLengthLabels, kLengthLabels, ValueKind::Real,
+    TwoGroupTable{kLengthSourceFactors, kLengthBaseRow, kLengthGroupFactors, kLengthFirstGroup}};
 
 }  // namespace convert

@@ -42,6 +42,9 @@ constexpr double kLightFactors[]{
 };
 // clang-format on
 
+static_assert(std::size(kLightFactors) == std::size(kLightLabels) * std::size(kLightLabels));
+static_assert(std::size(kLightListItems) == std::size(kLightLabels));
+
 }  // namespace
 
 const Category kLight{"Light", kLightLabels, kLightListItems, ValueKind::Real,

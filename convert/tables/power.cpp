@@ -29,6 +29,8 @@ constexpr double kPowerFactors[]{
 };
 // clang-format on
 
+static_assert(std::size(kPowerFactors) == std::size(kPowerLabels) * std::size(kPowerLabels));
+
 }  // namespace
 
 const Category kPower{"Power", kPowerLabels, kPowerLabels, ValueKind::Real,

@@ -48,6 +48,10 @@ constexpr double kPressureFactors[]{
 };
 // clang-format on
 
+static_assert(std::size(kPressureFactors) ==
+              std::size(kPressureLabels) * std::size(kPressureLabels));
+static_assert(std::size(kPressureListItems) == std::size(kPressureLabels));
+
 }  // namespace
 
 const Category kPressure{"Pressure", kPressureLabels, kPressureListItems, ValueKind::Real,

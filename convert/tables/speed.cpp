@@ -27,6 +27,8 @@ constexpr double kSpeedFactors[]{
 };
 // clang-format on
 
+static_assert(std::size(kSpeedFactors) == std::size(kSpeedLabels) * std::size(kSpeedLabels));
+
 }  // namespace
 
 const Category kSpeed{"Speed", kSpeedLabels, kSpeedLabels, ValueKind::Real,

@@ -25,6 +25,8 @@ constexpr double kTimeFactors[]{
 };
 // clang-format on
 
+static_assert(std::size(kTimeFactors) == std::size(kTimeLabels) * std::size(kTimeLabels));
+
 }  // namespace
 
 const Category kTime{"Time", kTimeLabels, kTimeLabels, ValueKind::Real, SquareTable{kTimeFactors}};

@@ -26,6 +26,8 @@ constexpr double kTorqueFactors[]{
 };
 // clang-format on
 
+static_assert(std::size(kTorqueFactors) == std::size(kTorqueLabels) * std::size(kTorqueLabels));
+
 }  // namespace
 
 const Category kTorque{"Torque", kTorqueLabels, kTorqueLabels, ValueKind::Real,

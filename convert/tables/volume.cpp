@@ -114,10 +114,18 @@ constexpr double kVolumeGroupFactors[]{
 };
 // clang-format on
 
+// The metric units come first; the second group starts at the first unit that is not one.
+constexpr std::size_t kVolumeFirstGroup = IndexOfLabel(kVolumeLabels, "Acre foot");
+constexpr std::size_t kVolumeSecondGroup = std::size(kVolumeLabels) - kVolumeFirstGroup;
+static_assert(std::size(kVolumeSourceFactors) == std::size(kVolumeLabels));
+static_assert(std::size(kVolumeBaseRow) == std::size(kVolumeLabels));
+static_assert(std::size(kVolumeGroupFactors) == kVolumeSecondGroup * kVolumeSecondGroup);
+static_assert(std::size(kVolumeListItems) == std::size(kVolumeLabels));
+
 }  // namespace
 
 const Category kVolume{
     "Volume", kVolumeLabels, kVolumeListItems, ValueKind::Real,
-    TwoGroupTable{kVolumeSourceFactors, kVolumeBaseRow, kVolumeGroupFactors, 11}};
+    TwoGroupTable{kVolumeSourceFactors, kVolumeBaseRow, kVolumeGroupFactors, kVolumeFirstGroup}};
 
 }  // namespace convert

@@ -77,9 +77,18 @@ constexpr double kWeightGroupFactors[]{
 };
 // clang-format on
 
+// The metric units come first; the second group starts at the first unit that is not one.
+constexpr std::size_t kWeightFirstGroup = IndexOfLabel(kWeightLabels, "Pound (lb) (Avoir)");
+constexpr std::size_t kWeightSecondGroup = std::size(kWeightLabels) - kWeightFirstGroup;
+static_assert(std::size(kWeightSourceFactors) == std::size(kWeightLabels));
+static_assert(std::size(kWeightBaseRow) == std::size(kWeightLabels));
+static_assert(std::size(kWeightGroupFactors) == kWeightSecondGroup * kWeightSecondGroup);
+static_assert(std::size(kWeightListItems) == std::size(kWeightLabels));
+
 }  // namespace
 
-const Category kWeight{"Weight", kWeightLabels, kWeightListItems, ValueKind::Real,
-                       TwoGroupTable{kWeightSourceFactors, kWeightBaseRow, kWeightGroupFactors, 8}};
+const Category kWeight{
+    "Weight", kWeightLabels, kWeightListItems, ValueKind::Real,
+    TwoGroupTable{kWeightSourceFactors, kWeightBaseRow, kWeightGroupFactors, kWeightFirstGroup}};
 
 }  // namespace convert

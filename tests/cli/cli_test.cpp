@@ -142,10 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         Success{{"moles", "36.03", "18.015"}, "2\n"}, Success{{"grams", "2", "18.015"}, "36.03\n"},
         Success{{"formula", "--compound", "100", "--unknown", "180.16", "C", "40", "H", "6.71", "O",
                  "53.29"},
-                "C= 40.000%,  H= 6.710%,  O= 53.290%\nC1 H2 O1\nC6.00 ,  H12.00 ,  O6.00\n"},
-        // Options may stand anywhere; without --unknown the last line is empty.
-        Success{{"formula", "Fe", "6.994", "O", "3.006", "--compound=10"},
-                "Fe= 69.940%,  O= 30.060%\nFe1 O2 \n\n"}));
+                "C= 40.000%,  H= 6.710%,  O= 53.290%\nC1 H2 O1\nC6.00 ,  H12.00 ,  O6.00\n"}));
 
 struct Refused {
     std::vector<std::string> args;
@@ -188,29 +185,17 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"Angle", "90"}, "expected CATEGORY VALUE UNIT, got 2 argument(s) (see --help)"},
         Refused{{}, "nothing to convert (see --help)"}));
 
-// What users type that is not a number, read by the same rule as the window's boxes.
-constexpr const char* kNotANumber =
-    "Please enter a number, written with digits, an optional \".\" and an optional exponent "
-    "(for example 12.5 or -3e4).";
-constexpr const char* kBeyondDoubles =
-    "Please enter a number between -1.7976931348623157e308 and 1.7976931348623157e308.";
-
-Refused BadAngle(const char* value, const char* message)
-{
-    return {{"Angle", value, "Degrees"}, "value \"" + std::string(value) + "\": " + message};
-}
-
+// The number rule's whole list of refused texts is tested in the core; here one real and
+// one whole-number value show that the command reads by that rule.
 INSTANTIATE_TEST_SUITE_P(
     BadValues, Refuses,
-    ::testing::Values(BadAngle("", "Please enter a number."),
-                      BadAngle("   ", "Please enter a number."), BadAngle("ninety", kNotANumber),
-                      BadAngle("1.5.2", kNotANumber), BadAngle("0x1p3", kNotANumber),
-                      BadAngle("inf", kNotANumber), BadAngle("infinity", kNotANumber),
-                      BadAngle("nan", kNotANumber), BadAngle("\xd9\xa3", kNotANumber),
-                      BadAngle("1e999", kBeyondDoubles), BadAngle("-1e999", kBeyondDoubles),
-                      Refused{{"Energy", "2147483648", "0"},
-                              "value \"2147483648\": Please enter a whole number between "
-                              "-2147483648 and 2147483647."}));
+    ::testing::Values(
+        Refused{{"Angle", "nan", "Degrees"},
+                "value \"nan\": Please enter a number, written with digits, an "
+                "optional \".\" and an optional exponent (for example 12.5 or -3e4)."},
+        Refused{{"Energy", "2147483648", "0"},
+                "value \"2147483648\": Please enter a whole number between "
+                "-2147483648 and 2147483647."}));
 
 INSTANTIATE_TEST_SUITE_P(
     Chemistry, Refuses,
@@ -225,14 +210,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"weight", "H", "2.5"},
                 "count \"2.5\": Please enter a whole number, without a decimal point or "
                 "exponent."},
-        Refused{{"weight", "H", "99999999"},
-                "Please enter each count as a whole number from -999999 to 9999999"},
-        Refused{{"moles", "36.03", "0"}, "Can not divide by zero"},
-        Refused{{"moles", "abc", "2"},
-                "grams \"abc\": Please enter a number, written with digits, an optional \".\" "
-                "and an optional exponent (for example 12.5 or -3e4)."},
-        Refused{{"grams", "1e308", "1e10"},
-                "The result is too large to show; please enter smaller numbers"},
         Refused{{"grams", "1"}, "expected grams MOLES WEIGHT (see --help)"},
         Refused{{"formula", "C", "40", "H", "6"},
                 "formula needs --compound GRAMS, the weight of the whole sample"},

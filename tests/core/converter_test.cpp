@@ -1,4 +1,5 @@
 #include "convert/converter.h"
+#include "tests/support/lines.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +10,12 @@
 #include <limits>
 
 #include "convert/categories.h"
-#include "convert/number_text.h"
+#include "numbers/number_text.h"
 
 namespace convert {
 namespace {
+
+using testing_support::Lines;
 
 struct FormatCase {
     double product;
@@ -54,16 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
         // An infinite product is the C library's text.
         FormatCase{std::numeric_limits<double>::infinity(), 0, 2, "inf"},
         FormatCase{-std::numeric_limits<double>::infinity(), 0, 2, "-inf"}));
-
-std::string Lines(std::initializer_list<const char*> lines)
-{
-    std::string text;
-    for (const char* line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
 
 struct AngleCase {
     double value;
@@ -136,14 +129,6 @@ TEST(TwoGroupTableTest, SecondGroupSourceUsesTheSubTableForItsOwnGroup)
     // First group through the source factor (8) and the base row; second group through
     // row 1 of the sub-table; the source's own line is exactly the value.
     EXPECT_EQ(*products, (std::vector<double>{24, 48, 3.0 / 256, 3}));
-}
-
-TEST(TwoGroupTableTest, WritesOneLinePerUnitInUnitOrder)
-{
-    const auto text = ConvertAll(kToy, 3, 2, 0, 1);
-    ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(text->values, Lines({"12.0", "24.0", "3.0", "768.0"}));
-    EXPECT_EQ(text->labels, Lines({"Base", "Half", "X", "Y"}));
 }
 
 }  // namespace

@@ -115,11 +115,6 @@ void ClickButton(CPropertyPage& page, int id)
     QTest::mouseClick(Control<QAbstractButton>(page, id), Qt::LeftButton);
 }
 
-void ToggleCheck(CPropertyPage& page, int id)
-{
-    QTest::mouseClick(Control<QAbstractButton>(page, id), Qt::LeftButton);
-}
-
 QString ShownText(CPropertyPage& page, int id)
 {
     QWidget* widget = page.GetDlgItem(id);
@@ -138,15 +133,6 @@ QString ShownText(CPropertyPage& page, int id)
 int ShownIndex(CPropertyPage& page, int id)
 {
     return Control<QComboBox>(page, id)->currentIndex();
-}
-
-QString Lines(std::initializer_list<const char*> lines)
-{
-    QString text;
-    for (const char* line : lines) {
-        text += QString::fromUtf8(line) + QStringLiteral("\r\n");
-    }
-    return text;
 }
 
 void SaveScreenshot(QWidget& widget, const QString& name)

@@ -55,13 +55,9 @@ void ChooseItem(CPropertyPage& page, int id, const QString& item);
 // Types into a list's edit field.
 void TypeIntoList(CPropertyPage& page, int id, const QString& text);
 void ClickButton(CPropertyPage& page, int id);
-void ToggleCheck(CPropertyPage& page, int id);
 // What a control shows; multi-line boxes with "\n" between lines.
 QString ShownText(CPropertyPage& page, int id);
 int ShownIndex(CPropertyPage& page, int id);
-
-// "a\r\nb\r\n" for {"a", "b"}: how the members hold their lines.
-QString Lines(std::initializer_list<const char*> lines);
 
 // Saves a picture of the widget when VELKARI_SCREENSHOTS names a folder.
 void SaveScreenshot(QWidget& widget, const QString& name);

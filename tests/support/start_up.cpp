@@ -17,7 +17,13 @@ BOOL RunStartUp(const std::function<void(CTessaralDlg&)>& check)
 {
     QTimer::singleShot(0, [&check] {
         auto* sheet = dynamic_cast<CTessaralDlg*>(QApplication::activeModalWidget());
-        ASSERT_NE(sheet, nullptr);
+        if (sheet == nullptr) {
+            // A failed assertion here would leave the modal loop running for ever: fail the
+            // test and close whatever opened instead.
+            ADD_FAILURE() << "the window is not the active modal window";
+            QApplication::closeAllWindows();
+            return;
+        }
         sheet->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(sheet));
         check(*sheet);
@@ -35,14 +41,14 @@ CPropertyPage& ShowTab(CTessaralDlg& sheet, int tab)
     return *sheet.GetPage(tab);
 }
 
-const res::DialogTemplate& TemplateOf(const CPropertyPage& page)
+const framework::DialogTemplate& TemplateOf(const CPropertyPage& page)
 {
-    return *res::FindDialogTemplate(static_cast<int>(page.TemplateId()));
+    return *framework::FindDialogTemplate(static_cast<int>(page.TemplateId()));
 }
 
-int FirstControl(const CPropertyPage& page, res::ControlKind kind, unsigned style)
+int FirstControl(const CPropertyPage& page, framework::ControlKind kind, unsigned style)
 {
-    for (const res::ControlTemplate& control : TemplateOf(page).controls) {
+    for (const framework::ControlTemplate& control : TemplateOf(page).controls) {
         if (control.kind == kind && (control.style & style) == style) {
             return control.id;
         }

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "framework/afx_types.h"
-#include "res/dialog_template.h"
+#include "framework/app_resources.h"
 
 class CTessaralDlg;
 class CPropertyPage;
@@ -22,11 +22,12 @@ BOOL RunStartUp(const std::function<void(CTessaralDlg&)>& check);
 CPropertyPage& ShowTab(CTessaralDlg& sheet, int tab);
 
 // The template the page was built from.
-const res::DialogTemplate& TemplateOf(const CPropertyPage& page);
+const framework::DialogTemplate& TemplateOf(const CPropertyPage& page);
 
 // The id of the page's first control of that kind, in template order, whose style has
 // every flag of style; -1 when there is none.
-int FirstControl(const CPropertyPage& page, res::ControlKind kind, unsigned style = res::kNone);
+int FirstControl(const CPropertyPage& page, framework::ControlKind kind,
+                 unsigned style = framework::kNone);
 
 // The page's control that holds the keyboard focus (the list of a list's edit field),
 // or null when the focus is elsewhere.

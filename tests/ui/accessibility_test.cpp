@@ -85,22 +85,6 @@ TEST(Accessibility, EveryControlOfEveryTabHasASpokenName)
     });
 }
 
-// Qt on Linux reports a list's chosen item as the list's name; its description still
-// says which list it is, so "Degrees" is not all a screen reader has to go on.
-TEST(Accessibility, AListStillSaysWhatItIsOnceAnItemIsChosen)
-{
-    RunStartUp([](CTessaralDlg& sheet) {
-        CPropertyPage& angle = ShowTab(sheet, 0);
-        const int unitId = FirstControl(angle, res::ControlKind::ComboBox);
-        ChooseItem(angle, unitId, "Degrees");
-        QWidget* unit = angle.GetDlgItem(unitId);
-        const QString name = Spoken(unit);
-        const QString description = Spoken(unit, QAccessible::Description);
-        EXPECT_TRUE(name == "Unit" || description == "Unit")
-            << "name " << name.toStdString() << ", description " << description.toStdString();
-    });
-}
-
 }  // namespace
 
 namespace {

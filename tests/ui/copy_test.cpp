@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include "res/resource.h"
 #include "sheet/TessaralDlg.h"
 #include "tests/support/page_driver.h"
 #include "tests/support/start_up.h"
@@ -28,14 +29,14 @@ void ConvertOnTab(CTessaralDlg& sheet, int tab)
 {
     CPropertyPage& page = ShowTab(sheet, tab);
     if (tab == kTemperatureTab) {
-        TypeInto(page, 1053, "100");
-        ChooseItem(page, 1003, "Celsius (°C)");
-        ClickButton(page, 1001);
+        TypeInto(page, IDC_TEMPERATURE_VALUE, "100");
+        ChooseItem(page, IDC_TEMPERATURE_UNIT, "Celsius (°C)");
+        ClickButton(page, IDC_TEMPERATURE_EQUALS);
     } else {
-        TypeInto(page, 1064, "90");
-        ChooseItem(page, 1005, "Degrees");
-        ChooseItem(page, 1088, "2");
-        ClickButton(page, 1001);
+        TypeInto(page, IDC_ANGLE_VALUE, "90");
+        ChooseItem(page, IDC_ANGLE_UNIT, "Degrees");
+        ChooseItem(page, IDC_ANGLE_DECIMALS, "2");
+        ClickButton(page, IDC_ANGLE_EQUALS);
     }
 }
 
@@ -49,11 +50,11 @@ TEST(Copy, CtrlACtrlCCopiesAWholeOutputBox)
 {
     // clang-format off
     const CopyCase cases[]{
-        {0,               1065, "1.57\n100.00\n90.00\n5400.00\n324000.00\n"},
-        {0,               1074, "Radians\nGradients\nDegrees\nMinutes\nSeconds\n"},
-        {kTemperatureTab, 1007, "212.000\n373.150"},
-        {kTemperatureTab, 1065, "Farenheit(°F)\nKelvin(K)"},
-        {kTemperatureTab, 1002,
+        {0,               IDC_ANGLE_VALUES, "1.57\n100.00\n90.00\n5400.00\n324000.00\n"},
+        {0,               IDC_ANGLE_NAMES, "Radians\nGradients\nDegrees\nMinutes\nSeconds\n"},
+        {kTemperatureTab, IDC_TEMPERATURE_VALUES, "212.000\n373.150"},
+        {kTemperatureTab, IDC_TEMPERATURE_NAMES, "Farenheit(°F)\nKelvin(K)"},
+        {kTemperatureTab, IDC_TEMPERATURE_FORMULA,
          "Farenheit = [ (9/5) * Celsius ] + 32\nKelvin      = Celsius +273.15"},
     };
     // clang-format on
@@ -75,7 +76,7 @@ TEST(Copy, ShiftEndSelectsOneLineAndTypingChangesNothing)
 {
     RunStartUp([](CTessaralDlg& sheet) {
         ConvertOnTab(sheet, 0);
-        QPlainTextEdit* values = Box(*sheet.GetActivePage(), 1065);
+        QPlainTextEdit* values = Box(*sheet.GetActivePage(), IDC_ANGLE_VALUES);
         values->setFocus(Qt::TabFocusReason);
         QTest::keyClick(values, Qt::Key_Home, Qt::ControlModifier);
         QTest::keyClick(values, Qt::Key_Down);
@@ -87,30 +88,6 @@ TEST(Copy, ShiftEndSelectsOneLineAndTypingChangesNothing)
         QTest::keyClick(values, Qt::Key_Delete);
         EXPECT_EQ(values->toPlainText(), "1.57\n100.00\n90.00\n5400.00\n324000.00\n");
         EXPECT_TRUE(values->isReadOnly());
-    });
-}
-
-// A drag across the third line, from its first character to past its end.
-TEST(Copy, DraggingTheMouseSelectsText)
-{
-    RunStartUp([](CTessaralDlg& sheet) {
-        ConvertOnTab(sheet, 0);
-        QPlainTextEdit* values = Box(*sheet.GetActivePage(), 1065);
-        QTextCursor line(values->document()->findBlockByNumber(2));
-        const QPoint from = values->cursorRect(line).center();
-        line.movePosition(QTextCursor::EndOfBlock);
-        const QPoint to = values->cursorRect(line).center() + QPoint(2, 0);
-
-        QWidget* viewport = values->viewport();
-        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-        QMouseEvent drag(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &drag);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
-
-        EXPECT_EQ(values->textCursor().selectedText(), "90.00");
-        values->copy();
-        EXPECT_EQ(QApplication::clipboard()->text(), "90.00");
     });
 }
 

@@ -18,16 +18,21 @@ constexpr int kEditable = 10;
 constexpr int kDropDown = 11;
 
 constexpr std::string_view kItems[]{"Fe", "Zn", "Zr"};
-constexpr res::ControlTemplate kControls[]{
-    {res::ControlKind::ComboBox, kEditable, {5, 5, 40, 60}, "With edit field", res::kNone, kItems},
-    {res::ControlKind::ComboBox,
+constexpr framework::ControlTemplate kControls[]{
+    {framework::ControlKind::ComboBox,
+     kEditable,
+     {5, 5, 40, 60},
+     "With edit field",
+     framework::kNone,
+     kItems},
+    {framework::ControlKind::ComboBox,
      kDropDown,
      {50, 5, 40, 60},
      "Drop-down list",
-     res::kDropDownList,
+     framework::kDropDownList,
      kItems},
 };
-constexpr res::DialogTemplate kDialog{1, "Lists", 100, 40, "MS Sans Serif", 8, kControls};
+constexpr framework::DialogTemplate kDialog{1, "Lists", 100, 40, "MS Sans Serif", 8, kControls};
 
 using Notification = std::pair<int, UINT>;
 

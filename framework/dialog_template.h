@@ -1,11 +1,12 @@
-// Dialog templates as constant data: each page's controls in template order, with
-// positions and sizes in dialog units, as the window is built from them.
+// What a dialog template is: a window's controls in template order, with positions and
+// sizes in dialog units, as the window is built from them. The application provides its
+// templates as constant data (see app_resources.h).
 #pragma once
 
 #include <span>
 #include <string_view>
 
-namespace res {
+namespace framework {
 
 enum class ControlKind {
     Edit,        // a text box
@@ -58,7 +59,4 @@ struct DialogTemplate {
 
 inline constexpr int kNoId = -1;
 
-// The template with that resource id, or null.
-const DialogTemplate* FindDialogTemplate(int id);
-
-}  // namespace res
+}  // namespace framework

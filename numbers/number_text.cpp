@@ -1,4 +1,4 @@
-#include "convert/number_text.h"
+#include "numbers/number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -152,11 +152,11 @@ RealReading ReadReal(std::string_view text)
         // nearest double, zero; one too large has no double at all.
         const std::string_view unsignedDigits = negative ? digits.substr(1) : digits;
         if (IsBelowOne(unsignedDigits)) {
-            return {negative ? -0.0 : 0.0, NumberRefusal::NotANumber};
+            return {negative ? -0.0 : 0.0, NumberRefusal::None};
         }
         return {std::nullopt, NumberRefusal::OutOfRange};
     }
-    return {value, NumberRefusal::NotANumber};
+    return {value, NumberRefusal::None};
 }
 
 WholeReading ReadWholeNumber(std::string_view text)
@@ -175,7 +175,7 @@ WholeReading ReadWholeNumber(std::string_view text)
     if (result.ec == std::errc::result_out_of_range) {
         return {std::nullopt, NumberRefusal::OutOfRange};
     }
-    return {value, NumberRefusal::NotANumber};
+    return {value, NumberRefusal::None};
 }
 
 std::string_view RealRefusalMessage(NumberRefusal refusal)
@@ -186,6 +186,7 @@ std::string_view RealRefusalMessage(NumberRefusal refusal)
         case NumberRefusal::OutOfRange:
             return "Please enter a number between -1.7976931348623157e308 and "
                    "1.7976931348623157e308.";
+        case NumberRefusal::None:
         case NumberRefusal::NotWhole:
         case NumberRefusal::NotANumber:
             break;
@@ -203,6 +204,7 @@ std::string_view WholeRefusalMessage(NumberRefusal refusal)
             return "Please enter a whole number between -2147483648 and 2147483647.";
         case NumberRefusal::NotWhole:
             return "Please enter a whole number, without a decimal point or exponent.";
+        case NumberRefusal::None:
         case NumberRefusal::NotANumber:
             break;
     }

@@ -10,6 +10,7 @@
 namespace convert {
 
 enum class NumberRefusal {
+    None,        // accepted
     Empty,       // nothing but blanks
     NotANumber,  // not a plain decimal number
     OutOfRange,  // beyond the range of the field's type
@@ -18,12 +19,12 @@ enum class NumberRefusal {
 
 struct RealReading {
     std::optional<double> value;
-    NumberRefusal refusal = NumberRefusal::NotANumber;  // why, when there is no value
+    NumberRefusal refusal = NumberRefusal::None;  // why, when there is no value
 };
 
 struct WholeReading {
     std::optional<int> value;
-    NumberRefusal refusal = NumberRefusal::NotANumber;
+    NumberRefusal refusal = NumberRefusal::None;
 };
 
 // Accepts an optional sign, digits with an optional point and fraction, and an

@@ -1,0 +1,30 @@
+// What an application gives the framework when it starts, as a program names itself to
+// a desktop framework: its name, its id on the desktop, where its images are, and its
+// dialog templates. The framework knows no application of its own.
+#pragma once
+
+#include <string_view>
+
+#include "framework/dialog_template.h"
+
+namespace framework {
+
+// The texts are string literals, so each is also a null-terminated C string.
+struct AppResources {
+    std::string_view title;      // the application's name; captions the framework's messages
+    std::string_view desktopId;  // the desktop entry its windows belong to
+    std::string_view
+        resourcePrefix;  // its images: <prefix>/bitmaps/<id>.png, <prefix>/icons/<id>.png
+    const DialogTemplate* (*findTemplate)(int id);  // the template with that id, or null
+};
+
+// Called once at start-up, before the first window is made.
+void RegisterAppResources(const AppResources& resources);
+
+// What the application registered; empty texts and no templates before that.
+const AppResources& GetAppResources();
+
+// The application's template with that id, or null.
+const DialogTemplate* FindDialogTemplate(int id);
+
+}  // namespace framework

@@ -1,0 +1,15 @@
+#include "res/app_resources.h"
+
+#include "res/strings.h"
+
+namespace res {
+
+const framework::AppResources& AppResources()
+{
+    // VELKARI_APP_ID comes from the build, which names the installed desktop entry too.
+    static constexpr framework::AppResources kResources{kApplicationTitle, VELKARI_APP_ID,
+                                                        ":/velkari", &FindDialogTemplate};
+    return kResources;
+}
+
+}  // namespace res
