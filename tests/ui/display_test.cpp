@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QProcess>
 #include <QStyle>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTransform>
 #include <algorithm>
 #include <cstdlib>
+#include "framework/tab_ctrl.h"
 
 #include "framework/property_page.h"
 #include "sheet/TessaralDlg.h"

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QTabBar>
 #include <QTest>
 #include <functional>
+#include "framework/tab_ctrl.h"
 
 #include "framework/message_map.h"
 #include "sheet/TessaralDlg.h"
