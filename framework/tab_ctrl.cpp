@@ -157,7 +157,8 @@ CTabCtrl::CTabCtrl(QWidget* parent) : QWidget(parent)
 int CTabCtrl::addTab(const QString& text)
 {
     m_texts.append(text);
-    MeasureTabs();
+    m_natural.push_back(MeasureTab(count() - 1));
+    m_rowHeight = std::max(m_rowHeight, m_natural.back().height());
     LayOut();
     updateGeometry();
     update();
@@ -366,24 +367,28 @@ std::vector<CTabCtrl::Row> CTabCtrl::BreakIntoRows(int width) const
     return rows;
 }
 
+QSize CTabCtrl::MeasureTab(int index) const
+{
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.shape = QTabBar::RoundedNorth;
+    option.text = m_texts[index];
+    option.tabIndex = index;
+    const QFontMetrics metrics = fontMetrics();
+    const int hspace = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this);
+    const int vspace = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &option, this);
+    const QSize contents(metrics.size(Qt::TextShowMnemonic, option.text).width() + hspace,
+                         metrics.height() + vspace);
+    return style()->sizeFromContents(QStyle::CT_TabBarTab, &option, contents, this);
+}
+
 void CTabCtrl::MeasureTabs()
 {
     m_natural.clear();
     m_rowHeight = 0;
-    const QFontMetrics metrics = fontMetrics();
     for (int index = 0; index < count(); ++index) {
-        QStyleOptionTab option;
-        option.initFrom(this);
-        option.shape = QTabBar::RoundedNorth;
-        option.text = m_texts[index];
-        option.tabIndex = index;
-        const int hspace = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this);
-        const int vspace = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &option, this);
-        const QSize contents(metrics.size(Qt::TextShowMnemonic, option.text).width() + hspace,
-                             metrics.height() + vspace);
-        const QSize size = style()->sizeFromContents(QStyle::CT_TabBarTab, &option, contents, this);
-        m_natural.push_back(size);
-        m_rowHeight = std::max(m_rowHeight, size.height());
+        m_natural.push_back(MeasureTab(index));
+        m_rowHeight = std::max(m_rowHeight, m_natural.back().height());
     }
 }
 

@@ -51,6 +51,8 @@ private:
     };
     // Splits the tabs into rows no wider than width, in tab order.
     std::vector<Row> BreakIntoRows(int width) const;
+    // A tab's own size, as the style sizes a tab bar's tab for its caption.
+    QSize MeasureTab(int index) const;
     void MeasureTabs();
     void LayOut();
     void SetHovered(int index);
