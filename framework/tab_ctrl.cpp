@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QStyleOptionTab>
 #include <QStylePainter>
@@ -179,9 +181,16 @@ void CTabCtrl::setCurrentIndex(int index)
     if (index < 0 || index >= count() || index == m_current) {
         return;
     }
+    const std::vector<QRect> before = m_rects;
+    const int previous = m_current;
     m_current = index;
     LayOut();
-    update();
+    if (m_rects == before) {
+        UpdateAround(previous);
+        UpdateAround(index);
+    } else {
+        update();
+    }
     if (QAccessible::isActive()) {
         QAccessibleEvent selection(this, QAccessible::Selection);
         selection.setChild(index);
@@ -259,11 +268,14 @@ void CTabCtrl::changeEvent(QEvent* event)
 
 // The style draws each tab as it draws a tab bar's; the current tab is drawn last, over
 // its neighbours, as a tab bar does.
-void CTabCtrl::paintEvent(QPaintEvent* /*event*/)
+void CTabCtrl::paintEvent(QPaintEvent* event)
 {
     QStylePainter painter(this);
     const auto drawTab = [&](int index) {
         const std::size_t i = static_cast<std::size_t>(index);
+        if (!m_rects[i].intersects(event->rect())) {
+            return;
+        }
         QStyleOptionTab option;
         option.initFrom(this);
         option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
@@ -290,7 +302,7 @@ void CTabCtrl::paintEvent(QPaintEvent* /*event*/)
         if (index == m_hovered && isEnabled()) {
             option.state |= QStyle::State_MouseOver;
         }
-        painter.drawControl(QStyle::CE_TabBarTab, option);
+        painter.drawPixmap(option.rect.topLeft(), TabPicture(option));
     };
     for (int index = 0; index < count(); ++index) {
         if (index != m_current) {
@@ -300,6 +312,35 @@ void CTabCtrl::paintEvent(QPaintEvent* /*event*/)
     if (m_current >= 0) {
         drawTab(m_current);
     }
+}
+
+// Each look of a tab is drawn once and kept: when the rows change places the tabs keep
+// their looks, so a switch to another row only moves pictures.
+QPixmap CTabCtrl::TabPicture(const QStyleOptionTab& option) const
+{
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringLiteral("CTabCtrl/%1/%2/%3/%4/%5/%6/%7/%8")
+                            .arg(QString::number(reinterpret_cast<quintptr>(style())),
+                                 QString::number(option.palette.cacheKey()), font().key(),
+                                 QString::number(static_cast<int>(option.state)),
+                                 QString::number(option.position * 4 + option.selectedPosition),
+                                 QString::number(option.rect.width()) + QLatin1Char('x') +
+                                     QString::number(option.rect.height()),
+                                 QString::number(ratio), option.text);
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture)) {
+        return picture;
+    }
+    picture = QPixmap((QSizeF(option.rect.size()) * ratio).toSize());
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QStyleOptionTab local = option;
+    local.rect.moveTo(0, 0);
+    QPainter painter(&picture);
+    style()->drawControl(QStyle::CE_TabBarTab, &local, &painter, this);
+    painter.end();
+    QPixmapCache::insert(key, picture);
+    return picture;
 }
 
 void CTabCtrl::mousePressEvent(QMouseEvent* event)
@@ -432,7 +473,25 @@ void CTabCtrl::LayOut()
 void CTabCtrl::SetHovered(int index)
 {
     if (index != m_hovered) {
+        UpdateAround(m_hovered);
         m_hovered = index;
-        update();
+        UpdateAround(index);
     }
+}
+
+// A tab's look depends on its neighbours' (which of them is selected), and a style may
+// draw the current tab a little beyond its place.
+void CTabCtrl::UpdateAround(int index)
+{
+    if (index < 0 || index >= count()) {
+        return;
+    }
+    QRect area = tabRect(index);
+    for (const int neighbour : {index - 1, index + 1}) {
+        if (neighbour >= 0 && neighbour < count()) {
+            area |= tabRect(neighbour);
+        }
+    }
+    constexpr int kSpill = 4;
+    update(area.adjusted(-kSpill, -kSpill, kSpill, kSpill));
 }

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <vector>
 
+class QStyleOptionTab;
+
 class CTabCtrl : public QWidget {
     Q_OBJECT
 
@@ -56,6 +58,9 @@ private:
     void MeasureTabs();
     void LayOut();
     void SetHovered(int index);
+    QPixmap TabPicture(const QStyleOptionTab& option) const;
+    // Repaints the tab and its neighbours only.
+    void UpdateAround(int index);
 
     QStringList m_texts;
     std::vector<QSize> m_natural;  // each tab's own size, from the style
