@@ -13,13 +13,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
+#include "framework/tab_ctrl.h"
 
 #include "framework/app_resources.h"
 #include "framework/message_box.h"
@@ -262,7 +262,7 @@ struct WholeWindow {
 void SwitchTabs(benchmark::State& state, int from, int to, bool painted)
 {
     WholeWindow window;
-    QTabBar* tabs = window.sheet.GetTabControl();
+    CTabCtrl* tabs = window.sheet.GetTabControl();
     tabs->setCurrentIndex(from);
     ProcessPostedEvents();
     int next = to;

@@ -5,10 +5,10 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStackedWidget>
-#include <QTabBar>
 #include <algorithm>
 
 #include "framework/property_page.h"
+#include "framework/tab_ctrl.h"
 
 IMPLEMENT_DYNAMIC(CPropertySheet, CCmdTarget)
 
@@ -26,6 +26,18 @@ struct SheetButton {
 // The platform's button row, left to right.
 constexpr SheetButton kButtons[]{
     {IDOK, "OK"}, {IDCANCEL, "Cancel"}, {ID_APPLY_NOW, "&Apply"}, {IDHELP, "Help"}};
+
+// The page's first control that Tab would reach, in tab order; null when it has none.
+QWidget* FirstTabStop(QWidget* page)
+{
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && w->focusProxy() == nullptr && w->isEnabled() &&
+            w->isVisibleTo(page) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+            return w;
+        }
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -52,6 +64,7 @@ void CPropertySheet::AddPage(CPropertyPage* page)
     if (m_created) {
         m_stack->addWidget(page);
         m_tabs->addTab(page->Title());
+        LayOutSheet(width());
     }
 }
 
@@ -88,6 +101,7 @@ bool CPropertySheet::SetActivePage(int index)
     m_stack->setCurrentWidget(next);
     next->CreatePageWindow();
     next->OnSetActive();
+    FocusAfterSwitch(next);
     return true;
 }
 
@@ -131,10 +145,7 @@ void CPropertySheet::CreateSheetWindow()
     }
     m_created = true;
 
-    m_tabs = new QTabBar(this);
-    m_tabs->setExpanding(false);
-    m_tabs->setUsesScrollButtons(true);
-    m_tabs->setDrawBase(false);
+    m_tabs = new CTabCtrl(this);
     m_stack = new QStackedWidget(this);
     m_stack->setFrameShape(QFrame::StyledPanel);
 
@@ -145,31 +156,24 @@ void CPropertySheet::CreateSheetWindow()
         m_tabs->addTab(page->Title());
     }
     const int frame = m_stack->frameWidth();
-    const QSize stackSize = pageSize + QSize(2 * frame, 2 * frame);
-    const int tabHeight = m_tabs->sizeHint().height();
-    m_tabs->setGeometry(kMargin, kMargin, stackSize.width(), tabHeight);
-    m_stack->setGeometry(kMargin, kMargin + tabHeight, stackSize.width(), stackSize.height());
-
-    // The buttons stand right-aligned under the pages, in the platform's order.
-    const int buttonTop = m_stack->geometry().bottom() + 1 + kMargin;
-    int x = m_stack->geometry().right() + 1 -
-            static_cast<int>(std::size(kButtons)) * (kButtonSize.width() + kButtonGap) + kButtonGap;
+    m_stackSize = pageSize + QSize(2 * frame, 2 * frame);
     for (const SheetButton& b : kButtons) {
         auto* button = new QPushButton(tr(b.caption), this);
         framework::SetControlId(button, b.id);
         button->setAutoDefault(false);
-        button->setGeometry(QRect(QPoint(x, buttonTop), kButtonSize));
-        x += kButtonSize.width() + kButtonGap;
+        button->resize(kButtonSize);
     }
     connect(static_cast<QPushButton*>(GetDlgItem(IDOK)), &QPushButton::clicked, this,
             &CPropertySheet::accept);
     connect(static_cast<QPushButton*>(GetDlgItem(IDCANCEL)), &QPushButton::clicked, this,
             &CPropertySheet::reject);
     GetDlgItem(ID_APPLY_NOW)->setEnabled(false);
-    connect(m_tabs, &QTabBar::currentChanged, this, &CPropertySheet::OnTabChosen);
+    connect(m_tabs, &CTabCtrl::currentChanged, this, &CPropertySheet::OnTabChosen);
     AddTabShortcuts();
 
-    resize(m_stack->geometry().right() + 1 + kMargin, buttonTop + kButtonSize.height() + kMargin);
+    const int width = kMargin + m_stackSize.width() + kMargin;
+    LayOutSheet(width);
+    resize(width, GetDlgItem(IDOK)->geometry().bottom() + 1 + kMargin);
     ApplyStyle();
 }
 
@@ -179,6 +183,46 @@ void CPropertySheet::accept()
         return;
     }
     QDialog::accept();
+}
+
+void CPropertySheet::resizeEvent(QResizeEvent* event)
+{
+    if (m_created) {
+        LayOutSheet(width());
+    }
+    QDialog::resizeEvent(event);
+}
+
+// The pages keep their size and the buttons their place under the pages; only the tab
+// rows follow the window's width, so that every caption stays in sight in a narrowed
+// window. A wider window leaves the tabs as wide as the pages.
+void CPropertySheet::LayOutSheet(int width)
+{
+    const int tabsWidth = std::max(std::min(m_stackSize.width(), width - 2 * kMargin),
+                                   m_tabs->minimumSizeHint().width());
+    m_tabs->setGeometry(kMargin, kMargin, tabsWidth, m_tabs->heightForWidth(tabsWidth));
+    m_stack->setGeometry(QRect(QPoint(kMargin, m_tabs->geometry().bottom() + 1), m_stackSize));
+
+    // The buttons stand right-aligned under the pages, in the platform's order.
+    const int buttonTop = m_stack->geometry().bottom() + 1 + kMargin;
+    int x = m_stack->geometry().right() + 1 -
+            static_cast<int>(std::size(kButtons)) * (kButtonSize.width() + kButtonGap) + kButtonGap;
+    for (const SheetButton& b : kButtons) {
+        GetDlgItem(b.id)->move(x, buttonTop);
+        x += kButtonSize.width() + kButtonGap;
+    }
+}
+
+// On the tabs when they had it (a click, the arrow keys); else on the new page's first
+// control, so that keys typed after Ctrl+PgDn reach it; on the tabs when the page has
+// no control to type into or press.
+void CPropertySheet::FocusAfterSwitch(CPropertyPage* page)
+{
+    if (focusWidget() == m_tabs) {
+        return;
+    }
+    QWidget* first = FirstTabStop(page);
+    (first != nullptr ? first : m_tabs)->setFocus(Qt::TabFocusReason);
 }
 
 void CPropertySheet::OnTabChosen(int index)

@@ -2,7 +2,8 @@
 // OK, Cancel, Apply and Help buttons. A page's controls are created the first time
 // its tab is shown; leaving a tab pulls its page and is refused when the pull fails.
 // Ctrl+Tab / Ctrl+PgDn and Ctrl+Shift+Tab / Ctrl+PgUp move to the next and previous
-// tab, wrapping around; Esc closes the sheet like Cancel.
+// tab, wrapping around; Esc closes the sheet like Cancel. The tabs stand on as many rows
+// as the sheet's width needs, laid out again when the window is resized.
 #pragma once
 
 #include <QDialog>
@@ -12,8 +13,8 @@
 #include "framework/message_map.h"
 
 class CPropertyPage;
+class CTabCtrl;
 class QStackedWidget;
-class QTabBar;
 
 class CPropertySheet : public QDialog, public CCmdTarget {
     DECLARE_DYNAMIC(CPropertySheet)
@@ -39,7 +40,7 @@ public:
     // Creates the window and shows it without waiting (a modeless sheet).
     void Create();
 
-    QTabBar* GetTabControl() const { return m_tabs; }
+    CTabCtrl* GetTabControl() const { return m_tabs; }
     QWidget* GetDlgItem(int id) const;
 
     // The window's style bits (WS_MINIMIZEBOX, WS_THICKFRAME).
@@ -55,6 +56,7 @@ protected:
     void CreateSheetWindow();
 
     void accept() override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void OnTabChosen(int index);
@@ -62,10 +64,16 @@ private:
     void StepActivePage(int step);
     void AddTabShortcuts();
     void ApplyStyle();
+    // Places the tabs, at most as wide as the pages, then the pages and the buttons
+    // under them.
+    void LayOutSheet(int width);
+    // After a switch the keyboard goes on where a person can see it.
+    void FocusAfterSwitch(CPropertyPage* page);
 
     std::vector<CPropertyPage*> m_pages;
-    QTabBar* m_tabs = nullptr;
+    CTabCtrl* m_tabs = nullptr;
     QStackedWidget* m_stack = nullptr;
+    QSize m_stackSize;
     int m_active = -1;
     UINT m_firstPage;
     DWORD m_style = 0;

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 #include <QPushButton>
-#include <QTabBar>
 #include <utility>
+#include "framework/tab_ctrl.h"
 
 #include "framework/text.h"
 #include "framework/win_app.h"

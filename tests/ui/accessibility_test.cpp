@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include "framework/tab_ctrl.h"
 #include "sheet/TessaralDlg.h"
 #include "tests/support/page_driver.h"
 #include "tests/support/start_up.h"
@@ -83,6 +84,50 @@ TEST(Accessibility, EveryControlOfEveryTabHasASpokenName)
             EXPECT_EQ(Spoken(&page), page.Title());
         }
     });
+}
+
+// The tabs are one page tab list of seventeen captioned page tabs, the current one
+// selected; pressing a tab through the interface switches as a click does, through
+// the page-leave pull.
+TEST(Accessibility, TheTabsAreAPageTabListOfSelectableTabs)
+{
+    MessageRecorder recorder;
+    RunStartUp([](CTessaralDlg& sheet) {
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(sheet.GetTabControl());
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->role(), QAccessible::PageTabList);
+        ASSERT_EQ(list->childCount(), sheet.GetPageCount());
+        const auto selected = [list] {
+            QList<int> tabs;
+            for (int i = 0; i < list->childCount(); ++i) {
+                if (list->child(i)->state().selected) {
+                    tabs.append(i);
+                }
+            }
+            return tabs;
+        };
+        for (int i = 0; i < list->childCount(); ++i) {
+            QAccessibleInterface* tab = list->child(i);
+            EXPECT_EQ(tab->role(), QAccessible::PageTab) << i;
+            EXPECT_EQ(tab->text(QAccessible::Name), sheet.GetPage(i)->Title());
+            EXPECT_EQ(list->indexOfChild(tab), i);
+            EXPECT_TRUE(tab->state().selectable) << i;
+        }
+        EXPECT_EQ(selected(), QList<int>{0});
+
+        const auto press = [list](int i) {
+            list->child(i)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        };
+        press(11);
+        EXPECT_EQ(sheet.GetActiveIndex(), 11);
+        EXPECT_EQ(selected(), QList<int>{11});
+        CPropertyPage& page = *sheet.GetActivePage();
+        TypeInto(page, FirstControl(page, framework::ControlKind::Edit), "1,5");
+        press(3);
+        EXPECT_EQ(sheet.GetActiveIndex(), 11);
+        EXPECT_EQ(selected(), QList<int>{11});
+    });
+    EXPECT_EQ(recorder.messages.size(), 1U);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QTabBar>
+#include "framework/tab_ctrl.h"
 
 #include "chem/MISC.h"
 #include "chem/chem.h"

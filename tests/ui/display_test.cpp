@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QProcess>
 #include <QStyle>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTransform>
 #include <algorithm>
 #include <cstdlib>
+#include "framework/tab_ctrl.h"
 
 #include "framework/property_page.h"
 #include "sheet/TessaralDlg.h"
@@ -169,7 +169,8 @@ StandOut CountStandOut(const QImage& image, const QRect& area, QColor background
 }
 
 // The embossed logo shows a light and a dark edge against the window's own colour and
-// the heading's words stand out plainly, in a light palette and in a dark one.
+// the heading's and the tabs' words stand out plainly, in a light palette and in a dark
+// one.
 TEST(Themes, LogoAndHeadingShowInLightAndDarkPalettes)
 {
     QPalette dark(QColor(0x35, 0x35, 0x35));
@@ -190,6 +191,9 @@ TEST(Themes, LogoAndHeadingShowInLightAndDarkPalettes)
             EXPECT_GT(logo.darker, 50) << c.name;
             const StandOut heading = CountStandOut(image, HeadingRect(sheet), background, 128);
             EXPECT_GT(heading.lighter + heading.darker, 100) << c.name;
+            const StandOut tabs =
+                CountStandOut(image, sheet.GetTabControl()->geometry(), background, 128);
+            EXPECT_GT(tabs.lighter + tabs.darker, 1000) << c.name << ": the tabs' captions";
         });
     }
 }

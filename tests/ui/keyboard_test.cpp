@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QTabBar>
 #include <QTest>
 #include <functional>
+#include "framework/tab_ctrl.h"
 
 #include "framework/message_map.h"
 #include "sheet/TessaralDlg.h"
@@ -28,6 +28,17 @@ bool TakesFocus(ControlKind kind)
 {
     return kind == ControlKind::Edit || kind == ControlKind::ComboBox ||
            kind == ControlKind::CheckBox || kind == ControlKind::PushButton;
+}
+
+// The first control Tab reaches on the page, by its template.
+int FirstTabStop(const CPropertyPage& page)
+{
+    for (const framework::ControlTemplate& control : TemplateOf(page).controls) {
+        if (TakesFocus(control.kind)) {
+            return control.id;
+        }
+    }
+    return -1;
 }
 
 int ValueBox(const CPropertyPage& page)
@@ -204,6 +215,59 @@ TEST(Keyboard, CtrlPageDownKeepsAPageWithARefusedValue)
     });
     ASSERT_EQ(recorder.messages.size(), 1U);
     EXPECT_EQ(recorder.messages[0].caption, "Velkari Unit Converter");
+}
+
+struct SwitchFocusCase {
+    const char* how;
+    int from;
+    bool fromTabs;  // the tabs hold the focus before the key, else the value box
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int to;
+};
+
+// After a switch the focus is on a control a person can see: on the tabs when they had
+// it, else on the new page's first control, where the next keys go; About has no
+// control to type into, so there it is the tabs. The arrow keys on the tabs stop at
+// either end.
+TEST(Keyboard, FocusLandsOnAVisibleControlAfterASwitch)
+{
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    // clang-format off
+    const SwitchFocusCase cases[]{
+        {"Ctrl+PgDn",           0,  false, Qt::Key_PageDown, ctrl, 1},
+        {"Ctrl+PgUp",           5,  false, Qt::Key_PageUp,   ctrl, 4},
+        {"Ctrl+Tab into About", 15, false, Qt::Key_Tab,      ctrl, kAboutTab},
+        {"Ctrl+PgDn on tabs",   7,  true,  Qt::Key_PageDown, ctrl, 8},
+        {"Right",               3,  true,  Qt::Key_Right,    none, 4},
+        {"Left at the start",   0,  true,  Qt::Key_Left,     none, 0},
+        {"Right at the end",    16, true,  Qt::Key_Right,    none, kAboutTab},
+        {"End",                 2,  true,  Qt::Key_End,      none, kAboutTab},
+        {"Home",                9,  true,  Qt::Key_Home,     none, 0},
+    };
+    // clang-format on
+    MessageRecorder recorder;
+    RunStartUp([&](CTessaralDlg& sheet) {
+        QWidget* tabs = sheet.GetTabControl();
+        for (const SwitchFocusCase& c : cases) {
+            CPropertyPage& page = ShowTab(sheet, c.from);
+            (c.fromTabs ? tabs : page.GetDlgItem(ValueBox(page)))->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
+            ASSERT_EQ(sheet.GetActiveIndex(), c.to) << c.how;
+
+            CPropertyPage& now = *sheet.GetActivePage();
+            QWidget* expected =
+                c.fromTabs || c.to == kAboutTab ? tabs : now.GetDlgItem(FirstTabStop(now));
+            EXPECT_EQ(QApplication::focusWidget(), expected) << c.how;
+            EXPECT_TRUE(QApplication::focusWidget()->isVisible()) << c.how;
+            if (expected != tabs) {
+                QTest::keyClicks(QApplication::focusWidget(), "789");
+                EXPECT_EQ(ShownText(now, ValueBox(now)), "789") << c.how;
+            }
+        }
+    });
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 // Every item of every list, typed in full into the list's edit field, is the one "="

@@ -8,8 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTabBar>
 #include <QTest>
+#include "framework/tab_ctrl.h"
 
 #include "convert/categories.h"
 #include "framework/text.h"

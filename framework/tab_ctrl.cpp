@@ -1,0 +1,497 @@
+#include "framework/tab_ctrl.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QStyleOptionTab>
+#include <QStylePainter>
+#include <algorithm>
+#include <map>
+
+namespace {
+
+// What a screen reader sees of one tab: a page tab with its caption, selected when it
+// is the current one, and pressed to choose it.
+class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    TabAccessible(CTabCtrl* tabs, int index) : m_tabs(tabs), m_index(index) {}
+
+    bool isValid() const override { return m_tabs != nullptr && m_index < m_tabs->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override
+    {
+        return m_tabs != nullptr ? m_tabs->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_tabs.data());
+    }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && isValid() ? m_tabs->tabText(m_index) : QString();
+    }
+    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
+    QRect rect() const override
+    {
+        if (!isValid()) {
+            return {};
+        }
+        const QRect r = m_tabs->tabRect(m_index);
+        return {m_tabs->mapToGlobal(r.topLeft()), r.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::PageTab; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid()) {
+            s.invalid = true;
+            return s;
+        }
+        const bool current = m_tabs->currentIndex() == m_index;
+        s.selectable = true;
+        s.selected = current;
+        s.focusable = true;
+        s.focused = current && m_tabs->hasFocus();
+        s.disabled = !m_tabs->isEnabled();
+        s.invisible = !m_tabs->isVisible();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                 : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction() && isValid()) {
+            m_tabs->setCurrentIndex(m_index);
+        }
+    }
+    QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
+
+private:
+    QPointer<CTabCtrl> m_tabs;
+    int m_index;
+};
+
+// The tab control as a page tab list holding one page tab per tab.
+class TabCtrlAccessible : public QAccessibleWidget {
+public:
+    explicit TabCtrlAccessible(CTabCtrl* tabs) : QAccessibleWidget(tabs, QAccessible::PageTabList)
+    {
+    }
+    ~TabCtrlAccessible() override
+    {
+        for (const auto& [index, id] : m_children) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+    TabCtrlAccessible(const TabCtrlAccessible&) = delete;
+    TabCtrlAccessible& operator=(const TabCtrlAccessible&) = delete;
+
+    int childCount() const override { return tabs()->count(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= tabs()->count()) {
+            return nullptr;
+        }
+        if (const auto found = m_children.find(index); found != m_children.end()) {
+            return QAccessible::accessibleInterface(found->second);
+        }
+        auto* tab = new TabAccessible(tabs(), index);
+        m_children.emplace(index, QAccessible::registerAccessibleInterface(tab));
+        return tab;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (const auto& [index, id] : m_children) {
+            if (QAccessible::accessibleInterface(id) == child) {
+                return index;
+            }
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        return child(tabs()->tabAt(tabs()->mapFromGlobal(QPoint(x, y))));
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return tabs()->hasFocus() ? child(tabs()->currentIndex()) : nullptr;
+    }
+
+private:
+    CTabCtrl* tabs() const { return static_cast<CTabCtrl*>(widget()); }
+
+    mutable std::map<int, QAccessible::Id> m_children;
+};
+
+QAccessibleInterface* CreateTabCtrlAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(CTabCtrl::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new TabCtrlAccessible(static_cast<CTabCtrl*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+CTabCtrl::CTabCtrl(QWidget* parent) : QWidget(parent)
+{
+    static const bool accessible = (QAccessible::installFactory(CreateTabCtrlAccessible), true);
+    Q_UNUSED(accessible);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+int CTabCtrl::addTab(const QString& text)
+{
+    m_texts.append(text);
+    m_natural.push_back(MeasureTab(count() - 1));
+    m_rowHeight = std::max(m_rowHeight, m_natural.back().height());
+    LayOut();
+    updateGeometry();
+    update();
+    const int index = count() - 1;
+    if (m_current < 0) {
+        setCurrentIndex(index);
+    }
+    return index;
+}
+
+QString CTabCtrl::tabText(int index) const
+{
+    return m_texts.value(index);
+}
+
+void CTabCtrl::setCurrentIndex(int index)
+{
+    if (index < 0 || index >= count() || index == m_current) {
+        return;
+    }
+    const std::vector<QRect> before = m_rects;
+    const int previous = m_current;
+    m_current = index;
+    LayOut();
+    if (m_rects == before) {
+        UpdateAround(previous);
+        UpdateAround(index);
+    } else {
+        update();
+    }
+    if (QAccessible::isActive()) {
+        QAccessibleEvent selection(this, QAccessible::Selection);
+        selection.setChild(index);
+        QAccessible::updateAccessibility(&selection);
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(index);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+    Q_EMIT currentChanged(index);
+}
+
+QRect CTabCtrl::tabRect(int index) const
+{
+    return index >= 0 && index < count() ? m_rects[static_cast<std::size_t>(index)] : QRect();
+}
+
+int CTabCtrl::tabAt(const QPoint& pos) const
+{
+    const auto found = std::find_if(m_rects.begin(), m_rects.end(),
+                                    [&](const QRect& r) { return r.contains(pos); });
+    return found != m_rects.end() ? static_cast<int>(found - m_rects.begin()) : -1;
+}
+
+int CTabCtrl::heightForWidth(int width) const
+{
+    return static_cast<int>(BreakIntoRows(width).size()) * m_rowHeight;
+}
+
+QSize CTabCtrl::sizeHint() const
+{
+    int width = 0;
+    for (const QSize& size : m_natural) {
+        width += size.width();
+    }
+    return {width, m_rowHeight};
+}
+
+// Narrower than its widest tab, the control would cut that caption.
+QSize CTabCtrl::minimumSizeHint() const
+{
+    int width = 0;
+    for (const QSize& size : m_natural) {
+        width = std::max(width, size.width());
+    }
+    return {width, m_rowHeight};
+}
+
+bool CTabCtrl::event(QEvent* event)
+{
+    switch (event->type()) {
+        case QEvent::HoverMove:
+        case QEvent::HoverEnter:
+            SetHovered(tabAt(static_cast<QHoverEvent*>(event)->position().toPoint()));
+            break;
+        case QEvent::HoverLeave:
+            SetHovered(-1);
+            break;
+        default:
+            break;
+    }
+    return QWidget::event(event);
+}
+
+void CTabCtrl::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        MeasureTabs();
+        LayOut();
+        updateGeometry();
+    }
+    QWidget::changeEvent(event);
+}
+
+// The style draws each tab as it draws a tab bar's; the current tab is drawn last, over
+// its neighbours, as a tab bar does.
+void CTabCtrl::paintEvent(QPaintEvent* event)
+{
+    QStylePainter painter(this);
+    const auto drawTab = [&](int index) {
+        const std::size_t i = static_cast<std::size_t>(index);
+        if (!m_rects[i].intersects(event->rect())) {
+            return;
+        }
+        QStyleOptionTab option;
+        option.initFrom(this);
+        option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+        option.shape = QTabBar::RoundedNorth;
+        option.text = m_texts[index];
+        option.tabIndex = index;
+        option.rect = m_rects[i];
+        const bool first = index == 0 || m_rects[i - 1].top() != m_rects[i].top();
+        const bool last = index + 1 == count() || m_rects[i + 1].top() != m_rects[i].top();
+        option.position = first && last ? QStyleOptionTab::OnlyOneTab
+                          : first       ? QStyleOptionTab::Beginning
+                          : last        ? QStyleOptionTab::End
+                                        : QStyleOptionTab::Middle;
+        option.selectedPosition = !last && index + 1 == m_current ? QStyleOptionTab::NextIsSelected
+                                  : !first && index - 1 == m_current
+                                      ? QStyleOptionTab::PreviousIsSelected
+                                      : QStyleOptionTab::NotAdjacent;
+        if (index == m_current) {
+            option.state |= QStyle::State_Selected;
+            if (hasFocus()) {
+                option.state |= QStyle::State_HasFocus;
+            }
+        }
+        if (index == m_hovered && isEnabled()) {
+            option.state |= QStyle::State_MouseOver;
+        }
+        painter.drawPixmap(option.rect.topLeft(), TabPicture(option));
+    };
+    for (int index = 0; index < count(); ++index) {
+        if (index != m_current) {
+            drawTab(index);
+        }
+    }
+    if (m_current >= 0) {
+        drawTab(m_current);
+    }
+}
+
+// Each look of a tab is drawn once and kept: when the rows change places the tabs keep
+// their looks, so a switch to another row only moves pictures.
+QPixmap CTabCtrl::TabPicture(const QStyleOptionTab& option) const
+{
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringLiteral("CTabCtrl/%1/%2/%3/%4/%5/%6/%7/%8")
+                            .arg(QString::number(reinterpret_cast<quintptr>(style())),
+                                 QString::number(option.palette.cacheKey()), font().key(),
+                                 QString::number(static_cast<int>(option.state)),
+                                 QString::number(option.position * 4 + option.selectedPosition),
+                                 QString::number(option.rect.width()) + QLatin1Char('x') +
+                                     QString::number(option.rect.height()),
+                                 QString::number(ratio), option.text);
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture)) {
+        return picture;
+    }
+    picture = QPixmap((QSizeF(option.rect.size()) * ratio).toSize());
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QStyleOptionTab local = option;
+    local.rect.moveTo(0, 0);
+    QPainter painter(&picture);
+    style()->drawControl(QStyle::CE_TabBarTab, &local, &painter, this);
+    painter.end();
+    QPixmapCache::insert(key, picture);
+    return picture;
+}
+
+void CTabCtrl::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    const int index = tabAt(event->position().toPoint());
+    if (index >= 0) {
+        setCurrentIndex(index);
+    }
+}
+
+// The arrow keys move to the neighbouring tab, Home and End to the first and last; they
+// stop at either end.
+void CTabCtrl::keyPressEvent(QKeyEvent* event)
+{
+    int target = -1;
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            target = m_current - 1;
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            target = m_current + 1;
+            break;
+        case Qt::Key_Home:
+            target = 0;
+            break;
+        case Qt::Key_End:
+            target = count() - 1;
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    setCurrentIndex(std::clamp(target, 0, count() - 1));
+}
+
+void CTabCtrl::resizeEvent(QResizeEvent* event)
+{
+    LayOut();
+    QWidget::resizeEvent(event);
+}
+
+std::vector<CTabCtrl::Row> CTabCtrl::BreakIntoRows(int width) const
+{
+    std::vector<Row> rows;
+    int x = 0;
+    for (int index = 0; index < count(); ++index) {
+        const int tabWidth = m_natural[static_cast<std::size_t>(index)].width();
+        if (rows.empty() || (x > 0 && x + tabWidth > width)) {
+            rows.push_back({index, index});
+            x = 0;
+        }
+        rows.back().last = index;
+        x += tabWidth;
+    }
+    return rows;
+}
+
+QSize CTabCtrl::MeasureTab(int index) const
+{
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.shape = QTabBar::RoundedNorth;
+    option.text = m_texts[index];
+    option.tabIndex = index;
+    const QFontMetrics metrics = fontMetrics();
+    const int hspace = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this);
+    const int vspace = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &option, this);
+    const QSize contents(metrics.size(Qt::TextShowMnemonic, option.text).width() + hspace,
+                         metrics.height() + vspace);
+    return style()->sizeFromContents(QStyle::CT_TabBarTab, &option, contents, this);
+}
+
+void CTabCtrl::MeasureTabs()
+{
+    m_natural.clear();
+    m_rowHeight = 0;
+    for (int index = 0; index < count(); ++index) {
+        m_natural.push_back(MeasureTab(index));
+        m_rowHeight = std::max(m_rowHeight, m_natural.back().height());
+    }
+}
+
+// Rows are filled in tab order; with more than one, each is stretched to the full
+// width so the rows line up. The rows keep their cyclic order, turned so that the one
+// holding the current tab lies at the bottom, against the page: the current tab always
+// touches its page, as on the desktop's property sheets.
+void CTabCtrl::LayOut()
+{
+    const std::vector<Row> rows = BreakIntoRows(width());
+    const int rowCount = static_cast<int>(rows.size());
+    m_rowCount = rowCount;
+    m_rects.assign(static_cast<std::size_t>(count()), QRect());
+    int currentRow = rowCount - 1;
+    for (int r = 0; r < rowCount; ++r) {
+        if (m_current >= rows[static_cast<std::size_t>(r)].first &&
+            m_current <= rows[static_cast<std::size_t>(r)].last) {
+            currentRow = r;
+        }
+    }
+    for (int r = 0; r < rowCount; ++r) {
+        const Row& row = rows[static_cast<std::size_t>(r)];
+        const int tabs = row.last - row.first + 1;
+        int used = 0;
+        for (int index = row.first; index <= row.last; ++index) {
+            used += m_natural[static_cast<std::size_t>(index)].width();
+        }
+        const int extra = rowCount > 1 ? std::max(0, width() - used) : 0;
+        const int top = ((r - currentRow - 1 + rowCount) % rowCount) * m_rowHeight;
+        int x = 0;
+        for (int index = row.first; index <= row.last; ++index) {
+            const int n = index - row.first;
+            const int tabWidth = m_natural[static_cast<std::size_t>(index)].width() + extra / tabs +
+                                 (n < extra % tabs ? 1 : 0);
+            m_rects[static_cast<std::size_t>(index)] = QRect(x, top, tabWidth, m_rowHeight);
+            x += tabWidth;
+        }
+    }
+}
+
+void CTabCtrl::SetHovered(int index)
+{
+    if (index != m_hovered) {
+        UpdateAround(m_hovered);
+        m_hovered = index;
+        UpdateAround(index);
+    }
+}
+
+// A tab's look depends on its neighbours' (which of them is selected), and a style may
+// draw the current tab a little beyond its place.
+void CTabCtrl::UpdateAround(int index)
+{
+    if (index < 0 || index >= count()) {
+        return;
+    }
+    QRect area = tabRect(index);
+    for (const int neighbour : {index - 1, index + 1}) {
+        if (neighbour >= 0 && neighbour < count()) {
+            area |= tabRect(neighbour);
+        }
+    }
+    constexpr int kSpill = 4;
+    update(area.adjusted(-kSpill, -kSpill, kSpill, kSpill));
+}
