@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "convert/Angles.h"
+#include "convert/number_text.h"
 #include "convert/temperature.h"
 #include "tests/support/page_driver.h"
 
@@ -95,19 +96,50 @@ TEST_F(AnglePage, NoUnitShowsIncompleteAndWipesTheLastResult)
     EXPECT_EQ(labels(), "");
 }
 
-TEST_F(AnglePage, TypedTextSelectsOnlyAnItemItSpellsExactly)
+// Typed text selects the item it spells, whatever its case and end blanks; after "="
+// each list shows what was used, so text that spells no item is gone.
+TEST_F(AnglePage, TypedTextSelectsTheItemItSpellsAndNothingElse)
 {
     auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(kUnit));
     const int items = list->count();
+    TypeInto(page, kValue, "2");
 
-    TypeIntoList(page, kUnit, "Minutes");
+    TypeIntoList(page, kUnit, " minutes ");
+    TypeIntoList(page, kDecimals, " 2");
     ClickButton(page, kEquals);
     EXPECT_EQ(angles.m_nUnit, 3);
+    EXPECT_EQ(ShownText(page, kUnit), "Minutes");
+    EXPECT_EQ(ShownText(page, kDecimals), "2");
 
+    for (const char* typed : {"9", "abc", "2.5"}) {
+        TypeIntoList(page, kDecimals, typed);
+        ClickButton(page, kEquals);
+        EXPECT_EQ(ShownText(page, kDecimals), "") << typed;
+        EXPECT_EQ(values(), "0.00058\n0.03704\n0.03333\n2.00000\n120.00000\n") << typed;
+    }
     TypeIntoList(page, kUnit, "Hours");
     ClickButton(page, kEquals);
     EXPECT_EQ(angles.m_nUnit, -1);
+    EXPECT_EQ(ShownText(page, kUnit), "");
     EXPECT_EQ(list->count(), items);  // typing never adds an item
+}
+
+// The value box is written back as text that reads as the very same number, so a
+// second "=" with nothing touched shows exactly what the first did.
+TEST_F(AnglePage, EqualsTwiceGivesTheSameTexts)
+{
+    ChooseItem(page, kUnit, "Degrees");
+    for (const char* typed :
+         {"10000000.000000002", "0.30000000000000004", "1.0000000000000002", "9999999.999999998"}) {
+        TypeInto(page, kValue, typed);
+        ClickButton(page, kEquals);
+        const QString first = values();
+        EXPECT_EQ(convert::ReadReal(ShownText(page, kValue).toStdString()).value,
+                  convert::ReadReal(typed).value);
+        ClickButton(page, kEquals);
+        EXPECT_EQ(values(), first) << typed;
+    }
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 // A refused value stops the pull at the value box: the members exchanged after it keep
