@@ -1,6 +1,8 @@
 #include "framework/property_sheet.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -81,6 +83,9 @@ bool CPropertySheet::SetActivePage(int index)
         m_tabs->setCurrentIndex(m_active);
         return false;
     }
+    const bool hadPage = m_active >= 0;
+    QWidget* focus = focusWidget();
+    const bool focusOnPages = focus == nullptr || m_stack->isAncestorOf(focus);
     m_active = index;
     {
         const QSignalBlocker blocker(m_tabs);
@@ -89,7 +94,29 @@ bool CPropertySheet::SetActivePage(int index)
     m_stack->setCurrentWidget(next);
     next->CreatePageWindow();
     next->OnSetActive();
+    if (hadPage && focusOnPages) {
+        FocusFirstControl(next);
+    }
     return true;
+}
+
+// The focus was on the page that has just been hidden: the keys would reach nothing
+// the user can see. They go to the new page's first control in tab order, or to the
+// tabs when the page has none.
+void CPropertySheet::FocusFirstControl(CPropertyPage* page)
+{
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+            w->setFocus(Qt::TabFocusReason);
+            // As Tab does: what is typed next replaces the text.
+            if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+                edit->selectAll();
+            }
+            return;
+        }
+    }
+    m_tabs->setFocus(Qt::TabFocusReason);
 }
 
 int CPropertySheet::DoModal()

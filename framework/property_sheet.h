@@ -58,6 +58,7 @@ protected:
 
 private:
     void OnTabChosen(int index);
+    void FocusFirstControl(CPropertyPage* page);
     // Moves by step tabs from the current one, wrapping around at either end.
     void StepActivePage(int step);
     void AddTabShortcuts();
