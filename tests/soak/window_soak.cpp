@@ -259,7 +259,9 @@ struct Outcome {
     std::vector<std::string> log;  // what each action did, in words
 };
 
-// Runs a walk through a freshly started window and checks it as it goes.
+// Runs a walk through a freshly started window and checks it as it goes. The long walk
+// reports its memory and keeps no record of its steps (which would grow with it); a
+// replay of a short failing walk records each step in words.
 class Walk {
 public:
     explicit Walk(bool report) : m_report(report) {}
@@ -272,7 +274,12 @@ public:
             m_sheet = &sheet;
             for (std::size_t i = 0; i < actions.size() && !m_outcome.failed; ++i) {
                 m_outcome.at = i;
+                m_messages->clear();
                 Do(actions[i]);
+                // Between two things a person does, the window's event loop runs: it
+                // paints and deletes what was let go.
+                QCoreApplication::processEvents();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 if (m_report && i + 1 == 10000) {
                     std::cout << "soak: peak RSS after 10000 actions " << StatusKiB("VmHWM:")
                               << " KiB, RSS now " << StatusKiB("VmRSS:") << " KiB\n";
@@ -296,7 +303,12 @@ private:
 
     CPropertyPage& Page() { return *m_sheet->GetActivePage(); }
     PageModel& Model() { return m_models[m_sheet->GetActiveIndex()]; }
-    void Log(const std::string& text) { m_outcome.log.push_back(text); }
+    void Log(const std::string& text)
+    {
+        if (!m_report) {
+            m_outcome.log.push_back(text);
+        }
+    }
 
     void Do(const Action& action)
     {
@@ -376,8 +388,11 @@ private:
         }
         Log("type \"" + typed.toStdString() + "\" into a list");
         testing_support::TypeIntoList(Page(), framework::ControlId(list), typed);
-        // The user moves on; the offered completions close as they do.
+        // The user moves on and the offered completions close. The headless platform
+        // does not give the window back its activation when they do; a desktop does.
         list->completer()->popup()->hide();
+        m_sheet->activateWindow();
+        Check(QTest::qWaitForWindowActive(m_sheet), "the window is not active again");
         Want(c, list, meant);
     }
 
@@ -394,6 +409,15 @@ private:
             return whole ? std::optional<double>(*whole) : std::nullopt;
         }
         return convert::ReadReal(text).value;
+    }
+
+    static std::string RefusalMessage(const Controls& c, const std::string& text)
+    {
+        if (c.category != nullptr && c.category->valueKind == convert::ValueKind::WholeNumber) {
+            return std::string(
+                convert::WholeRefusalMessage(convert::ReadWholeNumber(text).refusal));
+        }
+        return std::string(convert::RealRefusalMessage(convert::ReadReal(text).refusal));
     }
 
     std::vector<QString> Outputs(const Controls& c)
@@ -473,6 +497,11 @@ private:
         CheckChoice(shown.check, model.wanted.check, model.used.check, reading.has_value(),
                     "check box");
         const std::size_t refusals = reading ? 0 : 1;
+        if (!reading) {
+            Check(m_messages->size() > before &&
+                      (*m_messages)[before].text.toStdString() == RefusalMessage(c, typed),
+                  "refusing " + Quoted(typed) + " said something else");
+        }
         const std::size_t incomplete = shown.unit < 0 ? 1 : 0;
         Check(m_messages->size() - before == refusals + incomplete,
               std::to_string(m_messages->size() - before) + " messages, expected " +
@@ -523,7 +552,10 @@ private:
         QWidget* focus = QApplication::focusWidget();
         Check(focus != nullptr && focus->isVisible() &&
                   (FocusedControl(Page()) != nullptr || focus == tabs),
-              "after the switch the keys go to no control the user can see");
+              std::string("after the switch the keys go to ") +
+                  (focus != nullptr ? focus->metaObject()->className() : "nothing") +
+                  (focus != nullptr && !focus->isVisible() ? ", hidden" : "") +
+                  ", not to a control of the page or the tabs");
     }
 
     bool m_report;
