@@ -282,7 +282,7 @@ public:
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 if (m_report && i + 1 == 10000) {
                     std::cout << "soak: peak RSS after 10000 actions " << StatusKiB("VmHWM:")
-                              << " KiB, RSS now " << StatusKiB("VmRSS:") << " KiB\n";
+                              << " KiB, RSS now " << StatusKiB("VmRSS:") << " KiB" << std::endl;
                 }
             }
         });
@@ -620,7 +620,7 @@ TEST(WindowSoak, RandomActionsKeepEveryPageTrue)
     std::cout << "soak: seed " << seed << ", " << (outcome.failed ? outcome.at + 1 : length)
               << " actions in " << seconds.count() << " s, " << walk.invariants()
               << " invariants checked, peak RSS " << StatusKiB("VmHWM:") << " KiB, RSS now "
-              << StatusKiB("VmRSS:") << " KiB\n";
+              << StatusKiB("VmRSS:") << " KiB" << std::endl;
     if (!outcome.failed) {
         return;
     }
