@@ -46,19 +46,12 @@ namespace {
 using namespace testing_support;
 using res::ControlKind;
 
+// clang-format off
 enum class Kind {
-    TypeValue,
-    PasteValue,
-    PickUnit,
-    TypeUnit,
-    PickDecimals,
-    TypeDecimals,
-    ToggleCheck,
-    PressEquals,
-    PressEnter,
-    ClickTab,
-    KeyTab,
+    TypeValue, PasteValue, PickUnit, TypeUnit, PickDecimals, TypeDecimals, ToggleCheck,
+    PressEquals, PressEnter, ClickTab, KeyTab,
 };
+// clang-format on
 constexpr int kKinds = 11;
 
 // What to do, with two numbers that choose among what the current page offers, so
@@ -71,31 +64,13 @@ struct Action {
 
 // Odd values a person types: refused ones, boundaries, and numbers that need all 17
 // digits to read back as themselves.
+// clang-format off
 const char* const kOddValues[]{
-    "abc",
-    "1e999",
-    "",
-    "   ",
-    " 12 ",
-    "-0",
-    "0",
-    "1,5",
-    "inf",
-    "nan",
-    "0x1p3",
-    "1e-400",
-    "+7",
-    "2147483648",
-    "-2147483648",
-    "1e7",
-    "0.0001",
-    "5e-324",
-    "1.7976931348623157e308",
-    "10000000.000000002",
-    "0.30000000000000004",
-    "1.0000000000000002",
-    "9999999.999999998",
+    "abc", "1e999", "", "   ", " 12 ", "-0", "0", "1,5", "inf", "nan", "0x1p3", "1e-400", "+7",
+    "2147483648", "-2147483648", "1e7", "0.0001", "5e-324", "1.7976931348623157e308",
+    "10000000.000000002", "0.30000000000000004", "1.0000000000000002", "9999999.999999998",
 };
+// clang-format on
 
 std::string ValueText(std::uint32_t a, std::uint32_t b)
 {
@@ -119,14 +94,9 @@ std::string ValueText(std::uint32_t a, std::uint32_t b)
 // Long pastes: a number of a thousand digits, beyond the double range, and text.
 std::string PastedText(std::uint32_t a)
 {
-    switch (a % 3) {
-        case 0:
-            return "0." + std::string(1000, '3');
-        case 1:
-            return std::string(400, '9');
-        default:
-            return std::string(1000, 'x');
-    }
+    const std::string texts[]{"0." + std::string(1000, '3'), std::string(400, '9'),
+                              std::string(1000, 'x')};
+    return texts[a % 3];
 }
 
 // Spellings of an item that must choose it, and of nothing that must choose nothing.
