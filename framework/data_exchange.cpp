@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "framework/dialog_builder.h"
 #include "framework/message_box.h"
 #include "framework/message_map.h"
 #include "framework/property_page.h"
@@ -44,10 +45,22 @@ void SetControlText(QWidget* control, const QString& text)
     }
 }
 
-// Typed text selects the item it spells exactly, and nothing otherwise.
+// Typed text selects the item it spells, whatever its case and the blanks at either
+// end: some items end in blanks nobody sees. An exact spelling comes first.
 int TypedItem(const QComboBox* combo)
 {
-    return combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QString typed = combo->currentText();
+    const int exact = combo->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QString trimmed = typed.trimmed();
+    if (exact >= 0 || trimmed.isEmpty()) {
+        return exact;
+    }
+    for (int item = 0; item < combo->count(); ++item) {
+        if (combo->itemText(item).trimmed().compare(trimmed, Qt::CaseInsensitive) == 0) {
+            return item;
+        }
+    }
+    return -1;
 }
 
 }  // namespace
@@ -84,7 +97,7 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
 {
     QWidget* control = pDX->PrepareCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        SetControlText(control, ToQString(convert::FormatGeneral(value)));
+        SetControlText(control, ToQString(convert::FormatRoundTrip(value)));
         return;
     }
     const convert::RealReading reading = convert::ReadReal(ControlText(control).toStdString());
@@ -127,9 +140,10 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int& index)
     }
     if (!pDX->m_bSaveAndValidate) {
         const int shown = index >= 0 && index < combo->count() ? index : -1;
-        if (shown < 0 && combo->isEditable() && TypedItem(combo) < 0) {
-            // Text that spells no item stays as typed: a page that answers every
-            // keystroke must not wipe a symbol the user is half-way through.
+        if (shown < 0 && framework::IsAnsweringTyping(combo) && TypedItem(combo) < 0) {
+            // A page that answers every keystroke must not wipe a symbol the user is
+            // half-way through. Anywhere else a list shows what was used, and text
+            // that spells no item is cleared.
             const QString typed = combo->currentText();
             const int cursor = combo->lineEdit()->cursorPosition();
             combo->setCurrentIndex(-1);

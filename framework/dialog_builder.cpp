@@ -21,6 +21,9 @@
 namespace framework {
 namespace {
 
+// Set on a list while its window answers a keystroke in the list's edit field.
+constexpr char kAnsweringTyping[] = "velkariAnsweringTyping";
+
 // The height in dialog units of a static that holds one line of text.
 constexpr int kOneLine = 10;
 
@@ -82,8 +85,11 @@ void ConnectListNotifications(QComboBox* combo)
         }
     });
     if (QLineEdit* edit = combo->lineEdit()) {
-        QObject::connect(edit, &QLineEdit::textEdited, combo,
-                         [combo] { NotifyParent(combo, CBN_EDITCHANGE); });
+        QObject::connect(edit, &QLineEdit::textEdited, combo, [combo] {
+            combo->setProperty(kAnsweringTyping, true);
+            NotifyParent(combo, CBN_EDITCHANGE);
+            combo->setProperty(kAnsweringTyping, false);
+        });
     }
 }
 
@@ -246,6 +252,11 @@ bool NeedsAccessibleName(ControlKind kind)
 }
 
 }  // namespace
+
+bool IsAnsweringTyping(const QWidget* list)
+{
+    return list->property(kAnsweringTyping).toBool();
+}
 
 DialogUnits::DialogUnits(const QFont& font)
 {

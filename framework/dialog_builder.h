@@ -33,4 +33,7 @@ QFont DialogFont(const DialogTemplate& dialog);
 // clicks through.
 void BuildControls(QWidget* parent, const DialogTemplate& dialog);
 
+// Whether the window is answering a keystroke in this list's edit field right now.
+bool IsAnsweringTyping(const QWidget* list);
+
 }  // namespace framework

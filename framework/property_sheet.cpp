@@ -1,6 +1,8 @@
 #include "framework/property_sheet.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -223,6 +225,10 @@ void CPropertySheet::FocusAfterSwitch(CPropertyPage* page)
     }
     QWidget* first = FirstTabStop(page);
     (first != nullptr ? first : m_tabs)->setFocus(Qt::TabFocusReason);
+    // As Tab does: what is typed next replaces the text.
+    if (auto* edit = qobject_cast<QLineEdit*>(first)) {
+        edit->selectAll();
+    }
 }
 
 void CPropertySheet::OnTabChosen(int index)

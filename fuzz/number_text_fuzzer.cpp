@@ -39,6 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const convert::RealReading again = convert::ReadReal(written);
         Check(again.value.has_value());
         Check(convert::FormatGeneral(*again.value) == written);
+        // What a box is given back reads as the very same double.
+        const convert::RealReading exact = convert::ReadReal(convert::FormatRoundTrip(*real.value));
+        Check(exact.value.has_value() && std::signbit(*exact.value) == std::signbit(*real.value) &&
+              *exact.value == *real.value);
     }
 
     const convert::WholeReading whole = convert::ReadWholeNumber(text);

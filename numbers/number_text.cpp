@@ -226,4 +226,18 @@ std::string FormatGeneral(double value)
     return ToChars(value, std::chars_format::general, 15);
 }
 
+std::string FormatRoundTrip(double value)
+{
+    // Seventeen significant digits tell every double apart; fewer usually do.
+    for (int digits = 15; digits < 17; ++digits) {
+        std::string text = ToChars(value, std::chars_format::general, digits);
+        double back = 0;
+        std::from_chars(text.data(), text.data() + text.size(), back);
+        if (back == value) {
+            return text;
+        }
+    }
+    return ToChars(value, std::chars_format::general, 17);
+}
+
 }  // namespace convert

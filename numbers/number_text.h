@@ -43,7 +43,11 @@ std::string_view WholeRefusalMessage(NumberRefusal refusal);
 std::string FormatExponent(double value);
 // printf "%0.Nf" for N = digits (0 writes no decimal point).
 std::string FormatFixed(double value, int digits);
-// printf "%.15g": how a number is written back into its box.
+// printf "%.15g": a result as the command line writes it.
 std::string FormatGeneral(double value);
+// How a number is written back into its box: the shortest "%.Ng" (N = 15 to 17) that
+// reads back as exactly the same double, so a value survives any number of pushes and
+// pulls unchanged ("0" for zero).
+std::string FormatRoundTrip(double value);
 
 }  // namespace convert

@@ -4,10 +4,13 @@
 
 #include <ostream>
 
+#include <bit>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "convert/converter.h"
 
@@ -107,6 +110,30 @@ TEST(FormatGeneralTest, ReadsBackAsItWasWritten)
         ASSERT_TRUE(read.has_value()) << written;
         EXPECT_NEAR(*read, v, std::abs(v) * 1e-14) << written;
         EXPECT_EQ(FormatGeneral(*read), written);
+    }
+}
+
+// Each value, written into its box and read again, is bit for bit the same double.
+TEST(FormatRoundTripTest, WritesTheShortestTextThatReadsBackExactly)
+{
+    const std::pair<double, const char*> cases[]{
+        {0.0, "0"},
+        {-0.0, "-0"},
+        {0.1, "0.1"},
+        {1e7, "10000000"},
+        {10000000.000000002, "10000000.000000002"},
+        {0.30000000000000004, "0.30000000000000004"},
+        {1.0000000000000002, "1.0000000000000002"},
+        {9999999.999999998, "9999999.999999998"},
+        {2.0 / 3.0, "0.6666666666666666"},
+        {5e-324, "4.94065645841247e-324"},
+        {-1.7976931348623157e308, "-1.7976931348623157e+308"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(FormatRoundTrip(value), text);
+        const auto read = ReadReal(text).value;
+        ASSERT_TRUE(read.has_value()) << text;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*read), std::bit_cast<std::uint64_t>(value)) << text;
     }
 }
 

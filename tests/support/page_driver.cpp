@@ -115,6 +115,11 @@ void ClickButton(CPropertyPage& page, int id)
     QTest::mouseClick(Control<QAbstractButton>(page, id), Qt::LeftButton);
 }
 
+void ToggleCheck(CPropertyPage& page, int id)
+{
+    QTest::mouseClick(Control<QAbstractButton>(page, id), Qt::LeftButton);
+}
+
 QString ShownText(CPropertyPage& page, int id)
 {
     QWidget* widget = page.GetDlgItem(id);

@@ -6,6 +6,7 @@
 
 #include "convert/Angles.h"
 #include "convert/temperature.h"
+#include "numbers/number_text.h"
 #include "res/resource.h"
 #include "tests/support/lines.h"
 #include "tests/support/page_driver.h"
@@ -72,19 +73,50 @@ TEST_F(AnglePage, NoUnitShowsIncompleteAndWipesTheLastResult)
     EXPECT_EQ(labels(), "");
 }
 
-TEST_F(AnglePage, TypedTextSelectsOnlyAnItemItSpellsExactly)
+// Typed text selects the item it spells, whatever its case and end blanks; after "="
+// each list shows what was used, so text that spells no item is gone.
+TEST_F(AnglePage, TypedTextSelectsTheItemItSpellsAndNothingElse)
 {
     auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(IDC_ANGLE_UNIT));
     const int items = list->count();
+    TypeInto(page, IDC_ANGLE_VALUE, "2");
 
-    TypeIntoList(page, IDC_ANGLE_UNIT, "Minutes");
+    TypeIntoList(page, IDC_ANGLE_UNIT, " minutes ");
+    TypeIntoList(page, IDC_ANGLE_DECIMALS, " 2");
     ClickButton(page, IDC_ANGLE_EQUALS);
     EXPECT_EQ(angles.m_nUnit, 3);
+    EXPECT_EQ(ShownText(page, IDC_ANGLE_UNIT), "Minutes");
+    EXPECT_EQ(ShownText(page, IDC_ANGLE_DECIMALS), "2");
 
+    for (const char* typed : {"9", "abc", "2.5"}) {
+        TypeIntoList(page, IDC_ANGLE_DECIMALS, typed);
+        ClickButton(page, IDC_ANGLE_EQUALS);
+        EXPECT_EQ(ShownText(page, IDC_ANGLE_DECIMALS), "") << typed;
+        EXPECT_EQ(values(), "0.00058\n0.03704\n0.03333\n2.00000\n120.00000\n") << typed;
+    }
     TypeIntoList(page, IDC_ANGLE_UNIT, "Hours");
     ClickButton(page, IDC_ANGLE_EQUALS);
     EXPECT_EQ(angles.m_nUnit, -1);
+    EXPECT_EQ(ShownText(page, IDC_ANGLE_UNIT), "");
     EXPECT_EQ(list->count(), items);  // typing never adds an item
+}
+
+// The value box is written back as text that reads as the very same number, so a
+// second "=" with nothing touched shows exactly what the first did.
+TEST_F(AnglePage, EqualsTwiceGivesTheSameTexts)
+{
+    ChooseItem(page, IDC_ANGLE_UNIT, "Degrees");
+    for (const char* typed :
+         {"10000000.000000002", "0.30000000000000004", "1.0000000000000002", "9999999.999999998"}) {
+        TypeInto(page, IDC_ANGLE_VALUE, typed);
+        ClickButton(page, IDC_ANGLE_EQUALS);
+        const QString first = values();
+        EXPECT_EQ(convert::ReadReal(ShownText(page, IDC_ANGLE_VALUE).toStdString()).value,
+                  convert::ReadReal(typed).value);
+        ClickButton(page, IDC_ANGLE_EQUALS);
+        EXPECT_EQ(values(), first) << typed;
+    }
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST_F(AnglePage, ARefusedValueOnAFreshPageAlsoReportsTheMissingUnit)

@@ -193,6 +193,17 @@ TEST(Keyboard, CtrlPageKeysAndCtrlTabSwitchTabs)
                 << "from " << c.from << " with "
                 << QKeySequence(c.key | c.modifiers).toString().toStdString();
             EXPECT_EQ(sheet.GetTabControl()->currentIndex(), c.to);
+            // Keys typed next reach the new page's first control; from the tabs (on
+            // About) they stay on the tabs.
+            CPropertyPage& to = *sheet.GetPage(c.to);
+            QWidget* focused = QApplication::focusWidget();
+            if (value == nullptr || ValueBox(to) < 0) {
+                EXPECT_EQ(focused, sheet.GetTabControl()) << Title(to);
+                continue;
+            }
+            EXPECT_EQ(FocusedControl(to), to.GetDlgItem(ValueBox(to))) << Title(to);
+            QTest::keyClicks(focused, "789");
+            EXPECT_EQ(ShownText(to, ValueBox(to)), "789") << Title(to);
         }
     });
     EXPECT_TRUE(recorder.messages.empty());
@@ -270,8 +281,9 @@ TEST(Keyboard, FocusLandsOnAVisibleControlAfterASwitch)
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-// Every item of every list, typed in full into the list's edit field, is the one "="
-// then works with, even where it begins a longer item ("Square" on Area).
+// Every item of every list, typed into the list's edit field in full, without the blanks
+// at its ends or after a blank, is the one "=" then works with, even where it begins a
+// longer item ("Square" on Area).
 TEST(Keyboard, ATypedFullNameChoosesThatItem)
 {
     MessageRecorder recorder;
@@ -283,10 +295,13 @@ TEST(Keyboard, ATypedFullNameChoosesThatItem)
             for (auto* list : page.findChildren<QComboBox*>(Qt::FindDirectChildrenOnly)) {
                 const int id = framework::ControlId(list);
                 for (int item = 0; item < list->count(); ++item) {
-                    TypeIntoList(page, id, list->itemText(item));
-                    ClickButton(page, EqualsButton(page));
-                    EXPECT_EQ(ShownIndex(page, id), item)
-                        << Title(page) << ": " << list->itemText(item).toStdString();
+                    const QString name = list->itemText(item).trimmed();
+                    for (const QString& typed : {list->itemText(item), name, " " + name}) {
+                        TypeIntoList(page, id, typed);
+                        ClickButton(page, EqualsButton(page));
+                        EXPECT_EQ(ShownIndex(page, id), item)
+                            << Title(page) << ": '" << typed.toStdString() << "'";
+                    }
                 }
             }
         }
