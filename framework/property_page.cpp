@@ -8,6 +8,7 @@
 #include "framework/dialog_builder.h"
 #include "framework/message_box.h"
 #include "framework/text.h"
+#include "framework/win_app.h"
 #include "res/dialog_template.h"
 #include "res/strings.h"
 
@@ -89,8 +90,13 @@ void CPropertyPage::CreatePageWindow()
     OnInitDialog();
 }
 
+// Each program names itself through its application object, so its messages carry its
+// own name.
 CString CPropertyPage::ApplicationName()
 {
+    if (const CWinApp* app = AfxGetApp()) {
+        return QString::fromUtf8(app->m_pszAppName);
+    }
     return framework::ToQString(res::kApplicationTitle);
 }
 
