@@ -43,6 +43,7 @@ BOOL CChemistryApp::InitInstance()
     const CString title = framework::ToQString(res::kChemistryTitle);
     CTessaralDlg sheet(title, nullptr, 0);
     std::vector<std::unique_ptr<CPropertyPage>> pages;
+    pages.reserve(kPageClasses.size());
     for (const std::string_view className : kPageClasses) {
         pages.push_back(CreatePage(className));
     }

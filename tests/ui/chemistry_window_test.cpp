@@ -52,6 +52,9 @@ TEST(ChemistryWindow, OpensTheThreePagesCreatedByName)
             tabs.append(sheet.GetTabControl()->tabText(i));
             classes.append(QString::fromUtf8(sheet.GetPage(i)->GetRuntimeClass()->m_lpszClassName));
         }
+        // The converter window's keys: Ctrl+Tab goes to the next tab.
+        QTest::keyClick(&sheet, Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(sheet.GetActiveIndex(), 1);
         for (auto* button : sheet.findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
             if (button->isVisible()) {
                 buttons.append(button->text());
