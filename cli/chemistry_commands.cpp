@@ -60,9 +60,10 @@ const std::string_view kChemistryHelp =
 A SYMBOL is written as in the periodic table, capitals as there: "Fe", "Tl". Counts
 are whole numbers; GRAMS, MOLES and WEIGHT are plain decimal numbers. In a FORMULA,
 capitals matter too ("Co" is cobalt, "CO" carbon and oxygen); groups in round or
-square brackets may nest and take a count after them; the parts of a hydrate are joined by "*", "."
-or the middle dot, each with an optional count before it ("CuSO4*5H2O"); every count
-and every element's total is 1 to 9999999. Quote a formula with brackets or "*".
+square brackets may nest and take a count after them; the parts of a hydrate are
+joined by "*", "." or the middle dot, each with an optional count before it
+("CuSO4*5H2O"); every count and every element's total is 1 to 9999999. Quote a
+formula with brackets or "*" for the shell.
 
 "Weight" is also a category. The word after it decides: a number ("Weight 5 Gram")
 asks for the Weight conversion, a formula or an element symbol ("weight H2O",
