@@ -5,10 +5,12 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chem/composition.h"
 #include "chem/elements.h"
+#include "chem/formula.h"
 #include "chem/molecular_weight.h"
 #include "chem/periodic_text.h"
 #include "cli/cli.h"
@@ -18,7 +20,9 @@ namespace cli {
 
 const std::string_view kChemistryCommands =
     R"(  or:  velkari-cli element SYMBOL
+  or:  velkari-cli weight FORMULA
   or:  velkari-cli weight SYMBOL COUNT [SYMBOL COUNT ...]
+  or:  velkari-cli composition FORMULA
   or:  velkari-cli moles GRAMS WEIGHT
   or:  velkari-cli grams MOLES WEIGHT
   or:  velkari-cli formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS SYMBOL GRAMS
@@ -31,9 +35,19 @@ const std::string_view kChemistryHelp =
   element SYMBOL     the element's name, group, block, atomic mass, atomic number,
                      electronegativity, oxidation numbers and electron distribution,
                      one "Field: value" line each
+  weight FORMULA     the molecular weight of a formula written as usual: "H2SO4",
+                     "Ca(OH)2", "K4[Fe(CN)6]", "CuSO4*5H2O"; the same line as the slot
+                     form below with each element once, in order of first appearance.
+                     A formula of more than five elements (the page's five slots)
+                     gives the same line, longer
   weight SYMBOL COUNT [SYMBOL COUNT ...]
                      the molecular weight of a formula of one to five elements, each
                      a symbol and its atom count: H2SO4 is "weight H 2 S 1 O 4"
+  composition FORMULA
+                     the percent composition by mass: one line for each element in
+                     order of first appearance (symbol, percentage of the molecular
+                     weight, grams per mole the element contributes, separated by
+                     tabs), then "Total" with 100 and the molecular weight
   moles GRAMS WEIGHT grams to moles: GRAMS / WEIGHT, WEIGHT being the molecular weight
   grams MOLES WEIGHT moles to grams: MOLES * WEIGHT
   formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS SYMBOL GRAMS [SYMBOL GRAMS]
@@ -44,11 +58,16 @@ const std::string_view kChemistryHelp =
                      gives the compound's molecular weight
 
 A SYMBOL is written as in the periodic table, capitals as there: "Fe", "Tl". Counts
-are whole numbers; GRAMS, MOLES and WEIGHT are plain decimal numbers.
+are whole numbers; GRAMS, MOLES and WEIGHT are plain decimal numbers. In a FORMULA,
+capitals matter too ("Co" is cobalt, "CO" carbon and oxygen); groups in round or
+square brackets may nest and take a count after them; the parts of a hydrate are
+joined by "*", "." or the middle dot, each with an optional count before it
+("CuSO4*5H2O"); every count and every element's total is 1 to 9999999. Quote a
+formula with brackets or "*" for the shell.
 
 "Weight" is also a category. The word after it decides: a number ("Weight 5 Gram")
-asks for the Weight conversion, an element symbol ("weight H 2 O 1") for the
-molecular weight.
+asks for the Weight conversion, a formula or an element symbol ("weight H2O",
+"weight H 2 O 1") for the molecular weight.
 )";
 
 namespace {
@@ -97,13 +116,25 @@ int RequireElement(std::string_view text)
     throw Refusal{"unknown element symbol " + Quoted(text)};
 }
 
-// One or two letters: what a symbol looks like, known or not.
-bool LooksLikeSymbol(std::string_view text)
+// What begins a formula or a symbol, known or not: a letter or a bracket. A value of
+// the Weight conversion begins with a digit, a sign or a point.
+bool LooksLikeFormula(std::string_view text)
 {
-    return !text.empty() && text.size() <= 2 &&
-           std::all_of(text.begin(), text.end(), [](unsigned char c) {
-               return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-           });
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    const char c = text[first];
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '(' || c == '[';
+}
+
+std::vector<chemistry::ElementCount> RequireFormula(std::string_view text)
+{
+    chemistry::FormulaReading reading = chemistry::ReadFormula(text);
+    if (!reading.refusal.empty()) {
+        throw Refusal{"formula " + Quoted(text) + ": " + reading.refusal};
+    }
+    return std::move(reading.elements);
 }
 
 double RequireReal(std::string_view what, std::string_view text)
@@ -150,6 +181,10 @@ void Element(std::span<const std::string_view> args, std::ostream& out)
 void MolecularWeight(std::span<const std::string_view> args, std::ostream& out)
 {
     RefuseOptions(args);
+    if (args.size() == 1) {
+        out << chemistry::FormulaWeightText(RequireFormula(args[0])) << '\n';
+        return;
+    }
     if (args.empty() || args.size() % 2 != 0 ||
         args.size() > 2 * static_cast<std::size_t>(chemistry::kFormulaSlotCount)) {
         throw Refusal{
@@ -166,6 +201,15 @@ void MolecularWeight(std::span<const std::string_view> args, std::ostream& out)
         throw Refusal{std::string(outcome.message->text)};
     }
     out << outcome.result << '\n';
+}
+
+void Composition(std::span<const std::string_view> args, std::ostream& out)
+{
+    RefuseOptions(args);
+    if (args.size() != 1) {
+        throw Refusal{"expected composition FORMULA (see --help)"};
+    }
+    out << chemistry::PercentCompositionText(RequireFormula(args[0]));
 }
 
 void GramsMoles(int mode, std::span<const std::string_view> args, std::ostream& out)
@@ -260,10 +304,10 @@ bool IsChemistryCommand(std::span<const std::string_view> args)
     }
     const std::string_view command = args[0];
     if (IsWord(command, "weight")) {
-        return args.size() >= 2 && LooksLikeSymbol(args[1]);
+        return args.size() >= 2 && LooksLikeFormula(args[1]);
     }
-    return IsWord(command, "element") || IsWord(command, "moles") || IsWord(command, "grams") ||
-           IsWord(command, "formula");
+    return IsWord(command, "element") || IsWord(command, "composition") ||
+           IsWord(command, "moles") || IsWord(command, "grams") || IsWord(command, "formula");
 }
 
 void RunChemistry(std::span<const std::string_view> args, std::ostream& out)
@@ -274,6 +318,8 @@ void RunChemistry(std::span<const std::string_view> args, std::ostream& out)
         Element(rest, out);
     } else if (IsWord(command, "weight")) {
         MolecularWeight(rest, out);
+    } else if (IsWord(command, "composition")) {
+        Composition(rest, out);
     } else if (IsWord(command, "moles")) {
         GramsMoles(chemistry::kGramsToMoles, rest, out);
     } else if (IsWord(command, "grams")) {

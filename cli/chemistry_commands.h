@@ -1,6 +1,7 @@
-// velkari-cli's chemistry calculators: an element's data, the molecular weight of a
-// formula, grams/moles conversion, and percent composition with simplest and molecular
-// formula. Each prints the texts the chemistry pages show for the same input.
+// velkari-cli's chemistry calculators: an element's data, the molecular weight and the
+// percent composition of a formula, grams/moles conversion, and percent composition with
+// simplest and molecular formula from weights. Each prints the texts the chemistry pages show for
+// the same input.
 #pragma once
 
 #include <iosfwd>
@@ -14,8 +15,8 @@ extern const std::string_view kChemistryCommands;
 extern const std::string_view kChemistryHelp;
 
 // Whether the command line is a chemistry command. "weight" is one only when the word
-// after it is an element symbol (or looks like one); "Weight 5 Gram" is the Weight
-// conversion.
+// after it begins like a formula or an element symbol (a letter or a bracket);
+// "Weight 5 Gram" is the Weight conversion.
 bool IsChemistryCommand(std::span<const std::string_view> args);
 
 // Runs the chemistry command, results on out; throws Refusal for a bad argument.

@@ -87,6 +87,7 @@ void CPropertyPage::CreatePageWindow()
     OnInitDialog();
 }
 
+// Each program names itself at start-up, so its messages carry its own name.
 CString CPropertyPage::ApplicationName()
 {
     return framework::ToQString(framework::GetAppResources().title);

@@ -12,4 +12,11 @@ const framework::AppResources& AppResources()
     return kResources;
 }
 
+const framework::AppResources& ChemistryAppResources()
+{
+    static constexpr framework::AppResources kResources{
+        kChemistryTitle, VELKARI_CHEMISTRY_APP_ID, ":/velkari", &FindDialogTemplate};
+    return kResources;
+}
+
 }  // namespace res

@@ -6,7 +6,11 @@
 
 namespace res {
 
+// The converter window's identity.
 const framework::AppResources& AppResources();
+// The chemistry window's identity: its own name and desktop entry, the same pictures
+// and templates.
+const framework::AppResources& ChemistryAppResources();
 
 // The template with that resource id, or null.
 const framework::DialogTemplate* FindDialogTemplate(int id);

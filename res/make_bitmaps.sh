@@ -108,3 +108,41 @@ logo 48 icons/128.png -colors 16
 for size in 16 32 48 64 128 256; do
   logo "$size" "icons/velkari-$size.png"
 done
+
+# The chemistry window's icon: a conical flask on a green tile, drawn on the same
+# 48-pixel grid, so that it stands apart from the converter's blue one even at 16
+# pixels. The flask is a neck over a wide body with a line of liquid across it.
+flask_shapes() {
+  awk -v size="$1" '
+    function round(x) { return int(x + 0.5) }
+    function from(first) { return round(first * u) }
+    function to(first, last) {
+      e = round((last + 1) * u)
+      return (e > from(first) ? e : from(first) + 1) - 1
+    }
+    function at(c) { return (c + 0.5) * u - 0.5 }
+    BEGIN {
+      u = size / 48
+      printf "roundrectangle %d,%d %d,%d %.2f,%.2f\n", from(2), from(2), to(2, 45), to(2, 45), 8 * u, 8 * u
+      printf "rectangle %d,%d %d,%d\n", from(17), from(7), to(17, 30), to(7, 9)    # the rim
+      printf "rectangle %d,%d %d,%d\n", from(19), from(10), to(19, 28), to(10, 19) # the neck
+      printf "polygon %.2f,%.2f %.2f,%.2f %.2f,%.2f %.2f,%.2f\n",
+        at(19), at(19), at(28), at(19), at(39), at(39), at(8), at(39)            # the body
+      printf "rectangle %d,%d %d,%d\n", from(14), from(29), to(14, 33), to(29, 30) # the liquid
+    }'
+}
+
+flask() {
+  local size=$1 out=$2
+  local shapes
+  mapfile -t shapes < <(flask_shapes "$size")
+  convert -size "${size}x${size}" xc:none \
+    -fill '#2e7d32' -draw "${shapes[0]}" \
+    -fill white -draw "${shapes[1]}" -draw "${shapes[2]}" -draw "${shapes[3]}" \
+    -fill '#2e7d32' -draw "${shapes[4]}" \
+    -define png:exclude-chunks=date,time "$out"
+}
+
+for size in 16 32 48 64 128 256; do
+  flask "$size" "icons/velkari-chemistry-$size.png"
+done

@@ -139,6 +139,11 @@ INSTANTIATE_TEST_SUITE_P(
         // An element symbol after "weight" asks for the molecular weight.
         Success{{"weight", "H", "2", "S", "1", "O", "4"}, "H2S1O4 = 98.079    grams/moles\n"},
         Success{{"Weight", "Tl", "1"}, "Tl1 = 204.383    grams/moles\n"},
+        // A formula prints what its slots print.
+        Success{{"weight", "H2SO4"}, "H2S1O4 = 98.079    grams/moles\n"},
+        Success{{"composition", " CuSO4*5H2O"},
+                "Cu\t25.450\t63.546\nS\t12.843\t32.066\nO\t57.670\t143.995\n"
+                "H\t4.037\t10.079\nTotal\t100.000\t249.686\n"},
         Success{{"moles", "36.03", "18.015"}, "2\n"}, Success{{"grams", "2", "18.015"}, "36.03\n"},
         Success{{"formula", "--compound", "100", "--unknown", "180.16", "C", "40", "H", "6.71", "O",
                  "53.29"},
@@ -210,6 +215,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"weight", "H", "2.5"},
                 "count \"2.5\": Please enter a whole number, without a decimal point or "
                 "exponent."},
+        Refused{{"weight", "H2Xx"}, "formula \"H2Xx\": character 3: unknown element symbol \"Xx\""},
+        Refused{{"composition", "Ca(OH"},
+                "formula \"Ca(OH\": character 3: unbalanced brackets: \"(\" is never closed"},
+        Refused{{"composition"}, "expected composition FORMULA (see --help)"},
         Refused{{"grams", "1"}, "expected grams MOLES WEIGHT (see --help)"},
         Refused{{"formula", "C", "40", "H", "6"},
                 "formula needs --compound GRAMS, the weight of the whole sample"},
@@ -231,9 +240,10 @@ TEST(Help, NamesEveryCommandAndHowWeightIsDecided)
     EXPECT_EQ(run.status, 0);
     for (const char* usage :
          {"velkari-cli CATEGORY VALUE UNIT", "velkari-cli element SYMBOL",
-          "velkari-cli weight SYMBOL COUNT", "velkari-cli moles GRAMS WEIGHT",
-          "velkari-cli grams MOLES WEIGHT", "velkari-cli formula --compound GRAMS",
-          "a number (\"Weight 5 Gram\")"}) {
+          "velkari-cli weight SYMBOL COUNT", "velkari-cli weight FORMULA",
+          "velkari-cli composition FORMULA", "more than five elements",
+          "velkari-cli moles GRAMS WEIGHT", "velkari-cli grams MOLES WEIGHT",
+          "velkari-cli formula --compound GRAMS", "a number (\"Weight 5 Gram\")"}) {
         EXPECT_NE(run.out.find(usage), std::string::npos) << usage;
     }
     EXPECT_EQ(RunCli({"formula", "--help"}).out, run.out);

@@ -6,12 +6,14 @@
 # prefix without a search path of their own, and a package whose dependencies were
 # worked out from the programs.
 #
-# Usage: check_install.sh BUILD_DIR APP_ID VERSION   (run by ctest as install_and_package)
+# Usage: check_install.sh BUILD_DIR APP_ID VERSION CHEMISTRY_APP_ID
+# (run by ctest as install_and_package)
 set -euo pipefail
 
 build=$1
 id=$2
 version=$3
+chemistry_id=$4
 
 failures=0
 fail() {
@@ -34,13 +36,15 @@ prefix=$root/usr
 # The files, relative to the prefix, that an installation holds: nothing more.
 expected=(
   bin/velkari
+  bin/velkari-chemistry
   bin/velkari-cli
-  "share/applications/$id.desktop"
-  "share/metainfo/$id.metainfo.xml"
   share/man/man1/velkari-cli.1.gz
 )
-for size in 16 32 48 64 128 256; do
-  expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+for app in "$id" "$chemistry_id"; do
+  expected+=("share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml")
+  for size in 16 32 48 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/$app.png")
+  done
 done
 expected_list=$(printf '%s\n' "${expected[@]}" | sort)
 
@@ -56,34 +60,46 @@ same_list() {
 cmake --install "$build" --prefix "$prefix" >/dev/null
 same_list "the installed tree" "$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)"
 
-desktop=$prefix/share/applications/$id.desktop
-metainfo=$prefix/share/metainfo/$id.metainfo.xml
-
-desktop-file-validate "$desktop" || fail "desktop-file-validate refuses $desktop"
-appstreamcli validate --no-net "$metainfo" >/dev/null ||
-  fail "appstreamcli validate refuses $metainfo: $(appstreamcli validate --no-net "$metainfo")"
-# validate-tree also checks that the metainfo's launchable is an installed entry.
+# validate-tree also checks that each metainfo's launchable is an installed entry.
 appstreamcli validate-tree --no-net "$root" >/dev/null ||
   fail "appstreamcli validate-tree refuses the tree: $(appstreamcli validate-tree --no-net "$root")"
 
-key() { sed -n "s/^$1=//p" "$desktop"; }
-[ "$(key Exec)" = velkari ] || fail "the desktop entry starts '$(key Exec)', not velkari"
-[ "$(key Icon)" = "$id" ] || fail "the desktop entry's icon is '$(key Icon)', not $id"
-grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
-  fail "the metainfo does not launch $id.desktop"
-newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
-[ "$newest" = "$version" ] ||
-  fail "the metainfo's newest release is '$newest', the program's version $version"
+# check_entry APP_ID PROGRAM: the program's desktop entry, metainfo and icons.
+check_entry() {
+  local app=$1 program=$2
+  local desktop=$prefix/share/applications/$app.desktop
+  local metainfo=$prefix/share/metainfo/$app.metainfo.xml
 
-# A PNG's width and height are the big-endian words at bytes 16 and 20.
-for size in 16 32 48 64 128 256; do
-  icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
-  [ -f "$icon" ] || continue
-  read -r width height < <(od -An -tu1 -j16 -N8 "$icon" |
-    awk '{ print ($1 * 16777216 + $2 * 65536 + $3 * 256 + $4), ($5 * 16777216 + $6 * 65536 + $7 * 256 + $8) }')
-  [ "$width x $height" = "$size x $size" ] ||
-    fail "the ${size}x${size} icon is $width x $height pixels"
-done
+  desktop-file-validate "$desktop" || fail "desktop-file-validate refuses $desktop"
+  appstreamcli validate --no-net "$metainfo" >/dev/null ||
+    fail "appstreamcli validate refuses $metainfo: $(appstreamcli validate --no-net "$metainfo")"
+
+  key() { sed -n "s/^$1=//p" "$desktop"; }
+  [ "$(key Exec)" = "$program" ] || fail "$app.desktop starts '$(key Exec)', not $program"
+  [ "$(key Icon)" = "$app" ] || fail "$app.desktop's icon is '$(key Icon)', not $app"
+  grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $app.desktop"
+  local newest
+  newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
+  [ "$newest" = "$version" ] ||
+    fail "$app's newest release is '$newest', the program's version $version"
+
+  # A PNG's width and height are the big-endian words at bytes 16 and 20.
+  local size icon width height
+  for size in 16 32 48 64 128 256; do
+    icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$app.png
+    [ -f "$icon" ] || continue
+    read -r width height < <(od -An -tu1 -j16 -N8 "$icon" |
+      awk '{ print ($1 * 16777216 + $2 * 65536 + $3 * 256 + $4), ($5 * 16777216 + $6 * 65536 + $7 * 256 + $8) }')
+    [ "$width x $height" = "$size x $size" ] ||
+      fail "the ${size}x${size} icon of $app is $width x $height pixels"
+  done
+}
+check_entry "$id" velkari
+check_entry "$chemistry_id" velkari-chemistry
+cmp -s "$prefix/share/icons/hicolor/16x16/apps/$id.png" \
+  "$prefix/share/icons/hicolor/16x16/apps/$chemistry_id.png" &&
+  fail "the two programs have the same icon"
 
 man_page=$prefix/share/man/man1/velkari-cli.1.gz
 if gzip -t "$man_page" 2>/dev/null; then
@@ -99,7 +115,7 @@ fi
 
 first=$("$prefix/bin/velkari-cli" Angle 90 Degrees --decimals 2 | head -n 1)
 [ "$first" = $'1.57\tRadians' ] || fail "the installed velkari-cli printed '$first'"
-for program in velkari velkari-cli; do
+for program in velkari velkari-chemistry velkari-cli; do
   if readelf -d "$prefix/bin/$program" | grep -qE 'RPATH|RUNPATH'; then
     fail "the installed $program carries a library search path"
   fi

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/Tessaral.h"
 #include "framework/property_page.h"
+#include "framework/win_app.h"
 #include "sheet/TessaralDlg.h"
 
 namespace testing_support {
@@ -31,8 +31,7 @@ BOOL RunStartUp(const std::function<void(CTessaralDlg&)>& check)
             static_cast<QAbstractButton*>(sheet->GetDlgItem(IDCANCEL))->click();
         }
     });
-    CTessaralApp app;
-    return app.InitInstance();
+    return AfxGetApp()->InitInstance();
 }
 
 CPropertyPage& ShowTab(CTessaralDlg& sheet, int tab)

@@ -13,7 +13,9 @@ class QWidget;
 
 namespace testing_support {
 
-// Runs CTessaralApp::InitInstance; check gets the window once it is shown and active.
+// Runs the program's start-up, the InitInstance of its one application object (the
+// converter's or the chemistry window's, whichever the test program links); check gets
+// the window once it is shown and active.
 // The window is closed with its "Exit" button afterwards, unless check closed it.
 // Returns what InitInstance returned.
 BOOL RunStartUp(const std::function<void(CTessaralDlg&)>& check);
