@@ -12,6 +12,7 @@
 #include "chem/molecular_weight.h"
 #include "chem/periodic_text.h"
 #include "cli/cli.h"
+#include "cli/json.h"
 #include "convert/number_text.h"
 
 namespace cli {
@@ -21,34 +22,34 @@ const std::string_view kChemistryCommands =
   or:  velkari-cli weight SYMBOL COUNT [SYMBOL COUNT ...]
   or:  velkari-cli moles GRAMS WEIGHT
   or:  velkari-cli grams MOLES WEIGHT
-  or:  velkari-cli formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS SYMBOL GRAMS
-         [SYMBOL GRAMS]
+  or:  velkari-cli formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS...
 )";
 
 const std::string_view kChemistryHelp =
     R"(The chemistry commands print what the chemistry pages show:
 
-  element SYMBOL     the element's name, group, block, atomic mass, atomic number,
-                     electronegativity, oxidation numbers and electron distribution,
-                     one "Field: value" line each
-  weight SYMBOL COUNT [SYMBOL COUNT ...]
-                     the molecular weight of a formula of one to five elements, each
-                     a symbol and its atom count: H2SO4 is "weight H 2 S 1 O 4"
-  moles GRAMS WEIGHT grams to moles: GRAMS / WEIGHT, WEIGHT being the molecular weight
-  grams MOLES WEIGHT moles to grams: MOLES * WEIGHT
-  formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS SYMBOL GRAMS [SYMBOL GRAMS]
-                     a compound of two or three elements, from the weight of a sample
-                     in grams (--compound) and the grams of each element in it: the
-                     percent composition, the simplest formula and the molecular
-                     formula, one a line; the last line is empty unless --unknown
-                     gives the compound's molecular weight
+  element            the element's name, group, block, atomic mass, atomic
+                     number, electronegativity, oxidation numbers and electron
+                     distribution, one "Field: value" line each
+  weight             the molecular weight of a formula of one to five
+                     elements, each a symbol and its atom count: H2SO4 is
+                     "weight H 2 S 1 O 4"
+  moles              grams to moles: GRAMS / WEIGHT, WEIGHT being the
+                     molecular weight
+  grams              moles to grams: MOLES * WEIGHT
+  formula            a compound of two or three elements, from the weight of a
+                     sample in grams (--compound) and the grams of each element
+                     in it: the percent composition, the simplest formula and
+                     the molecular formula, one a line; the last line is empty
+                     unless --unknown gives the compound's molecular weight
 
-A SYMBOL is written as in the periodic table, capitals as there: "Fe", "Tl". Counts
-are whole numbers; GRAMS, MOLES and WEIGHT are plain decimal numbers.
+A SYMBOL is written as in the periodic table, capitals as there: "Fe", "Tl".
+Counts are whole numbers; GRAMS, MOLES and WEIGHT are plain decimal numbers.
+With --format json each writes one JSON object of what it read and printed.
 
-"Weight" is also a category. The word after it decides: a number ("Weight 5 Gram")
-asks for the Weight conversion, an element symbol ("weight H 2 O 1") for the
-molecular weight.
+"Weight" is also a category. The word after it decides:
+a number ("Weight 5 Gram") asks for the Weight conversion, an element symbol
+("weight H 2 O 1") for the molecular weight.
 )";
 
 namespace {
@@ -135,19 +136,27 @@ void RefuseOptions(std::span<const std::string_view> args)
     }
 }
 
-void Element(std::span<const std::string_view> args, std::ostream& out)
+void Element(std::span<const std::string_view> args, std::ostream& out, bool json)
 {
     RefuseOptions(args);
     if (args.size() != 1) {
         throw Refusal{"expected element SYMBOL (see --help)"};
     }
+    std::string fields;
     for (const chemistry::PeriodicLine& line :
          chemistry::PeriodicLinesFor(RequireElement(args[0]))) {
-        out << line.label << ": " << line.text << '\n';
+        if (!json) {
+            out << line.label << ": " << line.text << '\n';
+        }
+        fields +=
+            (fields.empty() ? "" : ",") + JsonString(line.label) + ":" + JsonString(line.text);
+    }
+    if (json) {
+        out << "{\"symbol\":" << JsonString(args[0]) << ",\"fields\":{" << fields << "}}\n";
     }
 }
 
-void MolecularWeight(std::span<const std::string_view> args, std::ostream& out)
+void MolecularWeight(std::span<const std::string_view> args, std::ostream& out, bool json)
 {
     RefuseOptions(args);
     if (args.empty() || args.size() % 2 != 0 ||
@@ -157,18 +166,26 @@ void MolecularWeight(std::span<const std::string_view> args, std::ostream& out)
             "by its count (see --help)"};
     }
     std::array<chemistry::FormulaSlot, chemistry::kFormulaSlotCount> formula{};
+    std::string elements;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         const int row = RequireElement(args[i]);
         formula[i / 2] = {row, RequireWholeNumber("count", args[i + 1])};
+        elements += std::string(i == 0 ? "" : ",") + "{\"symbol\":" + JsonString(args[i]) +
+                    ",\"count\":" + std::to_string(formula[i / 2].count) + "}";
     }
     const chemistry::FormulaOutcome outcome = chemistry::MolecularWeightText(formula);
     if (outcome.message) {
         throw Refusal{std::string(outcome.message->text)};
     }
+    if (json) {
+        out << "{\"elements\":[" << elements << "],\"text\":" << JsonString(outcome.result)
+            << "}\n";
+        return;
+    }
     out << outcome.result << '\n';
 }
 
-void GramsMoles(int mode, std::span<const std::string_view> args, std::ostream& out)
+void GramsMoles(int mode, std::span<const std::string_view> args, std::ostream& out, bool json)
 {
     RefuseOptions(args);
     const bool toMoles = mode == chemistry::kGramsToMoles;
@@ -181,6 +198,13 @@ void GramsMoles(int mode, std::span<const std::string_view> args, std::ostream& 
     const chemistry::ConversionOutcome outcome = chemistry::ConvertAmount(mode, given, weight, 0.0);
     if (outcome.message) {
         throw Refusal{std::string(outcome.message->text)};
+    }
+    if (json) {
+        out << "{" << (toMoles ? "\"grams\":" : "\"moles\":") << JsonNumber(given)
+            << ",\"weight\":" << JsonNumber(weight) << (toMoles ? ",\"moles\":" : ",\"grams\":")
+            << JsonNumber(outcome.result)
+            << ",\"text\":" << JsonString(convert::FormatGeneral(outcome.result)) << "}\n";
+        return;
     }
     out << convert::FormatGeneral(outcome.result) << '\n';
 }
@@ -202,7 +226,7 @@ std::optional<std::string_view> OptionValue(std::span<const std::string_view> ar
     return std::nullopt;
 }
 
-void Formula(std::span<const std::string_view> args, std::ostream& out)
+void Formula(std::span<const std::string_view> args, std::ostream& out, bool json)
 {
     std::optional<double> compound;
     std::optional<double> unknown;
@@ -246,6 +270,14 @@ void Formula(std::span<const std::string_view> args, std::ostream& out)
         }
         throw Refusal{std::string(outcome.message->text)};
     }
+    if (json) {
+        out << "{\"compound\":" << JsonNumber(*compound)
+            << ",\"unknown\":" << (unknown ? JsonNumber(*unknown) : "null")
+            << ",\"composition\":" << JsonString(outcome.composition)
+            << ",\"simplestFormula\":" << JsonString(outcome.simplestFormula)
+            << ",\"molecularFormula\":" << JsonString(outcome.molecularFormula) << "}\n";
+        return;
+    }
     out << outcome.composition << '\n'
         << outcome.simplestFormula << '\n'
         << outcome.molecularFormula << '\n';
@@ -266,20 +298,20 @@ bool IsChemistryCommand(std::span<const std::string_view> args)
            IsWord(command, "formula");
 }
 
-void RunChemistry(std::span<const std::string_view> args, std::ostream& out)
+void RunChemistry(std::span<const std::string_view> args, std::ostream& out, bool json)
 {
     const std::string_view command = args[0];
     const std::span<const std::string_view> rest = args.subspan(1);
     if (IsWord(command, "element")) {
-        Element(rest, out);
+        Element(rest, out, json);
     } else if (IsWord(command, "weight")) {
-        MolecularWeight(rest, out);
+        MolecularWeight(rest, out, json);
     } else if (IsWord(command, "moles")) {
-        GramsMoles(chemistry::kGramsToMoles, rest, out);
+        GramsMoles(chemistry::kGramsToMoles, rest, out, json);
     } else if (IsWord(command, "grams")) {
-        GramsMoles(chemistry::kMolesToGrams, rest, out);
+        GramsMoles(chemistry::kMolesToGrams, rest, out, json);
     } else {
-        Formula(rest, out);
+        Formula(rest, out, json);
     }
 }
 

@@ -38,6 +38,9 @@ expected=(
   "share/applications/$id.desktop"
   "share/metainfo/$id.metainfo.xml"
   share/man/man1/velkari-cli.1.gz
+  share/bash-completion/completions/velkari-cli
+  share/zsh/vendor-completions/_velkari-cli
+  share/fish/vendor_completions.d/velkari-cli.fish
 )
 for size in 16 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
