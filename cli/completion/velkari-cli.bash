@@ -38,7 +38,8 @@ _velkari_cli() {
                 ;;
         esac
     done
-    local first=${positional[0],,} count=${#positional[@]}
+    local first=${positional[0]:-} count=${#positional[@]}
+    first=${first,,}
 
     case $prev in
         --format) _velkari_cli_offer "$cur" < <(printf '%s\n' plain tsv csv json); return ;;
