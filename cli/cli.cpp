@@ -574,53 +574,123 @@ void Convert(const Request& request, std::ostream& out)
     out << Output(MakePlan(request, tab), value, false);
 }
 
-// Values one a line from `in`, each written as soon as it is converted. A refused line
-// stops the run after everything before it has been written whole.
+// The lines of an input, read a large block at a time; memory stays one block however
+// long the input.
+class LineReader {
+public:
+    // A line longer than this is no number; it is refused rather than gathered.
+    static constexpr std::size_t kLongestLine = 4095;
+
+    explicit LineReader(std::istream& in) : m_in(in) {}
+
+    // The next line without its line end; empty at the end of the input, or when the
+    // line is longer than kLongestLine (then tooLong() says so).
+    std::optional<std::string_view> Next()
+    {
+        for (;;) {
+            const std::string_view rest(m_buffer.data() + m_begin, m_end - m_begin);
+            if (const auto end = rest.find('\n'); end != std::string_view::npos) {
+                m_begin += end + 1;
+                return Checked(rest.substr(0, end));
+            }
+            if (m_atEnd) {
+                m_begin = m_end;
+                return rest.empty() ? std::nullopt : Checked(rest);
+            }
+            if (rest.size() > kLongestLine) {
+                m_tooLong = true;
+                return std::nullopt;
+            }
+            std::copy(rest.begin(), rest.end(), m_buffer.begin());
+            m_begin = 0;
+            m_end = rest.size();
+            const auto got = m_in.rdbuf()->sgetn(
+                m_buffer.data() + m_end, static_cast<std::streamsize>(m_buffer.size() - m_end));
+            m_atEnd = got <= 0;
+            m_end += m_atEnd ? 0 : static_cast<std::size_t>(got);
+        }
+    }
+
+    bool tooLong() const { return m_tooLong; }
+
+private:
+    std::optional<std::string_view> Checked(std::string_view line)
+    {
+        if (line.size() > kLongestLine) {
+            m_tooLong = true;
+            return std::nullopt;
+        }
+        return line;
+    }
+
+    std::istream& m_in;
+    std::array<char, 1 << 16> m_buffer{};
+    std::size_t m_begin = 0;
+    std::size_t m_end = 0;
+    bool m_atEnd = false;
+    bool m_tooLong = false;
+};
+
+// Values one a line from `in`, each converted as a single call would convert it. The
+// output is gathered in blocks and written as it grows; a refused line stops the run
+// after everything before it has been written whole.
 int ConvertColumn(const Request& request, std::istream& in, std::ostream& out, std::ostream& err)
 {
     const Tab tab = RequireConversion(request);
     const Plan plan = MakePlan(request, tab);
-    out << ColumnHeader(plan);
-    // A line longer than this is no number; reading it whole would let memory grow
-    // with the input.
-    constexpr std::size_t kLongestLine = 4096;
-    std::array<char, kLongestLine> line{};
-    for (long number = 1;; ++number) {
-        in.getline(line.data(), static_cast<std::streamsize>(line.size()));
-        const auto got = static_cast<std::size_t>(in.gcount());
-        std::size_t length = got;
-        if (in.eof()) {
-            if (got == 0) {
-                break;
-            }
-        } else if (in.fail()) {
-            out.flush();
-            err << "velkari-cli: line " << number << ": longer than " << kLongestLine - 1
-                << " characters, not a number\n";
-            return kBadArguments;
-        } else {
-            length = got - 1;  // the line feed
-        }
-        std::string_view text(line.data(), length);
+    constexpr std::size_t kBlock = 1 << 16;
+    std::string pending = ColumnHeader(plan);
+    pending.reserve(2 * kBlock);
+    // The common case of a script, one unit in plain text, without the general path's
+    // result records.
+    const bool justText =
+        plan.format == Format::Plain && plan.targets.size() == 1 && !IsTemperature(plan.tab);
+    auto refuse = [&](long number, std::string_view why) {
+        out << pending << std::flush;
+        err << "velkari-cli: line " << number << ": " << why << '\n';
+        return kBadArguments;
+    };
+    LineReader lines(in);
+    long number = 0;
+    while (const auto line = lines.Next()) {
+        ++number;
+        std::string_view text = *line;
         if (text.ends_with('\r')) {
             text.remove_suffix(1);
         }
-        if (!Trim(text).empty()) {
-            try {
-                out << Output(plan, ReadValue(tab, text), true);
-            } catch (const Refusal& refusal) {
-                out.flush();
-                err << "velkari-cli: line " << number << ": " << refusal.message << '\n';
-                return kBadArguments;
+        if (Trim(text).empty()) {
+            continue;
+        }
+        try {
+            const double value = ReadValue(tab, text);
+            if (justText) {
+                const auto product =
+                    convert::ConvertProduct(*tab.category, value, static_cast<int>(plan.unit),
+                                            static_cast<int>(plan.targets.front()));
+                if (!product) {
+                    throw Refusal{"the " + std::string(tab.category->caption) +
+                                  " tab has no conversion data yet"};
+                }
+                pending += convert::FormatProduct(*product, plan.scientific, plan.decimals);
+                pending += '\n';
+            } else {
+                pending += Output(plan, value, true);
             }
-            if (!out) {
+        } catch (const Refusal& refusal) {
+            return refuse(number, refusal.message);
+        }
+        if (pending.size() >= kBlock) {
+            if (!out.write(pending.data(), static_cast<std::streamsize>(pending.size()))) {
                 return kWriteFailed;
             }
-        }
-        if (in.eof()) {
-            break;
+            pending.clear();
         }
     }
+    if (lines.tooLong()) {
+        return refuse(number + 1, "longer than " + std::to_string(LineReader::kLongestLine) +
+                                      " characters, not a number");
+    }
+    out << pending;
     return kSuccess;
 }
 
