@@ -370,7 +370,8 @@ Plan MakePlan(const Request& request, const Tab& tab)
                 "not apply to it"};
         }
         std::vector<std::size_t> results;
-        for (const auto& r : convert::TemperatureResults(0, static_cast<int>(plan.unit)).value()) {
+        const auto converted = convert::TemperatureResults(0, static_cast<int>(plan.unit));
+        for (const auto& r : converted.value()) {
             results.push_back(static_cast<std::size_t>(r.unit));
         }
         for (const std::string_view target : request.targets) {
