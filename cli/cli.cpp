@@ -524,6 +524,7 @@ std::string Output(const Plan& plan, double value, bool column)
             }
             if (column && !oneTarget) {
                 std::vector<std::string_view> row;
+                row.reserve(results.size());
                 for (const Result& r : results) {
                     row.push_back(r.text);
                 }

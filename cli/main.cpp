@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <iostream>
 #include <streambuf>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "cli/cli.h"
@@ -95,7 +95,8 @@ int main(int argc, char** argv)
     const int status = cli::Run(args, in, out, std::cerr);
     // A reader that went away (| head -1) wanted no more: that ends the run quietly.
     if (status == cli::kWriteFailed && outBuffer.error() != EPIPE) {
-        std::cerr << "velkari-cli: write error: " << std::strerror(outBuffer.error()) << '\n';
+        std::cerr << "velkari-cli: write error: "
+                  << std::system_category().message(outBuffer.error()) << '\n';
     }
     return status;
 }

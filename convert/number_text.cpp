@@ -162,7 +162,7 @@ std::optional<std::string> FixedByShifting(double value, int digits)
     }
     const auto whole = static_cast<std::uint64_t>(rounded);  // below 2^33 * 10^5
     const std::uint64_t power = kPowersOfTen[static_cast<std::size_t>(digits)];
-    std::array<char, 48> buffer;  // NOLINT(cppcoreguidelines-pro-type-member-init): written below
+    std::array<char, 48> buffer{};
     char* end = buffer.data();
     if (std::signbit(value)) {
         *end++ = '-';
