@@ -57,7 +57,10 @@ complete_words() {
 expect_offered() {
   local want=$1
   shift
-  complete_words "$@" | grep -qxF -- "$want" || fail "completing '${*:2}' does not offer '$want'"
+  local offered
+  offered=$(complete_words "$@")
+  # Not piped into grep -q, whose early exit would fail the pipe under pipefail.
+  grep -qxF -- "$want" <<<"$offered" || fail "completing '${*:2}' does not offer '$want'"
 }
 expect_offered 'Computer\ Storage' "$cli" comp
 expect_offered weight "$cli" we
