@@ -66,12 +66,12 @@ function __velkari_cli_complete
 end
 
 complete -c velkari-cli -f -a '(__velkari_cli_complete)'
-complete -c velkari-cli -l to -x -d 'only this unit (repeatable)'
-complete -c velkari-cli -l format -x -d 'plain, tsv, csv or json'
-complete -c velkari-cli -l decimals -x -d 'digits after the decimal point'
+complete -c velkari-cli -l to -x -a '(__velkari_cli_complete)' -d 'only this unit (repeatable)'
+complete -c velkari-cli -l format -x -a 'plain tsv csv json' -d 'plain, tsv, csv or json'
+complete -c velkari-cli -l decimals -x -a '0 1 2 3 4 5' -d 'digits after the decimal point'
 complete -c velkari-cli -l scientific -d 'every value in exponent form'
 complete -c velkari-cli -l list -d 'the categories, or the units of one'
-complete -c velkari-cli -l names -x -d 'the names UNIT accepts'
+complete -c velkari-cli -l names -x -a '(__velkari_cli_complete)' -d 'the names UNIT accepts'
 complete -c velkari-cli -l help -d 'show the help'
 complete -c velkari-cli -l version -d 'show the version'
 complete -c velkari-cli -l compound -x -d 'formula: the sample in grams'

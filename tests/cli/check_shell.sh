@@ -75,12 +75,20 @@ expect_offered O "$cli" weight H 2 O
 expect_offered gram "$cli" Weight 5 Gr
 [ -z "$(complete_words "$cli" weight H 2)" ] || fail "completing an atom count offers words"
 
-# --- zsh and fish: the scripts parse
+# --- zsh and fish: the scripts parse, and offer the units of the category typed (zsh's
+# compadd stood in for by a function that prints what it is given)
+cli_dir=$(cd "$(dirname "$cli")" && pwd)
 if command -v zsh >/dev/null; then
   zsh -n "$completion/_velkari-cli" || fail "zsh cannot parse _velkari-cli"
+  offered=$(PATH="$cli_dir:$PATH" zsh -c 'compadd() { print -l -- "${@[${@[(i)--]}+1,-1]}" }
+    words=(velkari-cli Length 3 f); CURRENT=4; PREFIX=f; source "$1"' zsh "$completion/_velkari-cli")
+  grep -qx ft <<<"$offered" || fail "zsh does not offer ft after 'Length 3'"
 fi
 if command -v fish >/dev/null; then
   fish --no-execute "$completion/velkari-cli.fish" || fail "fish cannot parse velkari-cli.fish"
+  offered=$(PATH="$cli_dir:$PATH" fish -c "source '$completion/velkari-cli.fish'
+    complete -C 'velkari-cli Length 3 ft --format '")
+  grep -q '^json' <<<"$offered" || fail "fish does not offer json after --format"
 fi
 
 if [ "$failures" -gt 0 ]; then
