@@ -14,6 +14,7 @@
 #include "chem/molecular_weight.h"
 #include "chem/periodic_text.h"
 #include "cli/cli.h"
+#include "cli/json.h"
 #include "numbers/number_text.h"
 
 namespace cli {
@@ -25,49 +26,49 @@ const std::string_view kChemistryCommands =
   or:  velkari-cli composition FORMULA
   or:  velkari-cli moles GRAMS WEIGHT
   or:  velkari-cli grams MOLES WEIGHT
-  or:  velkari-cli formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS SYMBOL GRAMS
-         [SYMBOL GRAMS]
+  or:  velkari-cli formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS...
 )";
 
 const std::string_view kChemistryHelp =
     R"(The chemistry commands print what the chemistry pages show:
 
-  element SYMBOL     the element's name, group, block, atomic mass, atomic number,
-                     electronegativity, oxidation numbers and electron distribution,
-                     one "Field: value" line each
-  weight FORMULA     the molecular weight of a formula written as usual: "H2SO4",
-                     "Ca(OH)2", "K4[Fe(CN)6]", "CuSO4*5H2O"; the same line as the slot
-                     form below with each element once, in order of first appearance.
-                     A formula of more than five elements (the page's five slots)
-                     gives the same line, longer
-  weight SYMBOL COUNT [SYMBOL COUNT ...]
-                     the molecular weight of a formula of one to five elements, each
-                     a symbol and its atom count: H2SO4 is "weight H 2 S 1 O 4"
-  composition FORMULA
-                     the percent composition by mass: one line for each element in
-                     order of first appearance (symbol, percentage of the molecular
-                     weight, grams per mole the element contributes, separated by
+  element            the element's name, group, block, atomic mass, atomic
+                     number, electronegativity, oxidation numbers and electron
+                     distribution, one "Field: value" line each
+  weight FORMULA     the molecular weight of a formula written as usual:
+                     "H2SO4", "Ca(OH)2", "K4[Fe(CN)6]", "CuSO4*5H2O"; the same
+                     line as the slot form, each element once in order of
+                     first appearance; more than five elements (the page's
+                     five slots) give the same line, longer
+  weight SYMBOL COUNT...
+                     the molecular weight of a formula of one to five
+                     elements, each a symbol and its atom count: H2SO4 is
+                     "weight H 2 S 1 O 4"
+  composition        the percent composition by mass of a FORMULA: a line for
+                     each element in order of first appearance (symbol,
+                     percentage, grams per mole it contributes, separated by
                      tabs), then "Total" with 100 and the molecular weight
-  moles GRAMS WEIGHT grams to moles: GRAMS / WEIGHT, WEIGHT being the molecular weight
-  grams MOLES WEIGHT moles to grams: MOLES * WEIGHT
-  formula --compound GRAMS [--unknown WEIGHT] SYMBOL GRAMS SYMBOL GRAMS [SYMBOL GRAMS]
-                     a compound of two or three elements, from the weight of a sample
-                     in grams (--compound) and the grams of each element in it: the
-                     percent composition, the simplest formula and the molecular
-                     formula, one a line; the last line is empty unless --unknown
-                     gives the compound's molecular weight
+  moles              grams to moles: GRAMS / WEIGHT, WEIGHT being the
+                     molecular weight
+  grams              moles to grams: MOLES * WEIGHT
+  formula            a compound of two or three elements, from the weight of a
+                     sample in grams (--compound) and the grams of each element
+                     in it: the percent composition, the simplest formula and
+                     the molecular formula, one a line; the last line is empty
+                     unless --unknown gives the compound's molecular weight
 
-A SYMBOL is written as in the periodic table, capitals as there: "Fe", "Tl". Counts
-are whole numbers; GRAMS, MOLES and WEIGHT are plain decimal numbers. In a FORMULA,
-capitals matter too ("Co" is cobalt, "CO" carbon and oxygen); groups in round or
-square brackets may nest and take a count after them; the parts of a hydrate are
-joined by "*", "." or the middle dot, each with an optional count before it
-("CuSO4*5H2O"); every count and every element's total is 1 to 9999999. Quote a
-formula with brackets or "*" for the shell.
+A SYMBOL is written as in the periodic table, capitals as there: "Fe", "Tl".
+Counts are whole numbers; GRAMS, MOLES and WEIGHT are plain decimal numbers.
+In a FORMULA capitals matter too ("Co" is cobalt, "CO" carbon and oxygen);
+groups in round or square brackets may nest and take a count after them; the
+parts of a hydrate are joined by "*", "." or the middle dot, each with an
+optional count before it; every count and every element's total is 1 to
+9999999. Quote a formula with brackets or "*" for the shell.
+With --format json each writes one JSON object of what it read and printed.
 
-"Weight" is also a category. The word after it decides: a number ("Weight 5 Gram")
-asks for the Weight conversion, a formula or an element symbol ("weight H2O",
-"weight H 2 O 1") for the molecular weight.
+"Weight" is also a category. The word after it decides:
+a number ("Weight 5 Gram") asks for the Weight conversion, a formula or an
+element symbol ("weight H2O", "weight H 2 O 1") for the molecular weight.
 )";
 
 namespace {
@@ -166,23 +167,37 @@ void RefuseOptions(std::span<const std::string_view> args)
     }
 }
 
-void Element(std::span<const std::string_view> args, std::ostream& out)
+void Element(std::span<const std::string_view> args, std::ostream& out, bool json)
 {
     RefuseOptions(args);
     if (args.size() != 1) {
         throw Refusal{"expected element SYMBOL (see --help)"};
     }
+    std::string fields;
     for (const chemistry::PeriodicLine& line :
          chemistry::PeriodicLinesFor(RequireElement(args[0]))) {
-        out << line.label << ": " << line.text << '\n';
+        if (!json) {
+            out << line.label << ": " << line.text << '\n';
+        }
+        fields +=
+            (fields.empty() ? "" : ",") + JsonString(line.label) + ":" + JsonString(line.text);
+    }
+    if (json) {
+        out << "{\"symbol\":" << JsonString(args[0]) << ",\"fields\":{" << fields << "}}\n";
     }
 }
 
-void MolecularWeight(std::span<const std::string_view> args, std::ostream& out)
+void MolecularWeight(std::span<const std::string_view> args, std::ostream& out, bool json)
 {
     RefuseOptions(args);
     if (args.size() == 1) {
-        out << chemistry::FormulaWeightText(RequireFormula(args[0])) << '\n';
+        const std::string text = chemistry::FormulaWeightText(RequireFormula(args[0]));
+        if (json) {
+            out << "{\"formula\":" << JsonString(args[0]) << ",\"text\":" << JsonString(text)
+                << "}\n";
+        } else {
+            out << text << '\n';
+        }
         return;
     }
     if (args.empty() || args.size() % 2 != 0 ||
@@ -192,27 +207,47 @@ void MolecularWeight(std::span<const std::string_view> args, std::ostream& out)
             "by its count (see --help)"};
     }
     std::array<chemistry::FormulaSlot, chemistry::kFormulaSlotCount> formula{};
+    std::string elements;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         const int row = RequireElement(args[i]);
         formula[i / 2] = {row, RequireWholeNumber("count", args[i + 1])};
+        elements += std::string(i == 0 ? "" : ",") + "{\"symbol\":" + JsonString(args[i]) +
+                    ",\"count\":" + std::to_string(formula[i / 2].count) + "}";
     }
     const chemistry::FormulaOutcome outcome = chemistry::MolecularWeightText(formula);
     if (outcome.message) {
         throw Refusal{std::string(outcome.message->text)};
     }
+    if (json) {
+        out << "{\"elements\":[" << elements << "],\"text\":" << JsonString(outcome.result)
+            << "}\n";
+        return;
+    }
     out << outcome.result << '\n';
 }
 
-void Composition(std::span<const std::string_view> args, std::ostream& out)
+void Composition(std::span<const std::string_view> args, std::ostream& out, bool json)
 {
     RefuseOptions(args);
     if (args.size() != 1) {
         throw Refusal{"expected composition FORMULA (see --help)"};
     }
-    out << chemistry::PercentCompositionText(RequireFormula(args[0]));
+    const std::vector<chemistry::ElementCount> elements = RequireFormula(args[0]);
+    if (!json) {
+        out << chemistry::PercentCompositionText(elements);
+        return;
+    }
+    std::string shares;
+    for (const chemistry::ElementShare& share : chemistry::PercentComposition(elements)) {
+        shares += (shares.empty() ? "" : ",") + std::string("{\"symbol\":") +
+                  JsonString(share.symbol) + ",\"percent\":" + JsonNumber(share.percent) +
+                  ",\"grams_per_mole\":" + JsonNumber(share.gramsPerMole) + "}";
+    }
+    out << "{\"formula\":" << JsonString(args[0]) << ",\"elements\":[" << shares
+        << "],\"text\":" << JsonString(chemistry::PercentCompositionText(elements)) << "}\n";
 }
 
-void GramsMoles(int mode, std::span<const std::string_view> args, std::ostream& out)
+void GramsMoles(int mode, std::span<const std::string_view> args, std::ostream& out, bool json)
 {
     RefuseOptions(args);
     const bool toMoles = mode == chemistry::kGramsToMoles;
@@ -225,6 +260,13 @@ void GramsMoles(int mode, std::span<const std::string_view> args, std::ostream& 
     const chemistry::ConversionOutcome outcome = chemistry::ConvertAmount(mode, given, weight, 0.0);
     if (outcome.message) {
         throw Refusal{std::string(outcome.message->text)};
+    }
+    if (json) {
+        out << "{" << (toMoles ? "\"grams\":" : "\"moles\":") << JsonNumber(given)
+            << ",\"weight\":" << JsonNumber(weight) << (toMoles ? ",\"moles\":" : ",\"grams\":")
+            << JsonNumber(outcome.result)
+            << ",\"text\":" << JsonString(convert::FormatGeneral(outcome.result)) << "}\n";
+        return;
     }
     out << convert::FormatGeneral(outcome.result) << '\n';
 }
@@ -246,7 +288,7 @@ std::optional<std::string_view> OptionValue(std::span<const std::string_view> ar
     return std::nullopt;
 }
 
-void Formula(std::span<const std::string_view> args, std::ostream& out)
+void Formula(std::span<const std::string_view> args, std::ostream& out, bool json)
 {
     std::optional<double> compound;
     std::optional<double> unknown;
@@ -290,6 +332,14 @@ void Formula(std::span<const std::string_view> args, std::ostream& out)
         }
         throw Refusal{std::string(outcome.message->text)};
     }
+    if (json) {
+        out << "{\"compound\":" << JsonNumber(*compound)
+            << ",\"unknown\":" << (unknown ? JsonNumber(*unknown) : "null")
+            << ",\"composition\":" << JsonString(outcome.composition)
+            << ",\"simplestFormula\":" << JsonString(outcome.simplestFormula)
+            << ",\"molecularFormula\":" << JsonString(outcome.molecularFormula) << "}\n";
+        return;
+    }
     out << outcome.composition << '\n'
         << outcome.simplestFormula << '\n'
         << outcome.molecularFormula << '\n';
@@ -310,22 +360,22 @@ bool IsChemistryCommand(std::span<const std::string_view> args)
            IsWord(command, "moles") || IsWord(command, "grams") || IsWord(command, "formula");
 }
 
-void RunChemistry(std::span<const std::string_view> args, std::ostream& out)
+void RunChemistry(std::span<const std::string_view> args, std::ostream& out, bool json)
 {
     const std::string_view command = args[0];
     const std::span<const std::string_view> rest = args.subspan(1);
     if (IsWord(command, "element")) {
-        Element(rest, out);
+        Element(rest, out, json);
     } else if (IsWord(command, "weight")) {
-        MolecularWeight(rest, out);
+        MolecularWeight(rest, out, json);
     } else if (IsWord(command, "composition")) {
-        Composition(rest, out);
+        Composition(rest, out, json);
     } else if (IsWord(command, "moles")) {
-        GramsMoles(chemistry::kGramsToMoles, rest, out);
+        GramsMoles(chemistry::kGramsToMoles, rest, out, json);
     } else if (IsWord(command, "grams")) {
-        GramsMoles(chemistry::kMolesToGrams, rest, out);
+        GramsMoles(chemistry::kMolesToGrams, rest, out, json);
     } else {
-        Formula(rest, out);
+        Formula(rest, out, json);
     }
 }
 

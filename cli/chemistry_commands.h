@@ -19,7 +19,8 @@ extern const std::string_view kChemistryHelp;
 // "Weight 5 Gram" is the Weight conversion.
 bool IsChemistryCommand(std::span<const std::string_view> args);
 
-// Runs the chemistry command, results on out; throws Refusal for a bad argument.
-void RunChemistry(std::span<const std::string_view> args, std::ostream& out);
+// Runs the chemistry command, results on out (one JSON object when json is set); throws
+// Refusal for a bad argument.
+void RunChemistry(std::span<const std::string_view> args, std::ostream& out, bool json);
 
 }  // namespace cli

@@ -11,6 +11,7 @@ namespace cli {
 
 // The exit status of a run.
 inline constexpr int kSuccess = 0;
+inline constexpr int kWriteFailed = 1;  // the caller says why, or nothing for a closed pipe
 inline constexpr int kBadArguments = 2;
 
 // An argument the user has to correct; the message says which and why.
@@ -19,7 +20,10 @@ struct Refusal {
 };
 
 // Runs the command line (without the program name): results on out, a message naming
-// what was wrong on err. Nothing goes to out when the arguments are refused.
-int Run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+// what was wrong on err. Nothing goes to out when the arguments are refused; a column of
+// values (VALUE "-") is read from in and written as it goes, so a refused line leaves
+// the lines before it on out. kWriteFailed when out could not be written.
+int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
+        std::ostream& err);
 
 }  // namespace cli

@@ -23,33 +23,22 @@ bool HasShape(const TwoGroupTable& table, std::size_t units)
            table.baseRow.size() == units && table.groupFactors.size() == second * second;
 }
 
-std::vector<double> Products(const SquareTable& table, std::size_t units, double value,
-                             std::size_t row)
+double Product(const SquareTable& table, std::size_t units, double value, std::size_t row,
+               std::size_t k)
 {
-    std::vector<double> products(units);
-    for (std::size_t k = 0; k < units; ++k) {
-        products[k] = value * table.factors[row * units + k];
-    }
-    return products;
+    return value * table.factors[row * units + k];
 }
 
 // Both groups' lines come from the source factor and the base row, except that a
 // second-group source reaches its own group through the sub-table.
-std::vector<double> Products(const TwoGroupTable& table, std::size_t units, double value,
-                             std::size_t row)
+double Product(const TwoGroupTable& table, std::size_t units, double value, std::size_t row,
+               std::size_t k)
 {
     const std::size_t first = table.firstGroupSize;
-    const std::size_t second = units - first;
-    const bool fromSecondGroup = row >= first;
-    std::vector<double> products(units);
-    for (std::size_t k = 0; k < units; ++k) {
-        if (fromSecondGroup && k >= first) {
-            products[k] = value * table.groupFactors[(row - first) * second + (k - first)];
-        } else {
-            products[k] = (table.sourceFactors[row] * value) * table.baseRow[k];
-        }
+    if (row >= first && k >= first) {
+        return value * table.groupFactors[(row - first) * (units - first) + (k - first)];
     }
-    return products;
+    return (table.sourceFactors[row] * value) * table.baseRow[k];
 }
 
 }  // namespace
@@ -69,8 +58,30 @@ std::optional<std::vector<double>> ConvertProducts(const Category& category, dou
         return std::nullopt;
     }
     const auto row = static_cast<std::size_t>(unit);
-    return std::visit([&](const auto& table) { return Products(table, units, value, row); },
-                      category.table);
+    return std::visit(
+        [&](const auto& table) {
+            std::vector<double> products(units);
+            for (std::size_t k = 0; k < units; ++k) {
+                products[k] = Product(table, units, value, row, k);
+            }
+            return products;
+        },
+        category.table);
+}
+
+std::optional<double> ConvertProduct(const Category& category, double value, int unit, int target)
+{
+    const std::size_t units = category.labels.size();
+    if (unit < 0 || static_cast<std::size_t>(unit) >= units || target < 0 ||
+        static_cast<std::size_t>(target) >= units || !HasFactorData(category)) {
+        return std::nullopt;
+    }
+    return std::visit(
+        [&](const auto& table) {
+            return Product(table, units, value, static_cast<std::size_t>(unit),
+                           static_cast<std::size_t>(target));
+        },
+        category.table);
 }
 
 std::string FormatProduct(double product, int scientific, int decimals)

@@ -66,6 +66,10 @@ bool HasFactorData(const Category& category);
 std::optional<std::vector<double>> ConvertProducts(const Category& category, double value,
                                                    int unit);
 
+// The value in one unit of the category, computed exactly as ConvertProducts computes
+// that unit's line; empty for a unit or target outside the category.
+std::optional<double> ConvertProduct(const Category& category, double value, int unit, int target);
+
 // The text of one product: "%e" when scientific is set or the product lies outside
 // 0.0001 .. 1e7, otherwise fixed-point with `decimals` digits (five when none chosen).
 // Always written with "." whatever the process locale.

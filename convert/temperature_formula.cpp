@@ -15,40 +15,26 @@ constexpr double kRankineOffset = 459.67;
 // shown this rounding (10000 F reads 5537.782 C).
 constexpr double kFiveNinths = 0.555556;
 
-constexpr std::string_view kCelsius = kTemperatureLabels[0];
-constexpr std::string_view kFahrenheit = kTemperatureLabels[1];
-constexpr std::string_view kKelvin = kTemperatureLabels[2];
+constexpr int kCelsius = 0;
+constexpr int kFahrenheit = 1;
+constexpr int kKelvin = 2;
 
-struct Line {
-    double result;
-    std::string_view label;
-};
-
-struct Conversion {
-    Line first;
-    Line second;
-    std::string_view firstFormula;
-    std::string_view secondFormula;
-};
-
-Conversion Convert(double v, int unit)
+std::array<TemperatureResult, 2> Convert(double v, int unit)
 {
     switch (unit) {
-        case 0:
-            return {{kNineFifths * v + kFreezing, kFahrenheit},
-                    {v + kKelvinOffset, kKelvin},
-                    "Farenheit = [ (9/5) * Celsius ] + 32",
-                    "Kelvin      = Celsius +273.15"};
-        case 1:
-            return {{(v - kFreezing) * kFiveNinths, kCelsius},
-                    {(v + kRankineOffset) / kNineFifths, kKelvin},
-                    "Celsius   = (5/9) * [Farenheit - 32]",
-                    "Kelvin    = [Farenheit + 459.67] / (9/5)"};
+        case kCelsius:
+            return {
+                {{kNineFifths * v + kFreezing, kFahrenheit, "Farenheit = [ (9/5) * Celsius ] + 32"},
+                 {v + kKelvinOffset, kKelvin, "Kelvin      = Celsius +273.15"}}};
+        case kFahrenheit:
+            return {
+                {{(v - kFreezing) * kFiveNinths, kCelsius, "Celsius   = (5/9) * [Farenheit - 32]"},
+                 {(v + kRankineOffset) / kNineFifths, kKelvin,
+                  "Kelvin    = [Farenheit + 459.67] / (9/5)"}}};
         default:
-            return {{v - kKelvinOffset, kCelsius},
-                    {kNineFifths * v - kRankineOffset, kFahrenheit},
-                    "Celsius     = Kelvin - 273.15",
-                    "Farenheit = [ (9/5) * Kelvin ] - 459.67"};
+            return {{{v - kKelvinOffset, kCelsius, "Celsius     = Kelvin - 273.15"},
+                     {kNineFifths * v - kRankineOffset, kFahrenheit,
+                      "Farenheit = [ (9/5) * Kelvin ] - 459.67"}}};
     }
 }
 
@@ -62,16 +48,26 @@ std::string TwoLines(std::string_view first, std::string_view second)
 
 }  // namespace
 
-std::optional<TemperatureText> ConvertTemperature(double value, int unit)
+std::optional<std::array<TemperatureResult, 2>> TemperatureResults(double value, int unit)
 {
     if (unit < 0 || static_cast<std::size_t>(unit) >= kTemperatureListItems.size()) {
         return std::nullopt;
     }
-    const Conversion c = Convert(value, unit);
+    return Convert(value, unit);
+}
+
+std::optional<TemperatureText> ConvertTemperature(double value, int unit)
+{
+    const auto results = TemperatureResults(value, unit);
+    if (!results) {
+        return std::nullopt;
+    }
+    const auto& [first, second] = *results;
     return TemperatureText{
-        TwoLines(FormatFixed(c.first.result, 3), FormatFixed(c.second.result, 3)),
-        TwoLines(c.first.label, c.second.label),
-        TwoLines(c.firstFormula, c.secondFormula),
+        TwoLines(FormatFixed(first.value, 3), FormatFixed(second.value, 3)),
+        TwoLines(kTemperatureLabels[static_cast<std::size_t>(first.unit)],
+                 kTemperatureLabels[static_cast<std::size_t>(second.unit)]),
+        TwoLines(first.formula, second.formula),
     };
 }
 

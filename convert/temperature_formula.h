@@ -23,7 +23,19 @@ struct TemperatureText {
     std::string formula;  // the two formulas applied, one "\r\n" between them
 };
 
-// Empty when unit is not 0 (Celsius), 1 (Fahrenheit) or 2 (Kelvin).
+// One of the two results: its value, its scale (an index into the lists above) and the
+// formula that gave it.
+struct TemperatureResult {
+    double value;
+    int unit;
+    std::string_view formula;
+};
+
+// The two results in the order the tab shows them; empty when unit is not 0 (Celsius),
+// 1 (Fahrenheit) or 2 (Kelvin).
+std::optional<std::array<TemperatureResult, 2>> TemperatureResults(double value, int unit);
+
+// The same results as the tab writes them; empty for the same units.
 std::optional<TemperatureText> ConvertTemperature(double value, int unit);
 
 }  // namespace convert

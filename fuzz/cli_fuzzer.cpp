@@ -1,7 +1,10 @@
-// Random command lines through velkari-cli's handling: it either answers on standard
-// output alone with status 0, or refuses on standard error alone with status 2.
+// Random command lines and standard input through velkari-cli's handling: it either
+// answers on standard output alone with status 0, or refuses on standard error with
+// status 2 and nothing on standard output (for a column of values: only whole lines
+// before the refused one). JSON output always parses.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +14,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "json_check.h"
 
 namespace {
 
@@ -27,7 +31,10 @@ constexpr std::string_view kWords[]{
     "weight",  "element",   "moles",        "grams",       "formula",   "--decimals",
     "--list",  "--help",    "--scientific", "--compound",  "--unknown", "Degrees",
     "Celsius", "Kilometer", "Fe",           "H",           "O",         "C",
-    "0",       "2",         "-5",           "1e308",       "12.5",      "3"};
+    "0",       "2",         "-5",           "1e308",       "12.5",      "3",
+    "-",       "--to",      "--format",     "json",        "tsv",       "csv",
+    "plain",   "--",        "--version",    "--names",     "ft",        "m^2",
+    "degC",    "feet",      "Area",         "km2",         "\xc2\xb5l", "Fahrenheit"};
 
 }  // namespace
 
@@ -44,14 +51,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     const std::vector<std::string_view> args(words.begin(), words.end());
+    std::istringstream in(input.ConsumeRemainingBytesAsString());
 
     std::ostringstream out;
     std::ostringstream err;
-    const int status = cli::Run(args, out, err);
+    const int status = cli::Run(args, in, out, err);
+    const std::string text = out.str();
+    const bool column = std::find(args.begin(), args.end(), "-") != args.end();
     if (status == cli::kSuccess) {
-        Check(err.str().empty() && !out.str().empty());
+        Check(err.str().empty() && (column || !text.empty()));
     } else {
-        Check(status == cli::kBadArguments && out.str().empty() && !err.str().empty());
+        Check(status == cli::kBadArguments && !err.str().empty());
+        Check(column ? text.empty() || text.back() == '\n' : text.empty());
+    }
+    // No other output starts with a brace.
+    if (status == cli::kSuccess && !text.empty() && text.front() == '{') {
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            Check(line.empty() || fuzz::IsJson(line));
+        }
     }
     return 0;
 }

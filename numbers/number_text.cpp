@@ -4,8 +4,12 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
+#include <string>
 #include <system_error>
+#include <utility>
 
 namespace convert {
 namespace {
@@ -132,6 +136,49 @@ std::string ToChars(double value, Format... format)
     return std::string(buffer.data(), result.ptr);
 }
 
+// printf's "%0.Nf" for N up to 5 and the magnitudes the converters mostly write,
+// without the general algorithm: |value| = m * 2^-shift exactly, so value * 10^N is the
+// 128-bit integer m * 10^N shifted right, rounded to nearest with ties to even on the
+// bits shifted out, as printf rounds the exact binary value. Empty outside that range.
+std::optional<std::string> FixedByShifting(double value, int digits)
+{
+    constexpr std::array<std::uint64_t, 6> kPowersOfTen{1, 10, 100, 1000, 10000, 100000};
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(value), &exponent);  // in [0.5, 1)
+    if (digits < 0 || digits > 5 || value == 0 || !std::isfinite(value) || exponent < -60 ||
+        exponent > 33) {
+        return std::nullopt;
+    }
+    constexpr int kMantissaBits = 53;
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
+    const int shift = kMantissaBits - exponent;  // 20 to 113
+    __extension__ using Wide = unsigned __int128;
+    const Wide scaled = Wide{mantissa} * kPowersOfTen[static_cast<std::size_t>(digits)];
+    Wide rounded = scaled >> shift;
+    const Wide rest = scaled - (rounded << shift);
+    const Wide half = Wide{1} << (shift - 1);
+    if (rest > half || (rest == half && (rounded & 1U) != 0)) {
+        ++rounded;
+    }
+    const auto whole = static_cast<std::uint64_t>(rounded);  // below 2^33 * 10^5
+    const std::uint64_t power = kPowersOfTen[static_cast<std::size_t>(digits)];
+    std::array<char, 48> buffer{};
+    char* end = buffer.data();
+    if (std::signbit(value)) {
+        *end++ = '-';
+    }
+    end = std::to_chars(end, buffer.data() + buffer.size(), whole / power).ptr;
+    if (digits > 0) {
+        *end++ = '.';
+        std::uint64_t decimals = whole % power;
+        for (char* digit = end + digits; digit > end; decimals /= 10) {
+            *--digit = static_cast<char>('0' + decimals % 10);
+        }
+        end += digits;
+    }
+    return std::string(buffer.data(), end);
+}
+
 }  // namespace
 
 RealReading ReadReal(std::string_view text)
@@ -218,6 +265,9 @@ std::string FormatExponent(double value)
 
 std::string FormatFixed(double value, int digits)
 {
+    if (auto text = FixedByShifting(value, digits)) {
+        return std::move(*text);
+    }
     return ToChars(value, std::chars_format::fixed, digits);
 }
 

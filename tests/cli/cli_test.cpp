@@ -1,17 +1,27 @@
 // The built velkari-cli, run as a script would run it: whole standard output,
 // standard error and exit status compared.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
 #include <ostream>
+#include <random>
+#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "cli/cli.h"
 
 extern char** environ;
 
@@ -23,21 +33,45 @@ struct Outcome {
     int status = -1;
 };
 
-// Runs the program with the arguments, reading both of its outputs as they come so
-// that neither pipe can fill up and stall it.
-Outcome RunCli(const std::vector<std::string>& args)
+// Where the program's standard output goes: a pipe the test reads, a file such as
+// /dev/full, or a pipe whose reader has gone.
+struct Stdout {
+    const char* file = nullptr;
+    bool readerGone = false;
+};
+
+// Runs the program with the arguments and `input` as its standard input, reading both
+// of its outputs as they come so that neither pipe can fill up and stall it.
+Outcome RunCli(const std::vector<std::string>& args, const std::string& input = {}, Stdout to = {})
 {
     std::array<int, 2> outPipe{};
     std::array<int, 2> errPipe{};
     if (pipe(outPipe.data()) != 0 || pipe(errPipe.data()) != 0) {
         throw std::runtime_error("pipe failed");
     }
+    // Standard input from a file, so that a large input cannot stall either side.
+    std::FILE* in = std::tmpfile();
+    if (in == nullptr || std::fwrite(input.data(), 1, input.size(), in) != input.size() ||
+        std::fflush(in) != 0 || lseek(fileno(in), 0, SEEK_SET) != 0) {
+        throw std::runtime_error("cannot write the input");
+    }
+    if (to.readerGone) {
+        close(outPipe[0]);
+        outPipe[0] = -1;
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, fileno(in), STDIN_FILENO);
+    if (to.file != nullptr) {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, to.file, O_WRONLY, 0);
+    } else {
+        posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    }
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], STDERR_FILENO);
-    for (const int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]}) {
-        posix_spawn_file_actions_addclose(&actions, fd);
+    for (const int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1], fileno(in)}) {
+        if (fd >= 0) {
+            posix_spawn_file_actions_addclose(&actions, fd);
+        }
     }
     std::vector<char*> argv{const_cast<char*>(VELKARI_CLI)};
     for (const std::string& arg : args) {
@@ -47,8 +81,13 @@ Outcome RunCli(const std::vector<std::string>& args)
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, VELKARI_CLI, &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    std::fclose(in);
     close(outPipe[1]);
     close(errPipe[1]);
+    if (to.file != nullptr) {
+        close(outPipe[0]);
+        outPipe[0] = -1;
+    }
     if (spawned != 0) {
         close(outPipe[0]);
         close(errPipe[0]);
@@ -58,7 +97,7 @@ Outcome RunCli(const std::vector<std::string>& args)
     Outcome outcome;
     std::array<pollfd, 2> fds{{{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}}};
     std::array<std::string*, 2> sinks{&outcome.out, &outcome.err};
-    int openPipes = 2;
+    int openPipes = outPipe[0] >= 0 ? 2 : 1;
     while (openPipes > 0) {
         if (poll(fds.data(), fds.size(), -1) < 0) {
             if (errno == EINTR) {
@@ -83,7 +122,8 @@ Outcome RunCli(const std::vector<std::string>& args)
     }
     int status = 0;
     waitpid(pid, &status, 0);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    // As a shell reports it: 128 + the signal that ended the program.
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return outcome;
 }
 
@@ -149,6 +189,32 @@ INSTANTIATE_TEST_SUITE_P(
                  "53.29"},
                 "C= 40.000%,  H= 6.710%,  O= 53.290%\nC1 H2 O1\nC6.00 ,  H12.00 ,  O6.00\n"}));
 
+INSTANTIATE_TEST_SUITE_P(
+    ChosenTargetsAndFormats, Prints,
+    ::testing::Values(
+        Success{{"Length", "3", "feet", "--to", "m"}, "0.91440\n"},
+        Success{{"Length", "3", "ft", "--to", "m", "--to=in"},
+                "0.91440\tMeter (m)\n36.00000\tInch (in)\n"},
+        Success{{"--to", "rad", "--", "Angle", "-5", "0"}, "-5.000000e+00\n"},
+        Success{{"--version"}, "velkari-cli 1.0\n"},
+        Success{{"Temperature", "100", "C", "--format", "tsv"},
+                "value\tunit\tformula\n"
+                "212.000\tFarenheit(°F)\tFarenheit = [ (9/5) * Celsius ] + 32\n"
+                "373.150\tKelvin(K)\tKelvin      = Celsius +273.15\n"},
+        Success{{"Volume", "1", "gal", "--format=csv", "--to", "gal", "--to", "l"},
+                "value,unit\n1.00000,\"Gallon, liquid (gal) (US)\"\n3.78540,Liter (l)\n"},
+        Success{{"Length", "3", "ft", "--to", "m", "--format", "json", "--decimals", "2"},
+                "{\"category\":\"Length\",\"value\":3,\"unit\":\"Foot (ft)\",\"decimals\":2,"
+                "\"scientific\":false,\"results\":[{\"unit\":\"Meter (m)\",\"text\":\"0.91\","
+                "\"value\":0.9143999999999999}]}\n"},
+        Success{{"Temperature", "212", "F", "--to", "C", "--format", "json"},
+                "{\"category\":\"Temperature\",\"value\":212,\"unit\":\"Farenheit(°F)\","
+                "\"decimals\":3,\"scientific\":false,\"results\":[{\"unit\":\"Celsius(°C)\","
+                "\"text\":\"100.000\",\"value\":100.00008000000001}],"
+                "\"formulas\":[\"Celsius   = (5/9) * [Farenheit - 32]\"]}\n"},
+        Success{{"--format", "json", "moles", "36.03", "18.015"},
+                "{\"grams\":36.03,\"weight\":18.015,\"moles\":2,\"text\":\"2\"}\n"}));
+
 struct Refused {
     std::vector<std::string> args;
     std::string err;
@@ -184,6 +250,21 @@ INSTANTIATE_TEST_SUITE_P(
                 "unknown unit \"Furlongs\" for Angle (velkari-cli --list \"Angle\" shows its "
                 "units)"},
         Refused{{"Angle", "90", "5"}, "unit index 5 is not one of Angle's (0 to 4)"},
+        Refused{{"Angle", "90", "99999999999"},
+                "unit index 99999999999 is not one of Angle's (0 to 4)"},
+        Refused{{"weight"},
+                "expected Weight VALUE UNIT (the Weight conversion) or weight SYMBOL COUNT "
+                "[SYMBOL COUNT]... (the molecular weight of a formula) (see --help)"},
+        Refused{{"Temperature", "100", "C", "--decimals", "2"},
+                "Temperature always writes three decimals; --decimals and --scientific do not "
+                "apply to it"},
+        Refused{{"Temperature", "100", "C", "--to", "celsius"},
+                "Temperature converts into the two other scales only, so not into "
+                "\"Celsius(°C)\""},
+        Refused{{"Angle", "90", "0", "--format", "xml"},
+                "--format takes plain, tsv, csv or json, not \"xml\""},
+        Refused{{"element", "Fe", "--format", "csv"},
+                "the chemistry commands write plain or json, not \"csv\""},
         Refused{{"Angle", "90", "Degrees", "--decimals", "9"},
                 "--decimals takes a number from 0 to 5, not \"9\""},
         Refused{{"Angle", "90", "Degrees", "--bogus"}, "unknown option \"--bogus\" (see --help)"},
@@ -247,6 +328,121 @@ TEST(Help, NamesEveryCommandAndHowWeightIsDecided)
         EXPECT_NE(run.out.find(usage), std::string::npos) << usage;
     }
     EXPECT_EQ(RunCli({"formula", "--help"}).out, run.out);
+}
+
+// Lines of at most 79 characters (not bytes), each usage form on a line of its own.
+TEST(Help, FitsIn79ColumnsWithOneLinePerUsage)
+{
+    std::istringstream lines(RunCli({"--help"}).out);
+    bool inUsage = true;
+    for (std::string line; std::getline(lines, line);) {
+        const auto characters = std::count_if(line.begin(), line.end(),
+                                              [](unsigned char c) { return (c & 0xc0) != 0x80; });
+        EXPECT_LE(characters, 79) << line;
+        inUsage = inUsage && !line.empty();
+        if (inUsage) {
+            EXPECT_TRUE(line.starts_with("Usage: velkari-cli ") ||
+                        line.starts_with("  or:  velkari-cli "))
+                << line;
+        }
+    }
+}
+
+std::string Runs(std::vector<std::string> args, std::string_view input = {})
+{
+    const std::vector<std::string_view> words(args.begin(), args.end());
+    std::istringstream in{std::string(input)};
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::Run(words, in, out, err);
+    return out.str() + err.str();
+}
+
+// A few thousand random values read as a column give what the same values give one
+// call each: values of every size and sign, in each kind of column output.
+TEST(Column, ConvertsEachValueAsASingleCallDoes)
+{
+    struct Column {
+        std::vector<std::string> args;  // VALUE is "-"
+        std::string afterEach;          // what the column adds after each value's output
+    };
+    std::mt19937_64 random(13);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-12, 12);
+    std::uniform_int_distribution<int> whole(-2147483647, 2147483647);
+    for (const Column& column :
+         {Column{{"Length", "-", "ft", "--to", "m"}, ""},
+          Column{{"Energy", "-", "kJ", "--format", "json"}, ""},
+          Column{{"Temperature", "-", "F"}, "\n"},
+          Column{{"Volume", "-", "gal", "--scientific", "--to", "l", "--to", "m3"}, "\n"}}) {
+        std::string input;
+        std::string expected;
+        for (int i = 0; i < 1000; ++i) {
+            std::vector<std::string> single = column.args;
+            std::ostringstream value;
+            value.precision(17);
+            if (single[0] == "Energy") {
+                value << whole(random);
+            } else {
+                value << mantissa(random) * std::pow(10.0, exponent(random));
+            }
+            single[1] = value.str();
+            input += value.str() + "\n";
+            expected += Runs(single) + column.afterEach;
+        }
+        const Outcome run = RunCli(column.args, input);
+        EXPECT_EQ(run.out, expected) << Describe(column.args);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.status, 0);
+    }
+}
+
+TEST(Column, SkipsEmptyLinesAndWritesAHeaderOfTheUnits)
+{
+    const Outcome run =
+        RunCli({"Angle", "-", "Degrees", "--format", "csv", "--to", "Degrees", "--to", "rad"},
+               "90\n\n  180 \r\n");
+    EXPECT_EQ(run.out, "Degrees,Radians\n90.00000,1.57077\n180.00000,3.14154\n");
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(Column, StopsAtALineThatIsNoNumberAfterWritingEveryLineBefore)
+{
+    const Outcome run = RunCli({"Length", "-", "ft", "--to", "m"}, "1\n\n 2 \nabc\n4\n");
+    EXPECT_EQ(run.out, "0.30480\n0.60960\n");
+    EXPECT_EQ(run.err,
+              "velkari-cli: line 4: value \"abc\": Please enter a number, written with digits, "
+              "an optional \".\" and an optional exponent (for example 12.5 or -3e4).\n");
+    EXPECT_EQ(run.status, 2);
+}
+
+// A full disk is an error on every kind of command; a reader that went away is not.
+TEST(Output, AFailedWriteIsReportedWithStatusOne)
+{
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"Angle", "90", "Degrees"},
+                                               {"Angle", "-", "Degrees"},
+                                               {"Angle", "90", "Degrees", "--format", "json"},
+                                               {"element", "Fe"},
+                                               {"--list"},
+                                               {"--names", "Length"},
+                                               {"--help"},
+                                               {"--version"}}) {
+        const Outcome run = RunCli(args, "90\n", {"/dev/full"});
+        EXPECT_EQ(run.err, "velkari-cli: write error: No space left on device\n") << Describe(args);
+        EXPECT_EQ(run.status, 1) << Describe(args);
+    }
+    const std::vector<std::string> column{"Length", "-", "ft"};
+    const Outcome killed = RunCli(column, "1\n", {nullptr, true});
+    EXPECT_EQ(killed.err, "");
+    EXPECT_EQ(killed.status, 128 + SIGPIPE);
+    // With SIGPIPE ignored (as some shells and services start programs) the write fails
+    // with EPIPE instead: still quiet.
+    const auto previous = std::signal(SIGPIPE, SIG_IGN);
+    const Outcome ignored = RunCli(column, "1\n", {nullptr, true});
+    std::signal(SIGPIPE, previous);
+    EXPECT_EQ(ignored.err, "");
+    EXPECT_EQ(ignored.status, 1);
 }
 
 }  // namespace

@@ -4,13 +4,17 @@
 
 #include <ostream>
 
+#include <array>
 #include <bit>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <optional>
+#include <random>
 #include <utility>
+#include <vector>
 
 #include "convert/converter.h"
 
@@ -90,6 +94,28 @@ INSTANTIATE_TEST_SUITE_P(
                       WholeCase{"1e3", std::nullopt, NumberRefusal::NotWhole},
                       WholeCase{"", std::nullopt, NumberRefusal::Empty},
                       WholeCase{"three", std::nullopt, kNo}));
+
+// The same text as the C library's printf in the C locale, for random values of every
+// magnitude and sign, exact halves that round to even, and the edges of the ranges.
+TEST(FormatFixedTest, WritesWhatPrintfWrites)
+{
+    std::vector<double> values{
+        0.5,  1.5, 2.5,  0.125,   0.375, -0.000001,      1e-30,   8589934591.5, 1e10, 1e300,
+        -0.0, 0.0, 5e-5, 0.00015, 2.675, 9999999.999995, 1.0 / 3, 1 << 20,      1e-18};
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-20, 12);
+    for (int i = 0; i < 100000; ++i) {
+        values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+    }
+    for (const double value : values) {
+        for (int digits = 0; digits <= 5; ++digits) {
+            std::array<char, 400> expected{};
+            std::snprintf(expected.data(), expected.size(), "%.*f", digits, value);
+            ASSERT_EQ(FormatFixed(value, digits), expected.data()) << value << " " << digits;
+        }
+    }
+}
 
 TEST(FormatGeneralTest, WritesFifteenSignificantDigitsWithoutTrailingZeros)
 {

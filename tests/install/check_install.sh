@@ -39,6 +39,9 @@ expected=(
   bin/velkari-chemistry
   bin/velkari-cli
   share/man/man1/velkari-cli.1.gz
+  share/bash-completion/completions/velkari-cli
+  share/zsh/vendor-completions/_velkari-cli
+  share/fish/vendor_completions.d/velkari-cli.fish
 )
 for app in "$id" "$chemistry_id"; do
   expected+=("share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml")

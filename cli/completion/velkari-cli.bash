@@ -1,0 +1,83 @@
+# bash completion for velkari-cli: commands, categories, the units of the category
+# already typed (names and abbreviations), options and element symbols. The names come
+# from the program itself (--list, --names), so they are always its own.
+
+# Offers the lines of standard input that start with the word being completed, case
+# ignored, each quoted for the shell ("Computer\ Storage").
+_velkari_cli_offer() {
+    local word=$1 line
+    word=${word#[\"\']}
+    while IFS= read -r line; do
+        if [[ ${line,,} == "${word,,}"* ]]; then
+            COMPREPLY+=("$(printf '%q' "$line")")
+        fi
+    done
+}
+
+_velkari_cli() {
+    local cli=${COMP_WORDS[0]} cur=${COMP_WORDS[COMP_CWORD]} prev=""
+    ((COMP_CWORD > 0)) && prev=${COMP_WORDS[COMP_CWORD - 1]}
+    COMPREPLY=()
+
+    # The words that are neither options nor their values, up to the cursor.
+    local -a positional=()
+    local i skip=0
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        if ((skip)); then
+            skip=0
+            continue
+        fi
+        case ${COMP_WORDS[i]} in
+            --to | --format | --decimals | --compound | --unknown) skip=1 ;;
+            -*) ;;
+            *)
+                # Unquoted by hand: what was typed is never evaluated.
+                local word=${COMP_WORDS[i]//\\/}
+                word=${word//\"/}
+                positional+=("${word//\'/}")
+                ;;
+        esac
+    done
+    local first=${positional[0]:-} count=${#positional[@]}
+    first=${first,,}
+
+    case $prev in
+        --format) _velkari_cli_offer "$cur" < <(printf '%s\n' plain tsv csv json); return ;;
+        --decimals) _velkari_cli_offer "$cur" < <(printf '%s\n' 0 1 2 3 4 5); return ;;
+        --list) _velkari_cli_offer "$cur" < <("$cli" --list 2>/dev/null); return ;;
+        --names) _velkari_cli_offer "$cur" < <("$cli" --list 2>/dev/null; echo element); return ;;
+        --to)
+            ((count > 0)) && _velkari_cli_offer "$cur" < <("$cli" --names "${positional[0]}" 2>/dev/null)
+            return
+            ;;
+    esac
+    if [[ $cur == -* ]]; then
+        _velkari_cli_offer "$cur" < <(printf '%s\n' --to --format --decimals --scientific \
+            --list --names --help --version --compound --unknown)
+        return
+    fi
+    if ((count == 0)); then
+        _velkari_cli_offer "$cur" < <(printf '%s\n' element weight moles grams formula
+            "$cli" --list 2>/dev/null)
+        return
+    fi
+    case $first in
+        element)
+            ((count == 1)) && _velkari_cli_offer "$cur" < <("$cli" --names element)
+            ;;
+        weight | formula)
+            # "Weight 5 <unit>" converts; "weight H 2 O 1" is a formula.
+            if [[ $first == weight && $count == 2 && ${positional[1]} == [-+.0-9]* ]]; then
+                _velkari_cli_offer "$cur" < <("$cli" --names Weight)
+            elif ((count % 2 == 1)); then
+                _velkari_cli_offer "$cur" < <("$cli" --names element)
+            fi
+            ;;
+        moles | grams) ;;
+        *)
+            ((count == 2)) && _velkari_cli_offer "$cur" < <("$cli" --names "${positional[0]}" 2>/dev/null)
+            ;;
+    esac
+}
+
+complete -F _velkari_cli velkari-cli

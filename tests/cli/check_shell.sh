@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# velkari-cli as the shell sees it: its manual page as man renders it, its JSON output
+# read by jq, and its completion scripts (bash run, zsh and fish parsed where installed).
+#
+# Usage: check_shell.sh VELKARI_CLI MAN_PAGE COMPLETION_DIR   (run by ctest as cli_shell)
+set -euo pipefail
+cli=$1
+man_page=$2
+completion=$3
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# --- the manual page: every usage form whole in SYNOPSIS, and the added sections
+rendered=$(MANWIDTH=100 man -l "$man_page" 2>/dev/null | col -b)
+synopsis=$(sed -n '/^SYNOPSIS/,/^DESCRIPTION/p' <<<"$rendered")
+while IFS= read -r usage; do
+  grep -qF -- "       $usage" <<<"$synopsis" || fail "SYNOPSIS lacks the line '$usage'"
+done < <("$cli" --help | sed -n 's/^\(Usage:\|  or:\) \+//p')
+for section in "EXIT STATUS" EXAMPLES "SEE ALSO"; do
+  grep -qx "$section" <<<"$rendered" || fail "the manual page has no $section section"
+done
+
+# --- JSON output, one value per line, read by a real parser
+json_runs=(
+  "Length 3 ft --format json"
+  "Length 1e308 km --format json"
+  "Temperature -40 F --format json"
+  "Energy 2147483647 J --format json --scientific"
+  "Volume 1 gal --to l --to gal --format json"
+  "element Fe --format json"
+  "weight H 2 S 1 O 4 --format json"
+  "grams 2 18.015 --format json"
+  "formula --compound 100 --unknown 180.16 C 40 H 6.71 O 53.29 --format json"
+)
+for run in "${json_runs[@]}"; do
+  # shellcheck disable=SC2086 # each run is its words
+  out=$("$cli" $run) || fail "velkari-cli $run failed"
+  jq -e . <<<"$out" >/dev/null || fail "velkari-cli $run wrote no JSON: $out"
+done
+lines=$(printf '1\n-2.5\n1e300\n' | "$cli" Area - m2 --format json)
+[ "$(jq -s length <<<"$lines")" = 3 ] || fail "a column of 3 values gave no 3 JSON lines: $lines"
+
+# --- bash: the completion function, called as bash would call it
+# shellcheck source=/dev/null
+source "$completion/velkari-cli.bash"
+complete_words() {
+  COMP_WORDS=("$@")
+  COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+  COMPREPLY=()
+  _velkari_cli
+  printf '%s\n' "${COMPREPLY[@]}"
+}
+expect_offered() {
+  local want=$1
+  shift
+  local offered
+  offered=$(complete_words "$@")
+  # Not piped into grep -q, whose early exit would fail the pipe under pipefail.
+  grep -qxF -- "$want" <<<"$offered" || fail "completing '${*:2}' does not offer '$want'"
+}
+expect_offered 'Computer\ Storage' "$cli" comp
+expect_offered weight "$cli" we
+expect_offered ft "$cli" Length 3 f
+expect_offered feet "$cli" length 3 f
+expect_offered 'Kilometer\ \(km\)' "$cli" Length 3 ft --to Kil
+expect_offered km2 "$cli" '"Area"' 1 k
+expect_offered json "$cli" Length 3 ft --format j
+expect_offered --scientific "$cli" Length 3 ft --sc
+expect_offered Fe "$cli" element F
+expect_offered O "$cli" weight H 2 O
+expect_offered gram "$cli" Weight 5 Gr
+[ -z "$(complete_words "$cli" weight H 2)" ] || fail "completing an atom count offers words"
+
+# --- zsh and fish: the scripts parse, and offer the units of the category typed (zsh's
+# compadd stood in for by a function that prints what it is given)
+cli_dir=$(cd "$(dirname "$cli")" && pwd)
+if command -v zsh >/dev/null; then
+  zsh -n "$completion/_velkari-cli" || fail "zsh cannot parse _velkari-cli"
+  offered=$(PATH="$cli_dir:$PATH" zsh -c 'compadd() { print -l -- "${@[${@[(i)--]}+1,-1]}" }
+    words=(velkari-cli Length 3 f); CURRENT=4; PREFIX=f; source "$1"' zsh "$completion/_velkari-cli")
+  grep -qx ft <<<"$offered" || fail "zsh does not offer ft after 'Length 3'"
+fi
+if command -v fish >/dev/null; then
+  fish --no-execute "$completion/velkari-cli.fish" || fail "fish cannot parse velkari-cli.fish"
+  offered=$(PATH="$cli_dir:$PATH" fish -c "source '$completion/velkari-cli.fish'
+    complete -C 'velkari-cli Length 3 ft --format '")
+  grep -q '^json' <<<"$offered" || fail "fish does not offer json after --format"
+fi
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "manual page, JSON and completion: all checks passed"
