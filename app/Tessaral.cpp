@@ -22,7 +22,20 @@
 #include "res/strings.h"
 #include "sheet/TessaralDlg.h"
 
-CTessaralApp::CTessaralApp() noexcept : CWinApp(nullptr) {}
+CTessaralApp::CTessaralApp() noexcept : CWinApp(nullptr)
+{
+    m_program = {.name = res::kProgramName,
+                 .version = res::kProgramVersion,
+                 .title = res::kApplicationTitle,
+                 .versionText = res::kVersionText,
+                 .description = res::kHelpDescription,
+                 .helpFooter = res::kHelpFooter,
+                 .helpOption = res::kHelpOption,
+                 .versionOption = res::kVersionOption,
+                 .unexpectedArgument = res::kUnexpectedArgument,
+                 .tryHelp = res::kTryHelp,
+                 .noDisplay = res::kNoDisplay};
+}
 
 BOOL CTessaralApp::InitInstance()
 {

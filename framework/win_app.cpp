@@ -42,8 +42,15 @@ CWinApp* AfxGetApp()
 
 int AfxWinMain(int argc, char** argv)
 {
-    QApplication application(argc, argv);
     CWinApp* app = AfxGetApp();
+    if (app != nullptr && !app->m_program.name.empty()) {
+        if (const auto status =
+                framework::HandleCommandLine(app->m_program, argc, argv, stdout, stderr)) {
+            return *status;
+        }
+    }
+    const std::unique_ptr<QApplication> application = framework::StartToolkit(
+        app != nullptr ? app->m_program : framework::ProgramInfo{}, argc, argv);
     if (app != nullptr) {
         QApplication::setApplicationName(QString::fromUtf8(app->m_pszAppName));
     }

@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include "framework/afx_types.h"
+#include "framework/command_line.h"
 #include "framework/message_map.h"
 
 class CWinApp : public CCmdTarget {
@@ -21,11 +22,15 @@ public:
     QIcon LoadIcon(int id) const;
 
     const char* m_pszAppName;  // UTF-8
+    // What the program says on its command line and when it has no display; a program
+    // that leaves the name empty reads no command line.
+    framework::ProgramInfo m_program;
 };
 
 // The one application object, or null before it is constructed.
 CWinApp* AfxGetApp();
 
-// The program's entry once the toolkit is up: runs the application's InitInstance and
-// returns the process's exit status.
+// The program's entry: answers --help and --version and refuses other arguments of its
+// own (see m_program), starts the toolkit (one line and status 1 when there is no
+// display), runs the application's InitInstance and returns the process's exit status.
 int AfxWinMain(int argc, char** argv);
