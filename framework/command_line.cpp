@@ -4,7 +4,6 @@
 #include <QStringList>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -54,7 +53,7 @@ int WriteOrFail(const ProgramInfo& info, std::FILE* out, std::FILE* err, const Q
     if (WriteAll(out, text.toUtf8())) {
         return EXIT_SUCCESS;
     }
-    WriteAll(err, Line(info, QString::fromLocal8Bit(std::strerror(errno))));
+    WriteAll(err, Line(info, qt_error_string(errno)));
     return kExitWriteError;
 }
 
