@@ -30,11 +30,13 @@ install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/l
     RENAME ${CPACK_PACKAGE_NAME})
 
 # The same commit packages to the same bytes: cpack runs with the build's
-# SOURCE_DATE_EPOCH, and every staged file gets that time before it is archived.
+# SOURCE_DATE_EPOCH, every staged file gets that time before it is archived, and the
+# archive's members the same mode whatever the umask.
 configure_file(cmake/cpack_project_config.cmake.in ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake
     @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack_stage.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/cpack_deb_modes.cmake)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
