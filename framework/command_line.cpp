@@ -1,5 +1,6 @@
 #include "framework/command_line.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QStringList>
 #include <cerrno>

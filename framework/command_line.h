@@ -4,11 +4,12 @@
 // display to open the window on.
 #pragma once
 
-#include <QApplication>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string_view>
+
+class QApplication;
 
 namespace framework {
 
