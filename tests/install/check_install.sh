@@ -92,8 +92,8 @@ for size in 16 32 48 64 128 256; do
     fail "the ${size}x${size} icon is $width x $height pixels"
 done
 
-# Each program's manual page covers its --help.
-for program in velkari velkari-cli; do
+# Each installed program's manual page covers its --help.
+for program in $(cd "$prefix/bin" && ls); do
   man_page=$prefix/share/man/man1/$program.1.gz
   if ! gzip -t "$man_page" 2>/dev/null; then
     fail "$man_page is not a gzip file"
