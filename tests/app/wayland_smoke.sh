@@ -19,7 +19,7 @@ fi
 
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
-socket=velkari-test
+socket="velkari-test"
 weston --backend=headless-backend.so --shell=kiosk-shell.so --no-config --socket="$socket" \
   >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
 weston_pid=$!

@@ -126,6 +126,7 @@ for entry in "$prefix"/share/applications/*.desktop; do
   wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
   program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
   [ -n "$wm_class" ] || { fail "${entry##*/} has no StartupWMClass"; continue; }
+  # shellcheck disable=SC2016 # the inner script expands its own variables
   actual=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY xvfb-run -a -s "-screen 0 1024x768x24" \
     bash -c 'XDG_RUNTIME_DIR=$(mktemp -d) "$1" & pid=$!
       for _ in $(seq 100); do
