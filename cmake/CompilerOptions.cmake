@@ -32,7 +32,11 @@ if(VELKARI_HARDEN)
     include(CheckPIESupported)
     check_pie_supported()
     target_compile_options(velkari_options INTERFACE
-        -fstack-protector-strong -Wformat -Werror=format-security
-        "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+        -fstack-protector-strong -Wformat -Werror=format-security)
     target_link_options(velkari_options INTERFACE LINKER:-z,relro LINKER:-z,now)
+    # The sanitizers check those calls themselves, and better.
+    if(NOT VELKARI_SANITIZE)
+        target_compile_options(velkari_options INTERFACE
+            "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+    endif()
 endif()
