@@ -21,3 +21,22 @@ if(VELKARI_FUZZ)
     # Coverage feedback for the fuzzers from every library they link.
     target_compile_options(velkari_options INTERFACE -fsanitize=fuzzer-no-link)
 endif()
+
+# Hardened programs, as Debian's build flags make them: position-independent
+# executables (so that address-space randomisation covers the program too), a stack
+# protector, checked string and memory calls (which need an optimised build), and the
+# relocations made read-only after start-up with every symbol bound at once.
+option(VELKARI_HARDEN "Build hardened programs (PIE, stack protector, fortify, full RELRO)" ON)
+if(VELKARI_HARDEN)
+    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+    include(CheckPIESupported)
+    check_pie_supported()
+    target_compile_options(velkari_options INTERFACE
+        -fstack-protector-strong -Wformat -Werror=format-security)
+    target_link_options(velkari_options INTERFACE LINKER:-z,relro LINKER:-z,now)
+    # The sanitizers check those calls themselves, and better.
+    if(NOT VELKARI_SANITIZE)
+        target_compile_options(velkari_options INTERFACE
+            "$<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+    endif()
+endif()

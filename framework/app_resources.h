@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "framework/command_line.h"
 #include "framework/dialog_template.h"
 
 namespace framework {
@@ -16,6 +17,9 @@ struct AppResources {
     std::string_view
         resourcePrefix;  // its images: <prefix>/bitmaps/<id>.png, <prefix>/icons/<id>.png
     const DialogTemplate* (*findTemplate)(int id);  // the template with that id, or null
+    // What the program says on its command line and when it has no display; a program
+    // that leaves its name empty reads no command line.
+    ProgramInfo program;
 };
 
 // Called once at start-up, before the first window is made.

@@ -41,9 +41,16 @@ CWinApp* AfxGetApp()
 
 int AfxWinMain(int argc, char** argv)
 {
-    QApplication application(argc, argv);
     CWinApp* app = AfxGetApp();
     const framework::AppResources& resources = framework::GetAppResources();
+    if (!resources.program.name.empty()) {
+        if (const auto status =
+                framework::HandleCommandLine(resources.program, argc, argv, stdout, stderr)) {
+            return *status;
+        }
+    }
+    const std::unique_ptr<QApplication> application =
+        framework::StartToolkit(resources.program, argc, argv);
     if (app != nullptr) {
         if (app->m_pszAppName == nullptr) {
             // Unnamed, the application takes the name it registered with its resources.

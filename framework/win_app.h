@@ -25,6 +25,7 @@ public:
 // The one application object, or null before it is constructed.
 CWinApp* AfxGetApp();
 
-// The program's entry once the toolkit is up: runs the application's InitInstance and
-// returns the process's exit status.
+// The program's entry: answers --help and --version and refuses other arguments of its
+// own (see AppResources::program), starts the toolkit (one line and status 1 when there is no
+// display), runs the application's InitInstance and returns the process's exit status.
 int AfxWinMain(int argc, char** argv);

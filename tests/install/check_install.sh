@@ -3,8 +3,10 @@
 # both as a desktop and a package manager would see them: exactly the expected files,
 # a valid desktop entry and metainfo that agree with each other, icons of the sizes
 # their folders name, a manual page that covers --help, programs that run from the
-# prefix without a search path of their own, and a package whose dependencies were
-# worked out from the programs.
+# prefix without a search path of their own and hardened as Debian builds them (PIE,
+# full RELRO, immediate binding), a window whose class is its desktop entry's
+# StartupWMClass (under Xvfb), and a package whose dependencies were worked out from
+# the programs and that lintian --pedantic passes with no tag but those overridden in it.
 #
 # Usage: check_install.sh BUILD_DIR APP_ID VERSION CHEMISTRY_APP_ID
 # (run by ctest as install_and_package)
@@ -21,7 +23,8 @@ fail() {
   failures=$((failures + 1))
 }
 
-for tool in cmake cpack desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps file readelf; do
+for tool in cmake cpack desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps file readelf \
+  lintian xvfb-run xwininfo xprop; do
   command -v "$tool" >/dev/null || {
     echo "missing $tool: install the test packages of scripts/packages.sh" >&2
     exit 1
@@ -38,10 +41,15 @@ expected=(
   bin/velkari
   bin/velkari-chemistry
   bin/velkari-cli
+  share/man/man1/velkari.1.gz
+  share/man/man1/velkari-chemistry.1.gz
   share/man/man1/velkari-cli.1.gz
   share/bash-completion/completions/velkari-cli
   share/zsh/vendor-completions/_velkari-cli
   share/fish/vendor_completions.d/velkari-cli.fish
+  share/doc/velkari/copyright
+  share/doc/velkari/changelog.gz
+  share/lintian/overrides/velkari
 )
 for app in "$id" "$chemistry_id"; do
   expected+=("share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml")
@@ -74,8 +82,8 @@ check_entry() {
   local metainfo=$prefix/share/metainfo/$app.metainfo.xml
 
   desktop-file-validate "$desktop" || fail "desktop-file-validate refuses $desktop"
-  appstreamcli validate --no-net "$metainfo" >/dev/null ||
-    fail "appstreamcli validate refuses $metainfo: $(appstreamcli validate --no-net "$metainfo")"
+  appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null ||
+    fail "appstreamcli validate refuses $metainfo: $(appstreamcli validate --pedantic --no-net "$metainfo")"
 
   key() { sed -n "s/^$1=//p" "$desktop"; }
   [ "$(key Exec)" = "$program" ] || fail "$app.desktop starts '$(key Exec)', not $program"
@@ -104,24 +112,53 @@ cmp -s "$prefix/share/icons/hicolor/16x16/apps/$id.png" \
   "$prefix/share/icons/hicolor/16x16/apps/$chemistry_id.png" &&
   fail "the two programs have the same icon"
 
-man_page=$prefix/share/man/man1/velkari-cli.1.gz
-if gzip -t "$man_page" 2>/dev/null; then
+# Each installed program's manual page covers its --help.
+for program in $(cd "$prefix/bin" && ls); do
+  man_page=$prefix/share/man/man1/$program.1.gz
+  if ! gzip -t "$man_page" 2>/dev/null; then
+    fail "$man_page is not a gzip file"
+    continue
+  fi
   man_text=$(gzip -dc "$man_page")
-  grep -q '^\.TH VELKARI-CLI "1"' <<<"$man_text" || fail "the manual page has no .TH line for velkari-cli(1)"
-  grep -q '^velkari-cli \\- ' <<<"$man_text" || fail "the manual page has no NAME line"
-  for option in $("$prefix/bin/velkari-cli" --help | grep -o -- '--[a-z]\+' | sort -u); do
-    grep -qF -- "${option//-/\\-}" <<<"$man_text" || fail "the manual page does not mention $option"
+  grep -q "^\.TH ${program^^} \"1\"" <<<"$man_text" || fail "the manual page has no .TH line for $program(1)"
+  grep -q "^$program \\\\- " <<<"$man_text" || fail "the manual page of $program has no NAME line"
+  for option in $("$prefix/bin/$program" --help | grep -o -- '--[a-z]\+' | sort -u); do
+    grep -qF -- "${option//-/\\-}" <<<"$man_text" || fail "the manual page of $program does not mention $option"
   done
-else
-  fail "$man_page is not a gzip file"
-fi
+done
 
 first=$("$prefix/bin/velkari-cli" Angle 90 Degrees --decimals 2 | head -n 1)
 [ "$first" = $'1.57\tRadians' ] || fail "the installed velkari-cli printed '$first'"
-for program in velkari velkari-chemistry velkari-cli; do
-  if readelf -d "$prefix/bin/$program" | grep -qE 'RPATH|RUNPATH'; then
-    fail "the installed $program carries a library search path"
+# Every installed program: no search path of its own, and hardened.
+for program in "$prefix"/bin/*; do
+  name=${program##*/}
+  dynamic=$(readelf -d "$program")
+  if grep -qE 'RPATH|RUNPATH' <<<"$dynamic"; then
+    fail "the installed $name carries a library search path"
   fi
+  readelf -h "$program" | grep -q 'Type: *DYN' || fail "$name is not a position-independent executable"
+  readelf -lW "$program" | grep -q GNU_RELRO || fail "$name has no read-only relocations (GNU_RELRO)"
+  grep -qE 'BIND_NOW|FLAGS_1.* NOW' <<<"$dynamic" || fail "$name does not bind its symbols at once (BIND_NOW)"
+done
+
+# Each desktop entry's StartupWMClass is the class of the window its program opens.
+for entry in "$prefix"/share/applications/*.desktop; do
+  wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+  program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+  [ -n "$wm_class" ] || { fail "${entry##*/} has no StartupWMClass"; continue; }
+  # shellcheck disable=SC2016 # the inner script expands its own variables
+  actual=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY xvfb-run -a -s "-screen 0 1024x768x24" \
+    bash -c 'XDG_RUNTIME_DIR=$(mktemp -d) "$1" & pid=$!
+      for _ in $(seq 100); do
+        for window in $(xwininfo -root -children | grep -o "^ *0x[0-9a-f]*"); do
+          class=$(xprop -id "$window" WM_CLASS 2>/dev/null | sed -n "s/^WM_CLASS.* = \".*\", \"\(.*\)\"$/\1/p")
+          [ -n "$class" ] && { echo "$class"; kill "$pid"; exit 0; }
+        done
+        sleep 0.1
+      done
+      kill "$pid"' _ "$prefix/bin/$program" 2>/dev/null) || true
+  [ "$actual" = "$wm_class" ] ||
+    fail "${entry##*/}: StartupWMClass is '$wm_class', the window's class '$actual'"
 done
 
 # --- cpack: the Debian package of the same tree
@@ -142,6 +179,15 @@ else
     grep -qxF "$library" <<<"$depends_names" ||
       fail "the package does not depend on $library: Depends: $depends"
   done
+  [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] ||
+    fail "the package does not recommend qt6-wayland: $(dpkg-deb -f "$deb" Recommends)"
+  # Any tag lintian prints, information included, is new: the accepted ones are
+  # overridden in the package itself, each with its reason.
+  lintian_status=0
+  tags=$(lintian --pedantic --display-info --no-cfg "$deb" 2>"$work/lintian.err") || lintian_status=$?
+  [ -z "$tags" ] || fail "lintian finds tags not overridden in the package:
+$tags"
+  [ "$lintian_status" = 0 ] || fail "lintian failed: $(cat "$work/lintian.err")"
 fi
 
 if [ "$failures" -gt 0 ]; then
