@@ -3,41 +3,50 @@
 #include "res/strings.h"
 
 namespace res {
+namespace {
 
+// What tells one of the two window programs from the other: its name, desktop entry
+// and command. Its pictures, templates, version and the rest of its help are shared.
+struct Program {
+    std::string_view title;
+    std::string_view desktopId;
+    std::string_view command;
+    std::string_view description;
+    std::string_view tryHelp;
+    std::string_view noDisplay;
+};
+
+constexpr framework::AppResources ResourcesOf(const Program& program)
+{
+    return {program.title, program.desktopId, ":/velkari", &FindDialogTemplate,
+            framework::ProgramInfo{.name = program.command,
+                                   .version = kProgramVersion,
+                                   .title = program.title,
+                                   .versionText = kVersionText,
+                                   .description = program.description,
+                                   .helpFooter = kHelpFooter,
+                                   .helpOption = kHelpOption,
+                                   .versionOption = kVersionOption,
+                                   .unexpectedArgument = kUnexpectedArgument,
+                                   .tryHelp = program.tryHelp,
+                                   .noDisplay = program.noDisplay}};
+}
+
+}  // namespace
+
+// The desktop ids come from the build, which names the installed desktop entries too.
 const framework::AppResources& AppResources()
 {
-    // VELKARI_APP_ID comes from the build, which names the installed desktop entry too.
-    static constexpr framework::AppResources kResources{
-        kApplicationTitle, VELKARI_APP_ID, ":/velkari", &FindDialogTemplate,
-        framework::ProgramInfo{.name = kProgramName,
-                               .version = kProgramVersion,
-                               .title = kApplicationTitle,
-                               .versionText = kVersionText,
-                               .description = kHelpDescription,
-                               .helpFooter = kHelpFooter,
-                               .helpOption = kHelpOption,
-                               .versionOption = kVersionOption,
-                               .unexpectedArgument = kUnexpectedArgument,
-                               .tryHelp = kTryHelp,
-                               .noDisplay = kNoDisplay}};
+    static constexpr framework::AppResources kResources = ResourcesOf(
+        {kApplicationTitle, VELKARI_APP_ID, kProgramName, kHelpDescription, kTryHelp, kNoDisplay});
     return kResources;
 }
 
 const framework::AppResources& ChemistryAppResources()
 {
-    static constexpr framework::AppResources kResources{
-        kChemistryTitle, VELKARI_CHEMISTRY_APP_ID, ":/velkari", &FindDialogTemplate,
-        framework::ProgramInfo{.name = kChemistryProgramName,
-                               .version = kProgramVersion,
-                               .title = kChemistryTitle,
-                               .versionText = kVersionText,
-                               .description = kChemistryHelpDescription,
-                               .helpFooter = kHelpFooter,
-                               .helpOption = kHelpOption,
-                               .versionOption = kVersionOption,
-                               .unexpectedArgument = kUnexpectedArgument,
-                               .tryHelp = kChemistryTryHelp,
-                               .noDisplay = kChemistryNoDisplay}};
+    static constexpr framework::AppResources kResources =
+        ResourcesOf({kChemistryTitle, VELKARI_CHEMISTRY_APP_ID, kChemistryProgramName,
+                     kChemistryHelpDescription, kChemistryTryHelp, kChemistryNoDisplay});
     return kResources;
 }
 
