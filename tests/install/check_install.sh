@@ -149,7 +149,7 @@ for entry in "$prefix"/share/applications/*.desktop; do
   # shellcheck disable=SC2016 # the inner script expands its own variables
   actual=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY xvfb-run -a -s "-screen 0 1024x768x24" \
     bash -c 'XDG_RUNTIME_DIR=$(mktemp -d) "$1" & pid=$!
-      for _ in $(seq 100); do
+      for _ in $(seq 600); do
         for window in $(xwininfo -root -children | grep -o "^ *0x[0-9a-f]*"); do
           class=$(xprop -id "$window" WM_CLASS 2>/dev/null | sed -n "s/^WM_CLASS.* = \".*\", \"\(.*\)\"$/\1/p")
           [ -n "$class" ] && { echo "$class"; kill "$pid"; exit 0; }
