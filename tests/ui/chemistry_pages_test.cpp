@@ -15,6 +15,15 @@ namespace {
 
 using namespace testing_support;
 
+// The page said exactly one thing, as a warning.
+void ExpectOneWarning(const MessageRecorder& recorder, const char* text, const char* caption)
+{
+    ASSERT_EQ(recorder.messages.size(), 1U);
+    EXPECT_EQ(recorder.messages[0].text, text);
+    EXPECT_EQ(recorder.messages[0].caption, caption);
+    EXPECT_EQ(recorder.messages[0].type, 0x30U);
+}
+
 QString TabCaption(PageInSheet& host)
 {
     return host.sheet().GetTabControl()->tabText(0);
@@ -127,10 +136,7 @@ TEST_F(MolecularWeightPage, NoFirstElementIsIncompleteAndEmptiesTheResult)
     Slot(1, "O", "1");
     ClickButton(page, IDC_MW_EQUALS);
 
-    ASSERT_EQ(recorder.messages.size(), 1U);
-    EXPECT_EQ(recorder.messages[0].text, "Please fill out the required fields");
-    EXPECT_EQ(recorder.messages[0].caption, "Incomplete");
-    EXPECT_EQ(recorder.messages[0].type, 0x30U);
+    ExpectOneWarning(recorder, "Please fill out the required fields", "Incomplete");
     EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "");
 }
 
@@ -177,10 +183,7 @@ TEST_F(MolecularWeightPage, GramsToMolesByZeroKeepsThePreviousResult)
     TypeInto(page, IDC_MW_MOLECULAR_WEIGHT, "0");
     ClickButton(page, IDC_MW_CONVERT);
 
-    ASSERT_EQ(recorder.messages.size(), 1U);
-    EXPECT_EQ(recorder.messages[0].text, "Can not divide by zero");
-    EXPECT_EQ(recorder.messages[0].caption, "Divide by zero");
-    EXPECT_EQ(recorder.messages[0].type, 0x30U);
+    ExpectOneWarning(recorder, "Can not divide by zero", "Divide by zero");
     EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "2");
 }
 
@@ -227,10 +230,7 @@ TEST_F(CompositionPage, MissingCompoundWeightIsIncompleteAndEmptiesTheResults)
     TypeInto(page, IDC_FORMULA_COMPOUND_WEIGHT, "0");
     ClickButton(page, IDC_FORMULA_COMPUTE);
 
-    ASSERT_EQ(recorder.messages.size(), 1U);
-    EXPECT_EQ(recorder.messages[0].text, "Please fill out the required fields");
-    EXPECT_EQ(recorder.messages[0].caption, "Incomplete");
-    EXPECT_EQ(recorder.messages[0].type, 0x30U);
+    ExpectOneWarning(recorder, "Please fill out the required fields", "Incomplete");
     EXPECT_EQ(Results(), "||");
 }
 
