@@ -290,7 +290,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "6"},
                 "--unknown is given twice"}));
 
-TEST(Help, NamesEveryCommandAndHowWeightIsDecided)
+TEST(Help, NamesEveryCommandInLinesOf79ColumnsOneUsageALine)
 {
     const Outcome run = RunCli({"--help"});
     EXPECT_EQ(run.status, 0);
@@ -303,12 +303,8 @@ TEST(Help, NamesEveryCommandAndHowWeightIsDecided)
         EXPECT_NE(run.out.find(usage), std::string::npos) << usage;
     }
     EXPECT_EQ(RunCli({"formula", "--help"}).out, run.out);
-}
-
-// Lines of at most 79 characters (not bytes), each usage form on a line of its own.
-TEST(Help, FitsIn79ColumnsWithOneLinePerUsage)
-{
-    std::istringstream lines(RunCli({"--help"}).out);
+    // Lines of at most 79 characters (not bytes), each usage form on a line of its own.
+    std::istringstream lines(run.out);
     bool inUsage = true;
     for (std::string line; std::getline(lines, line);) {
         const auto characters = std::count_if(line.begin(), line.end(),
