@@ -125,12 +125,6 @@ TEST(TwoGroupTableTest, EachGroupUsesItsOwnEntries)
     EXPECT_EQ(ConvertProducts(kToy, 3, 3), (std::vector<double>{24, 48, 3.0 / 256, 3}));
 }
 
-}  // namespace
-}  // namespace convert
-
-namespace convert {
-namespace {
-
 // The largest and smallest values the value box accepts, from every unit of every
 // category: one line per unit, each a number or the C library's text for an infinite
 // product, with nothing undefined on the way.

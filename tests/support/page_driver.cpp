@@ -71,11 +71,6 @@ PageInSheet::PageInSheet(const char* className) : m_sheet(QStringLiteral("Test")
     m_sheet.Create();
 }
 
-PageInSheet::~PageInSheet()
-{
-    m_page.reset();
-}
-
 void TypeInto(CPropertyPage& page, int id, const QString& text)
 {
     Retype(Control<QLineEdit>(page, id), text);

@@ -38,14 +38,13 @@ private:
 class PageInSheet {
 public:
     explicit PageInSheet(const char* className);
-    ~PageInSheet();
 
     CPropertyPage& page() { return *m_page; }
     CPropertySheet& sheet() { return m_sheet; }
 
 private:
     CPropertySheet m_sheet;
-    std::unique_ptr<CPropertyPage> m_page;
+    std::unique_ptr<CPropertyPage> m_page;  // destroyed first, before its sheet
 };
 
 // Replaces a text box's contents with keystrokes.

@@ -130,10 +130,6 @@ TEST(Accessibility, TheTabsAreAPageTabListOfSelectableTabs)
     EXPECT_EQ(recorder.messages.size(), 1U);
 }
 
-}  // namespace
-
-namespace {
-
 // The chemistry pages' heading pictures say their words too.
 TEST(Accessibility, ChemistryHeadingsSayTheirWords)
 {

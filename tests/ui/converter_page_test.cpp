@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QTest>
 
 #include "convert/Angles.h"
-#include "convert/temperature.h"
 #include "res/resource.h"
 #include "tests/support/lines.h"
 #include "tests/support/page_driver.h"
