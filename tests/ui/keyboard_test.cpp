@@ -30,17 +30,6 @@ bool TakesFocus(ControlKind kind)
            kind == ControlKind::CheckBox || kind == ControlKind::PushButton;
 }
 
-// The first control Tab reaches on the page, by its template.
-int FirstTabStop(const CPropertyPage& page)
-{
-    for (const framework::ControlTemplate& control : TemplateOf(page).controls) {
-        if (TakesFocus(control.kind)) {
-            return control.id;
-        }
-    }
-    return -1;
-}
-
 int ValueBox(const CPropertyPage& page)
 {
     return FirstControl(page, ControlKind::Edit);
@@ -167,8 +156,8 @@ struct SwitchCase {
 // previous one, wrapping around at either end; a keyboard sends Ctrl+Shift+Tab as
 // Backtab with Shift held, and both forms are tried. The arrow keys on the tabs stop at
 // either end. After a switch the focus is on a control a person can see: on the tabs
-// when they had it, else on the new page's first control, where the next keys go; About
-// has no control to type into, so there it is the tabs.
+// when they had it, else on the new page's first control, its value box, where the next keys go;
+// About has no control to type into, so there it is the tabs.
 TEST(Keyboard, KeysSwitchTabsAndTheFocusLandsOnAVisibleControl)
 {
     const Qt::KeyboardModifiers none = Qt::NoModifier;
@@ -206,7 +195,7 @@ TEST(Keyboard, KeysSwitchTabsAndTheFocusLandsOnAVisibleControl)
 
             CPropertyPage& now = *sheet.GetActivePage();
             QWidget* expected =
-                c.fromTabs || c.to == kAboutTab ? tabs : now.GetDlgItem(FirstTabStop(now));
+                c.fromTabs || c.to == kAboutTab ? tabs : now.GetDlgItem(ValueBox(now));
             EXPECT_EQ(QApplication::focusWidget(), expected) << c.how;
             EXPECT_TRUE(QApplication::focusWidget()->isVisible()) << c.how;
             if (expected != tabs) {
