@@ -45,11 +45,6 @@ int ValuesBox(const CPropertyPage& page)
     return FirstControl(page, ControlKind::Edit, framework::kMultiLine);
 }
 
-int EqualsButton(const CPropertyPage& page)
-{
-    return FirstControl(page, ControlKind::PushButton);
-}
-
 std::string Title(const CPropertyPage& page)
 {
     return page.Title().toStdString();
@@ -116,8 +111,6 @@ struct EscapeCase {
 TEST(Keyboard, EscapeClosesTheWindow)
 {
     const EscapeCase cases[]{
-        {"value box",
-         [](CTessaralDlg&, CPropertyPage& page) { return page.GetDlgItem(ValueBox(page)); }},
         {"refused value",
          [](CTessaralDlg&, CPropertyPage& page) {
              TypeInto(page, ValueBox(page), "1,5");
@@ -224,7 +217,7 @@ TEST(Keyboard, ATypedFullNameChoosesThatItem)
                     const QString name = list->itemText(item).trimmed();
                     for (const QString& typed : {list->itemText(item), name, " " + name}) {
                         TypeIntoList(page, id, typed);
-                        ClickButton(page, EqualsButton(page));
+                        ClickButton(page, FirstControl(page, ControlKind::PushButton));
                         EXPECT_EQ(ShownIndex(page, id), item)
                             << Title(page) << ": '" << typed.toStdString() << "'";
                     }
