@@ -114,7 +114,6 @@ const char* const kNonsense[]{"", "xyz", "9", "abc", "-1", "Degreesx"};
 // One tab's controls, found from its template and its category.
 struct Controls {
     const convert::Category* category = nullptr;  // null on Temperature and About
-    bool temperature = false;
     QLineEdit* value = nullptr;
     QComboBox* unit = nullptr;
     QComboBox* decimals = nullptr;
@@ -123,8 +122,9 @@ struct Controls {
     bool enterPresses = false;
     std::vector<QPlainTextEdit*> outputs;
 
+    bool Temperature() const { return category == nullptr && unit != nullptr; }
     // Whether the tab converts what its value box holds.
-    bool Converts() const { return category != nullptr || temperature; }
+    bool Converts() const { return category != nullptr || Temperature(); }
 };
 
 // What the page's members hold after its last successful pull, and what the user has
@@ -172,7 +172,6 @@ Controls FindControls(CPropertyPage& page)
             c.enterPresses = (t.style & framework::kDefaultButton) != 0;
         }
     }
-    c.temperature = c.category == nullptr && c.unit != nullptr;
     return c;
 }
 
@@ -385,7 +384,7 @@ private:
     std::vector<QString> Expected(const Controls& c, double value, const Choice& shown)
     {
         std::vector<QString> texts;
-        if (c.temperature) {
+        if (c.Temperature()) {
             if (const auto t = convert::ConvertTemperature(value, shown.unit)) {
                 texts = {Plain(t->values), Plain(t->labels), Plain(t->formula)};
             }

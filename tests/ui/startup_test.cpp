@@ -6,9 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStackedWidget>
-#include <QTest>
 #include "framework/tab_ctrl.h"
 
 #include "convert/categories.h"
@@ -90,11 +88,7 @@ TEST(StartUp, EveryConverterTabConverts)
             ASSERT_FALSE(edits.empty() || lists.empty() || boxes.size() < 2) << tab;
             TypeInto(page, framework::ControlId(edits[0]), "1");
             ChooseItem(page, framework::ControlId(lists[0]), lists[0]->itemText(0));
-            for (auto* button : page.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
-                if (button->text() == "=") {
-                    QTest::mouseClick(button, Qt::LeftButton);
-                }
-            }
+            ClickButton(page, FirstControl(page, framework::ControlKind::PushButton));
             SaveScreenshot(sheet, QStringLiteral("%1-%2")
                                       .arg(tab, 2, 10, QLatin1Char('0'))
                                       .arg(sheet.GetTabControl()->tabText(tab).replace(' ', '-')));
