@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 

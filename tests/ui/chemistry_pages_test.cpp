@@ -2,8 +2,6 @@
 // driven through its real widgets.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-
 #include "chem/MISC.h"
 #include "chem/chem.h"
 #include "chem/periodic.h"

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QTest>
 
 #include "framework/app_resources.h"

@@ -2,10 +2,8 @@
 // close, Ctrl+PgUp/PgDn and Ctrl+Tab between tabs, a unit chosen by typing its name.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <functional>
 #include "framework/tab_ctrl.h"

@@ -2,11 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QStackedWidget>
 #include "framework/tab_ctrl.h"
 
 #include "convert/categories.h"
