@@ -50,11 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
                                       "C= 40.000%,  H= 6.710%,  O= 53.290%",
                                       "C1 H2 O1",
                                       "C6.00 ,  H12.00 ,  O6.00"},
-                      CompositionCase{"no unknown",
-                                      {100, 0, {{{kC, 40}, {kH, 6.71}, {kO, 53.29}}}},
-                                      "C= 40.000%,  H= 6.710%,  O= 53.290%",
-                                      "C1 H2 O1",
-                                      ""},
                       // The smallest ratio (carbon's) in the second and in the third slot.
                       CompositionCase{"carbon second",
                                       {100, 180.16, {{{kH, 6.71}, {kC, 40}, {kO, 53.29}}}},

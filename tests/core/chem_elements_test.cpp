@@ -129,19 +129,6 @@ INSTANTIATE_TEST_SUITE_P(
                           "1s // 2s // 2p // 3s // 3p // 4s // 3d // 4p // 5s // 4d // 5p // "
                           "6s // 4f // 5d // 6p // 7s // 5f // 6d // "}));
 
-TEST(PeriodicFieldsTest, ShowsIron)
-{
-    const PeriodicFields f = PeriodicFieldsFor(*FindSymbol("Fe"));
-    EXPECT_EQ(f.name, "Iron");
-    EXPECT_EQ(f.group, "Transition Metal");
-    EXPECT_EQ(f.block, "d");
-    EXPECT_EQ(f.atomicMass, 55.845);
-    EXPECT_EQ(f.atomicNumber, 26);
-    EXPECT_EQ(f.electronegativity, "1.8");
-    EXPECT_EQ(f.oxidation, "6,3,2,0,-2");
-    EXPECT_EQ(f.distribution, "1s // 2s // 2p // 3s // 3p // 4s // 3d // ");
-}
-
 TEST(PeriodicFieldsTest, ShowsHeliumAsANobleGasWithHydrogensDistribution)
 {
     const PeriodicFields he = PeriodicFieldsFor(39);

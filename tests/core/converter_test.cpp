@@ -115,27 +115,15 @@ constexpr double kToyGroup[]{1, 256, 1.0 / 256, 1};
 const Category kToy{"Toy", kToyLabels, kToyLabels, ValueKind::Real,
                     TwoGroupTable{kToySource, kToyBase, kToyGroup, 2}};
 
-TEST(TwoGroupTableTest, FirstGroupSourceUsesTheBaseRowForEveryUnit)
+// From the first group every line goes through the source factor (0.5) and the base
+// row. From the second group its own group's lines go through its row of the
+// sub-table and the source's own line is exactly the value; the first group's lines
+// go through the source factor (8) and the base row.
+TEST(TwoGroupTableTest, EachGroupUsesItsOwnEntries)
 {
-    const auto products = ConvertProducts(kToy, 3, 1);
-    ASSERT_TRUE(products.has_value());
-    EXPECT_EQ(*products, (std::vector<double>{1.5, 3, 24, 48}));
+    EXPECT_EQ(ConvertProducts(kToy, 3, 1), (std::vector<double>{1.5, 3, 24, 48}));
+    EXPECT_EQ(ConvertProducts(kToy, 3, 3), (std::vector<double>{24, 48, 3.0 / 256, 3}));
 }
-
-TEST(TwoGroupTableTest, SecondGroupSourceUsesTheSubTableForItsOwnGroup)
-{
-    const auto products = ConvertProducts(kToy, 3, 3);
-    ASSERT_TRUE(products.has_value());
-    // First group through the source factor (8) and the base row; second group through
-    // row 1 of the sub-table; the source's own line is exactly the value.
-    EXPECT_EQ(*products, (std::vector<double>{24, 48, 3.0 / 256, 3}));
-}
-
-}  // namespace
-}  // namespace convert
-
-namespace convert {
-namespace {
 
 // The largest and smallest values the value box accepts, from every unit of every
 // category: one line per unit, each a number or the C library's text for an infinite

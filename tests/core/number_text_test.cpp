@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <limits>
 #include <optional>
 #include <random>
 #include <utility>
@@ -21,16 +20,22 @@
 namespace convert {
 namespace {
 
-struct RealCase {
+// A text, the value it reads as, and the reason given when it reads as none.
+template <typename Value>
+struct TextCase {
     const char* text;
-    std::optional<double> value;
+    std::optional<Value> value;
     NumberRefusal refusal;
 };
 
-void PrintTo(const RealCase& c, std::ostream* os)
+template <typename Value>
+void PrintTo(const TextCase<Value>& c, std::ostream* os)
 {
     *os << '"' << c.text << '"';
 }
+
+using RealCase = TextCase<double>;
+using WholeCase = TextCase<int>;
 
 class ReadRealTest : public ::testing::TestWithParam<RealCase> {};
 
@@ -63,17 +68,6 @@ INSTANTIATE_TEST_SUITE_P(
                       RealCase{"-", std::nullopt, kNo}, RealCase{"1e", std::nullopt, kNo},
                       RealCase{"1 2", std::nullopt, kNo}, RealCase{"\xd9\xa3", std::nullopt, kNo},
                       RealCase{"--1", std::nullopt, kNo}));
-
-struct WholeCase {
-    const char* text;
-    std::optional<int> value;
-    NumberRefusal refusal;
-};
-
-void PrintTo(const WholeCase& c, std::ostream* os)
-{
-    *os << '"' << c.text << '"';
-}
 
 class ReadWholeNumberTest : public ::testing::TestWithParam<WholeCase> {};
 
@@ -124,19 +118,8 @@ TEST(FormatGeneralTest, WritesFifteenSignificantDigitsWithoutTrailingZeros)
     EXPECT_EQ(FormatGeneral(0), "0");
     EXPECT_EQ(FormatGeneral(1e20), "1e+20");
     EXPECT_EQ(FormatGeneral(-0.1), "-0.1");
-}
-
-// A value written back into its box must read again as (nearly) the same value and
-// then be written identically, so pressing "=" twice never drifts.
-TEST(FormatGeneralTest, ReadsBackAsItWasWritten)
-{
-    for (const double v : {1.5, -1500.0, 1.7e308, 5e-324, 0.0001, 2.0 / 3.0}) {
-        const std::string written = FormatGeneral(v);
-        const auto read = ReadReal(written).value;
-        ASSERT_TRUE(read.has_value()) << written;
-        EXPECT_NEAR(*read, v, std::abs(v) * 1e-14) << written;
-        EXPECT_EQ(FormatGeneral(*read), written);
-    }
+    EXPECT_EQ(FormatGeneral(2.0 / 3.0), "0.666666666666667");
+    EXPECT_EQ(FormatGeneral(5e-324), "4.94065645841247e-324");
 }
 
 // Each value, written into its box and read again, is bit for bit the same double.

@@ -75,20 +75,18 @@ const char* const kOddValues[]{
 std::string ValueText(std::uint32_t a, std::uint32_t b)
 {
     std::mt19937 pick(a);
-    switch (b % 4) {
-        case 0:
-            return kOddValues[pick() % std::size(kOddValues)];
-        case 1:
-            return std::to_string(static_cast<int>(pick() % 2000001) - 1000000);
-        default: {
-            const double mantissa = std::uniform_real_distribution<double>(-10, 10)(pick);
-            const double value = mantissa * std::pow(10.0, static_cast<int>(pick() % 31) - 15);
-            std::ostringstream text;
-            text.precision(static_cast<int>(pick() % 17) + 1);
-            text << value;
-            return text.str();
-        }
+    if (b % 4 == 0) {
+        return kOddValues[pick() % std::size(kOddValues)];
     }
+    if (b % 4 == 1) {
+        return std::to_string(static_cast<int>(pick() % 2000001) - 1000000);
+    }
+    const double mantissa = std::uniform_real_distribution<double>(-10, 10)(pick);
+    const double value = mantissa * std::pow(10.0, static_cast<int>(pick() % 31) - 15);
+    std::ostringstream text;
+    text.precision(static_cast<int>(pick() % 17) + 1);
+    text << value;
+    return text.str();
 }
 
 // Long pastes: a number of a thousand digits, beyond the double range, and text.
@@ -102,27 +100,20 @@ std::string PastedText(std::uint32_t a)
 // Spellings of an item that must choose it, and of nothing that must choose nothing.
 QString TypedItem(const QString& item, std::uint32_t how)
 {
-    switch (how % 6) {
-        case 0:
-            return item;
-        case 1:
-            return item.trimmed();
-        case 2:
-            return QStringLiteral(" ") + item.trimmed();
-        case 3:
-            return item.trimmed().toUpper();
-        case 4:
-            return item.trimmed().toLower() + QStringLiteral("  ");
-        default:
-            return {};
-    }
+    const QString trimmed = item.trimmed();
+    const QString spellings[]{item,
+                              trimmed,
+                              QStringLiteral(" ") + trimmed,
+                              trimmed.toUpper(),
+                              trimmed.toLower() + QStringLiteral("  "),
+                              {}};
+    return spellings[how % std::size(spellings)];
 }
 const char* const kNonsense[]{"", "xyz", "9", "abc", "-1", "Degreesx"};
 
 // One tab's controls, found from its template and its category.
 struct Controls {
     const convert::Category* category = nullptr;  // null on Temperature and About
-    bool temperature = false;
     QLineEdit* value = nullptr;
     QComboBox* unit = nullptr;
     QComboBox* decimals = nullptr;
@@ -131,8 +122,9 @@ struct Controls {
     bool enterPresses = false;
     std::vector<QPlainTextEdit*> outputs;
 
+    bool Temperature() const { return category == nullptr && unit != nullptr; }
     // Whether the tab converts what its value box holds.
-    bool Converts() const { return category != nullptr || temperature; }
+    bool Converts() const { return category != nullptr || Temperature(); }
 };
 
 // What the page's members hold after its last successful pull, and what the user has
@@ -148,15 +140,6 @@ struct PageModel {
     Choice used;
     Choice wanted;
 };
-
-std::vector<std::string> Items(const QComboBox* list)
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < list->count(); ++i) {
-        items.push_back(list->itemText(i).toStdString());
-    }
-    return items;
-}
 
 Controls FindControls(CPropertyPage& page)
 {
@@ -174,7 +157,10 @@ Controls FindControls(CPropertyPage& page)
             c.value = qobject_cast<QLineEdit*>(w);
         } else if (t.kind == ControlKind::ComboBox) {
             auto* list = qobject_cast<QComboBox*>(w);
-            const std::vector<std::string> items = Items(list);
+            std::vector<std::string> items;
+            for (int i = 0; i < list->count(); ++i) {
+                items.push_back(list->itemText(i).toStdString());
+            }
             const bool isUnitList = c.category != nullptr
                                         ? std::ranges::equal(items, c.category->listItems)
                                         : std::ranges::equal(items, convert::kTemperatureListItems);
@@ -186,13 +172,7 @@ Controls FindControls(CPropertyPage& page)
             c.enterPresses = (t.style & framework::kDefaultButton) != 0;
         }
     }
-    c.temperature = c.category == nullptr && c.unit != nullptr;
     return c;
-}
-
-std::uint64_t Bits(double value)
-{
-    return std::bit_cast<std::uint64_t>(value);
 }
 
 // A text as a failure report quotes it: long pastes cut short.
@@ -312,7 +292,7 @@ private:
             case Kind::ToggleCheck:
                 if (c.check != nullptr) {
                     Log("tick the check box");
-                    testing_support::ToggleCheck(Page(), framework::ControlId(c.check));
+                    ClickButton(Page(), framework::ControlId(c.check));
                     Model().wanted.check = !Model().wanted.check;
                 }
                 break;
@@ -404,7 +384,7 @@ private:
     std::vector<QString> Expected(const Controls& c, double value, const Choice& shown)
     {
         std::vector<QString> texts;
-        if (c.temperature) {
+        if (c.Temperature()) {
             if (const auto t = convert::ConvertTemperature(value, shown.unit)) {
                 texts = {Plain(t->values), Plain(t->labels), Plain(t->formula)};
             }
@@ -455,7 +435,8 @@ private:
         const std::optional<double> back = convert::ReadReal(c.value->text().toStdString()).value;
         const double expectedValue = reading.value_or(model.used.value);
         Check(
-            back.has_value() && Bits(*back) == Bits(expectedValue),
+            back.has_value() &&
+                std::bit_cast<std::uint64_t>(*back) == std::bit_cast<std::uint64_t>(expectedValue),
             "value box reads " + Quoted(c.value->text().toStdString()) + " after " + Quoted(typed));
         Choice shown{back.value_or(0), ShownItem(c.unit, "unit list"),
                      ShownItem(c.decimals, "decimals list"),

@@ -24,6 +24,23 @@ Widget* Control(CPropertyPage& page, int id)
     return widget;
 }
 
+// Replaces the edit's text with keystrokes. Qt Test types only ASCII keys; other
+// characters arrive as a key event carrying their text, as an input method delivers them.
+void Retype(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(edit, QString(c));
+        } else {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(edit, &press);
+        }
+    }
+}
+
 }  // namespace
 
 MessageRecorder::MessageRecorder()
@@ -54,36 +71,9 @@ PageInSheet::PageInSheet(const char* className) : m_sheet(QStringLiteral("Test")
     m_sheet.Create();
 }
 
-PageInSheet::~PageInSheet()
-{
-    m_page.reset();
-}
-
-namespace {
-
-// Qt Test types only ASCII keys; other characters arrive as a key event carrying
-// their text, as an input method delivers them.
-void TypeKeys(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClicks(widget, QString(c));
-        } else {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(widget, &press);
-        }
-    }
-}
-
-}  // namespace
-
 void TypeInto(CPropertyPage& page, int id, const QString& text)
 {
-    auto* edit = Control<QLineEdit>(page, id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    TypeKeys(edit, text);
+    Retype(Control<QLineEdit>(page, id), text);
 }
 
 void ChooseItem(CPropertyPage& page, int id, const QString& item)
@@ -100,22 +90,13 @@ void ChooseItem(CPropertyPage& page, int id, const QString& item)
 void TypeIntoList(CPropertyPage& page, int id, const QString& text)
 {
     auto* combo = Control<QComboBox>(page, id);
-    QLineEdit* edit = combo->lineEdit();
-    if (edit == nullptr) {
+    if (combo->lineEdit() == nullptr) {
         throw std::logic_error("list " + std::to_string(id) + " has no edit field");
     }
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    TypeKeys(edit, text);
+    Retype(combo->lineEdit(), text);
 }
 
 void ClickButton(CPropertyPage& page, int id)
-{
-    QTest::mouseClick(Control<QAbstractButton>(page, id), Qt::LeftButton);
-}
-
-void ToggleCheck(CPropertyPage& page, int id)
 {
     QTest::mouseClick(Control<QAbstractButton>(page, id), Qt::LeftButton);
 }

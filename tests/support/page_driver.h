@@ -38,14 +38,13 @@ private:
 class PageInSheet {
 public:
     explicit PageInSheet(const char* className);
-    ~PageInSheet();
 
     CPropertyPage& page() { return *m_page; }
     CPropertySheet& sheet() { return m_sheet; }
 
 private:
     CPropertySheet m_sheet;
-    std::unique_ptr<CPropertyPage> m_page;
+    std::unique_ptr<CPropertyPage> m_page;  // destroyed first, before its sheet
 };
 
 // Replaces a text box's contents with keystrokes.
@@ -54,8 +53,8 @@ void TypeInto(CPropertyPage& page, int id, const QString& text);
 void ChooseItem(CPropertyPage& page, int id, const QString& item);
 // Types into a list's edit field.
 void TypeIntoList(CPropertyPage& page, int id, const QString& text);
+// Clicks a push button or a check box.
 void ClickButton(CPropertyPage& page, int id);
-void ToggleCheck(CPropertyPage& page, int id);
 // What a control shows; multi-line boxes with "\n" between lines.
 QString ShownText(CPropertyPage& page, int id);
 int ShownIndex(CPropertyPage& page, int id);

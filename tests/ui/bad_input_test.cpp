@@ -10,7 +10,6 @@
 
 #include "chem/chem.h"
 #include "convert/Angles.h"
-#include "convert/DAT.h"
 #include "res/resource.h"
 #include "tests/support/page_driver.h"
 
@@ -26,50 +25,45 @@ constexpr const char* kFraction =
 constexpr const char* kTooLargeReal =
     "Please enter a number between -1.7976931348623157e308 and 1.7976931348623157e308.";
 
+struct KeptCase {
+    const char* page;
+    int value, unit, equals, values;  // control ids
+    const char* unitItem;
+    const char* good;
+    const char* refused;
+    const char* message;
+};
+
 // The whole list of refused texts is the number rule's own (tests/core); here one text
 // per kind of field shows that each kind reads by that rule, says why, stops the pull
-// there and keeps what was shown. Angle and Energy exchange their value first.
-TEST(BadInput, RealValueBoxKeepsTheLastConversion)
+// there and keeps what was shown (the value box shows the value the page still holds).
+// Angle and Energy exchange their value first.
+TEST(BadInput, ValueBoxKeepsTheLastConversion)
 {
-    PageInSheet host("Angles");
-    auto& page = dynamic_cast<Angles&>(host.page());
-    TypeInto(page, IDC_ANGLE_VALUE, "90");
-    ChooseItem(page, IDC_ANGLE_UNIT, "Degrees");
-    ChooseItem(page, IDC_ANGLE_DECIMALS, "2");
-    ClickButton(page, IDC_ANGLE_EQUALS);
-    const QString shown = ShownText(page, IDC_ANGLE_VALUES);
+    const KeptCase cases[]{
+        {"Angles", IDC_ANGLE_VALUE, IDC_ANGLE_UNIT, IDC_ANGLE_EQUALS, IDC_ANGLE_VALUES, "Degrees",
+         "90", "inf", kNotReal},
+        {"DAT", IDC_ENERGY_VALUE, IDC_ENERGY_UNIT, IDC_ENERGY_EQUALS, IDC_ENERGY_VALUES,
+         "Joule (J)", "3", "2.5", kFraction},
+    };
+    for (const KeptCase& c : cases) {
+        PageInSheet host(c.page);
+        CPropertyPage& page = host.page();
+        TypeInto(page, c.value, c.good);
+        ChooseItem(page, c.unit, c.unitItem);
+        ClickButton(page, c.equals);
+        const QString shown = ShownText(page, c.values);
+        ASSERT_FALSE(shown.isEmpty()) << c.page;
 
-    MessageRecorder recorder;
-    TypeInto(page, IDC_ANGLE_VALUE, "inf");
-    ClickButton(page, IDC_ANGLE_EQUALS);
-
-    ASSERT_EQ(recorder.messages.size(), 1U);
-    EXPECT_EQ(recorder.messages[0].text, kNotReal);
-    EXPECT_EQ(recorder.messages[0].caption, "Velkari Unit Converter");
-    EXPECT_EQ(page.m_dValue, 90.0);
-    EXPECT_EQ(ShownText(page, IDC_ANGLE_VALUE), "90");
-    EXPECT_EQ(ShownText(page, IDC_ANGLE_VALUES), shown);
-}
-
-TEST(BadInput, WholeNumberBoxKeepsTheLastConversion)
-{
-    PageInSheet host("DAT");
-    auto& page = dynamic_cast<DAT&>(host.page());
-    TypeInto(page, IDC_ENERGY_VALUE, "3");
-    ChooseItem(page, IDC_ENERGY_UNIT, "Joule (J)");
-    ClickButton(page, IDC_ENERGY_EQUALS);
-    const QString shown = ShownText(page, IDC_ENERGY_VALUES);
-    ASSERT_FALSE(shown.isEmpty());
-
-    MessageRecorder recorder;
-    TypeInto(page, IDC_ENERGY_VALUE, "2.5");
-    ClickButton(page, IDC_ENERGY_EQUALS);
-
-    ASSERT_EQ(recorder.messages.size(), 1U);
-    EXPECT_EQ(recorder.messages[0].text, kFraction);
-    EXPECT_EQ(page.m_nValue, 3);
-    EXPECT_EQ(ShownText(page, IDC_ENERGY_VALUE), "3");
-    EXPECT_EQ(ShownText(page, IDC_ENERGY_VALUES), shown);
+        MessageRecorder recorder;
+        TypeInto(page, c.value, c.refused);
+        ClickButton(page, c.equals);
+        ASSERT_EQ(recorder.messages.size(), 1U) << c.page;
+        EXPECT_EQ(recorder.messages[0].text, c.message);
+        EXPECT_EQ(recorder.messages[0].caption, "Velkari Unit Converter");
+        EXPECT_EQ(ShownText(page, c.value), c.good);
+        EXPECT_EQ(ShownText(page, c.values), shown) << c.page;
+    }
 }
 
 TEST(BadInput, ChemistryAmountIsRefusedAlike)

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QTest>
 
 #include "framework/app_resources.h"
@@ -49,54 +48,17 @@ TEST(ChemistryWindow, OpensTheThreePagesCreatedByName)
     EXPECT_EQ(framework::GetAppResources().desktopId, "example.velkari.Chemistry");
 }
 
-constexpr int kWeightElements[]{IDC_MW_ELEMENT1, IDC_MW_ELEMENT2, IDC_MW_ELEMENT3};
-constexpr int kWeightCounts[]{IDC_MW_COUNT1, IDC_MW_COUNT2, IDC_MW_COUNT3};
-constexpr int kGrams[]{IDC_FORMULA_GRAMS1, IDC_FORMULA_GRAMS2, IDC_FORMULA_GRAMS3};
-constexpr int kCompositionElements[]{IDC_FORMULA_ELEMENT1, IDC_FORMULA_ELEMENT2,
-                                     IDC_FORMULA_ELEMENT3};
-
-TEST(ChemistryWindow, EachTabWorks)
+// The pages work in the window as in a sheet of their own (tests/ui/chemistry_pages_test);
+// here the window's own name heads the messages of their data exchange.
+TEST(ChemistryWindow, ItsNameHeadsThePagesMessages)
 {
     MessageRecorder recorder;
-    QStringList shown;
     RunStartUp([&](CTessaralDlg& sheet) {
-        CPropertyPage& periodic = ShowTab(sheet, 0);
-        ChooseItem(periodic, IDC_PERIODIC_ELEMENT, "Fe");
-        shown.append(ShownText(periodic, IDC_PERIODIC_NAME));
-
         CPropertyPage& weight = ShowTab(sheet, 1);
-        const char* symbols[]{"H", "S", "O"};
-        const char* counts[]{"2", "1", "4"};
-        for (int slot = 0; slot < 3; ++slot) {
-            ChooseItem(weight, kWeightElements[slot], QString::fromUtf8(symbols[slot]));
-            TypeInto(weight, kWeightCounts[slot], QString::fromUtf8(counts[slot]));
-        }
-        ClickButton(weight, IDC_MW_EQUALS);
-        shown.append(ShownText(weight, IDC_MW_FORMULA_RESULT));
-
-        CPropertyPage& composition = ShowTab(sheet, 2);
-        TypeInto(composition, IDC_FORMULA_COMPOUND_WEIGHT, "100");
-        TypeInto(composition, IDC_FORMULA_UNKNOWN_WEIGHT, "180.16");
-        const char* elements[]{"C", "H", "O"};
-        const char* grams[]{"40", "6.71", "53.29"};
-        for (int slot = 0; slot < 3; ++slot) {
-            ChooseItem(composition, kCompositionElements[slot], QString::fromUtf8(elements[slot]));
-            TypeInto(composition, kGrams[slot], QString::fromUtf8(grams[slot]));
-        }
-        ClickButton(composition, IDC_FORMULA_COMPUTE);
-        for (const int id :
-             {IDC_FORMULA_COMPOSITION, IDC_FORMULA_SIMPLEST, IDC_FORMULA_MOLECULAR}) {
-            shown.append(ShownText(composition, id));
-        }
-
-        // The window's own name heads the messages of its data exchange.
-        ShowTab(sheet, 1);
-        TypeInto(weight, kWeightCounts[0], "two");
+        ChooseItem(weight, IDC_MW_ELEMENT1, "H");
+        TypeInto(weight, IDC_MW_COUNT1, "two");
         ClickButton(weight, IDC_MW_EQUALS);
     });
-    EXPECT_EQ(shown, (QStringList{"Iron", "H2S1O4 = 98.079    grams/moles",
-                                  "C= 40.000%,  H= 6.710%,  O= 53.290%", "C1 H2 O1",
-                                  "C6.00 ,  H12.00 ,  O6.00"}));
     ASSERT_EQ(recorder.messages.size(), 1U);
     EXPECT_EQ(recorder.messages[0].caption, "Velkari Chemistry");
 }

@@ -2,11 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QTest>
 
 #include "convert/Angles.h"
-#include "convert/temperature.h"
-#include "numbers/number_text.h"
 #include "res/resource.h"
 #include "tests/support/lines.h"
 #include "tests/support/page_driver.h"
@@ -14,8 +11,6 @@
 namespace {
 
 using namespace testing_support;
-
-const std::string kAngleLabels = Lines({"Radians", "Gradients", "Degrees", "Minutes", "Seconds"});
 
 class AnglePage : public ::testing::Test {
 protected:
@@ -27,21 +22,6 @@ protected:
     QString values() { return ShownText(page, IDC_ANGLE_VALUES); }
     QString labels() { return ShownText(page, IDC_ANGLE_NAMES); }
 };
-
-TEST_F(AnglePage, NinetyDegreesToTwoDecimals)
-{
-    TypeInto(page, IDC_ANGLE_VALUE, "90");
-    ChooseItem(page, IDC_ANGLE_UNIT, "Degrees");
-    ChooseItem(page, IDC_ANGLE_DECIMALS, "2");
-    ClickButton(page, IDC_ANGLE_EQUALS);
-
-    EXPECT_EQ(angles.m_strValues.toStdString(),
-              Lines({"1.57", "100.00", "90.00", "5400.00", "324000.00"}));
-    EXPECT_EQ(angles.m_strNames.toStdString(), kAngleLabels);
-    EXPECT_EQ(values(), "1.57\n100.00\n90.00\n5400.00\n324000.00\n");
-    EXPECT_EQ(labels(), "Radians\nGradients\nDegrees\nMinutes\nSeconds\n");
-    EXPECT_TRUE(recorder.messages.empty());
-}
 
 TEST_F(AnglePage, ScientificNotationOverridesTheDecimals)
 {
@@ -101,24 +81,6 @@ TEST_F(AnglePage, TypedTextSelectsTheItemItSpellsAndNothingElse)
     EXPECT_EQ(list->count(), items);  // typing never adds an item
 }
 
-// The value box is written back as text that reads as the very same number, so a
-// second "=" with nothing touched shows exactly what the first did.
-TEST_F(AnglePage, EqualsTwiceGivesTheSameTexts)
-{
-    ChooseItem(page, IDC_ANGLE_UNIT, "Degrees");
-    for (const char* typed :
-         {"10000000.000000002", "0.30000000000000004", "1.0000000000000002", "9999999.999999998"}) {
-        TypeInto(page, IDC_ANGLE_VALUE, typed);
-        ClickButton(page, IDC_ANGLE_EQUALS);
-        const QString first = values();
-        EXPECT_EQ(convert::ReadReal(ShownText(page, IDC_ANGLE_VALUE).toStdString()).value,
-                  convert::ReadReal(typed).value);
-        ClickButton(page, IDC_ANGLE_EQUALS);
-        EXPECT_EQ(values(), first) << typed;
-    }
-    EXPECT_TRUE(recorder.messages.empty());
-}
-
 TEST_F(AnglePage, ARefusedValueOnAFreshPageAlsoReportsTheMissingUnit)
 {
     ChooseItem(page, IDC_ANGLE_UNIT, "Degrees");  // exchanged after the value: never pulled
@@ -129,22 +91,6 @@ TEST_F(AnglePage, ARefusedValueOnAFreshPageAlsoReportsTheMissingUnit)
     EXPECT_EQ(recorder.messages[0].text, "Please enter a number.");
     EXPECT_EQ(recorder.messages[1].caption, "Incomplete");
     EXPECT_EQ(ShownText(page, IDC_ANGLE_VALUE), "0");
-}
-
-TEST(TemperaturePage, HundredCelsiusFillsTheThreeBoxes)
-{
-    PageInSheet host("temperature");
-    MessageRecorder recorder;
-    CPropertyPage& page = host.page();
-    TypeInto(page, IDC_TEMPERATURE_VALUE, "100");
-    ChooseItem(page, IDC_TEMPERATURE_UNIT, "Celsius (°C)");
-    ClickButton(page, IDC_TEMPERATURE_EQUALS);
-
-    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_VALUES), "212.000\n373.150");
-    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_NAMES), "Farenheit(°F)\nKelvin(K)");
-    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_FORMULA),
-              "Farenheit = [ (9/5) * Celsius ] + 32\nKelvin      = Celsius +273.15");
-    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST(TemperaturePage, NoUnitEmptiesAllThreeBoxes)

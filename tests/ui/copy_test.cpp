@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTextBlock>
 
 #include "res/resource.h"
 #include "sheet/TessaralDlg.h"

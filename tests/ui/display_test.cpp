@@ -142,11 +142,6 @@ TEST(ScreenScale, TwiceTheSizeAndSharp)
     EXPECT_TRUE(DrawnSharp(large, normal, normal.rect())) << "the whole window";
 }
 
-struct PaletteCase {
-    const char* name;
-    QPalette palette;
-};
-
 // Pixels of area that stand out from the background by at least contrast (in 0..255
 // on the strongest of red, green and blue), lighter and darker ones counted apart.
 struct StandOut {
@@ -173,27 +168,24 @@ StandOut CountStandOut(const QImage& image, const QRect& area, QColor background
 // one.
 TEST(Themes, LogoAndHeadingShowInLightAndDarkPalettes)
 {
-    QPalette dark(QColor(0x35, 0x35, 0x35));
-    const PaletteCase cases[]{
+    const std::pair<const char*, QPalette> palettes[]{
         {"light", QApplication::style()->standardPalette()},
-        {"dark", dark},
+        {"dark", QPalette(QColor(0x35, 0x35, 0x35))},
     };
-    for (const PaletteCase& c : cases) {
-        ASSERT_EQ(c.palette.color(QPalette::Window).lightness() < 128,
-                  std::string(c.name) == "dark");
+    for (const auto& c : palettes) {
         RunStartUp([&](CTessaralDlg& sheet) {
-            sheet.setPalette(c.palette);
+            sheet.setPalette(c.second);
             const QImage image = sheet.grab().toImage();
-            const QColor background = c.palette.color(QPalette::Window);
+            const QColor background = c.second.color(QPalette::Window);
 
             const StandOut logo = CountStandOut(image, LogoRect(sheet), background, 16);
-            EXPECT_GT(logo.lighter, 50) << c.name;
-            EXPECT_GT(logo.darker, 50) << c.name;
+            EXPECT_GT(logo.lighter, 50) << c.first;
+            EXPECT_GT(logo.darker, 50) << c.first;
             const StandOut heading = CountStandOut(image, HeadingRect(sheet), background, 128);
-            EXPECT_GT(heading.lighter + heading.darker, 100) << c.name;
+            EXPECT_GT(heading.lighter + heading.darker, 100) << c.first;
             const StandOut tabs =
                 CountStandOut(image, sheet.GetTabControl()->geometry(), background, 128);
-            EXPECT_GT(tabs.lighter + tabs.darker, 1000) << c.name << ": the tabs' captions";
+            EXPECT_GT(tabs.lighter + tabs.darker, 1000) << c.first << ": the tabs' captions";
         });
     }
 }

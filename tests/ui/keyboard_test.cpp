@@ -2,10 +2,8 @@
 // close, Ctrl+PgUp/PgDn and Ctrl+Tab between tabs, a unit chosen by typing its name.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <functional>
 #include "framework/tab_ctrl.h"
@@ -30,17 +28,6 @@ bool TakesFocus(ControlKind kind)
            kind == ControlKind::CheckBox || kind == ControlKind::PushButton;
 }
 
-// The first control Tab reaches on the page, by its template.
-int FirstTabStop(const CPropertyPage& page)
-{
-    for (const framework::ControlTemplate& control : TemplateOf(page).controls) {
-        if (TakesFocus(control.kind)) {
-            return control.id;
-        }
-    }
-    return -1;
-}
-
 int ValueBox(const CPropertyPage& page)
 {
     return FirstControl(page, ControlKind::Edit);
@@ -54,11 +41,6 @@ int UnitList(const CPropertyPage& page)
 int ValuesBox(const CPropertyPage& page)
 {
     return FirstControl(page, ControlKind::Edit, framework::kMultiLine);
-}
-
-int EqualsButton(const CPropertyPage& page)
-{
-    return FirstControl(page, ControlKind::PushButton);
 }
 
 std::string Title(const CPropertyPage& page)
@@ -127,8 +109,6 @@ struct EscapeCase {
 TEST(Keyboard, EscapeClosesTheWindow)
 {
     const EscapeCase cases[]{
-        {"value box",
-         [](CTessaralDlg&, CPropertyPage& page) { return page.GetDlgItem(ValueBox(page)); }},
         {"refused value",
          [](CTessaralDlg&, CPropertyPage& page) {
              TypeInto(page, ValueBox(page), "1,5");
@@ -154,81 +134,7 @@ TEST(Keyboard, EscapeClosesTheWindow)
     }
 }
 
-struct TabKeyCase {
-    int from;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    int to;
-};
-
-// Ctrl+PgDn / Ctrl+Tab move to the next tab and Ctrl+PgUp / Ctrl+Shift+Tab to the
-// previous one, wrapping around at either end. A keyboard sends Ctrl+Shift+Tab as
-// Backtab with Shift held; both forms are tried.
-TEST(Keyboard, CtrlPageKeysAndCtrlTabSwitchTabs)
-{
-    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-    const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
-    // clang-format off
-    const TabKeyCase cases[]{
-        {0,         Qt::Key_PageDown, ctrl,      1},
-        {5,         Qt::Key_PageUp,   ctrl,      4},
-        {0,         Qt::Key_Tab,      ctrl,      1},
-        {12,        Qt::Key_Tab,      ctrlShift, 11},
-        {12,        Qt::Key_Backtab,  ctrlShift, 11},
-        {0,         Qt::Key_PageUp,   ctrl,      kAboutTab},
-        {0,         Qt::Key_Backtab,  ctrlShift, kAboutTab},
-        {kAboutTab, Qt::Key_PageDown, ctrl,      0},
-        {kAboutTab, Qt::Key_Tab,      ctrl,      0},
-    };
-    // clang-format on
-    MessageRecorder recorder;
-    RunStartUp([&](CTessaralDlg& sheet) {
-        for (const TabKeyCase& c : cases) {
-            CPropertyPage& page = ShowTab(sheet, c.from);
-            QWidget* value = page.GetDlgItem(ValueBox(page));
-            QWidget* focus = value != nullptr ? value : sheet.GetTabControl();
-            focus->setFocus();
-            QTest::keyClick(focus, c.key, c.modifiers);
-            EXPECT_EQ(sheet.GetActiveIndex(), c.to)
-                << "from " << c.from << " with "
-                << QKeySequence(c.key | c.modifiers).toString().toStdString();
-            EXPECT_EQ(sheet.GetTabControl()->currentIndex(), c.to);
-            // Keys typed next reach the new page's first control; from the tabs (on
-            // About) they stay on the tabs.
-            CPropertyPage& to = *sheet.GetPage(c.to);
-            QWidget* focused = QApplication::focusWidget();
-            if (value == nullptr || ValueBox(to) < 0) {
-                EXPECT_EQ(focused, sheet.GetTabControl()) << Title(to);
-                continue;
-            }
-            EXPECT_EQ(FocusedControl(to), to.GetDlgItem(ValueBox(to))) << Title(to);
-            QTest::keyClicks(focused, "789");
-            EXPECT_EQ(ShownText(to, ValueBox(to)), "789") << Title(to);
-        }
-    });
-    EXPECT_TRUE(recorder.messages.empty());
-}
-
-// The keys go through the same page-leave step as a click on a tab.
-TEST(Keyboard, CtrlPageDownKeepsAPageWithARefusedValue)
-{
-    MessageRecorder recorder;
-    RunStartUp([](CTessaralDlg& sheet) {
-        CPropertyPage& angle = ShowTab(sheet, 0);
-        TypeInto(angle, ValueBox(angle), "1,5");
-        QTest::keyClick(angle.GetDlgItem(ValueBox(angle)), Qt::Key_PageDown, Qt::ControlModifier);
-        EXPECT_EQ(sheet.GetActiveIndex(), 0);
-        EXPECT_EQ(sheet.GetTabControl()->currentIndex(), 0);
-
-        TypeInto(angle, ValueBox(angle), "1.5");
-        QTest::keyClick(angle.GetDlgItem(ValueBox(angle)), Qt::Key_PageDown, Qt::ControlModifier);
-        EXPECT_EQ(sheet.GetActiveIndex(), 1);
-    });
-    ASSERT_EQ(recorder.messages.size(), 1U);
-    EXPECT_EQ(recorder.messages[0].caption, "Velkari Unit Converter");
-}
-
-struct SwitchFocusCase {
+struct SwitchCase {
     const char* how;
     int from;
     bool fromTabs;  // the tabs hold the focus before the key, else the value box
@@ -237,39 +143,50 @@ struct SwitchFocusCase {
     int to;
 };
 
-// After a switch the focus is on a control a person can see: on the tabs when they had
-// it, else on the new page's first control, where the next keys go; About has no
-// control to type into, so there it is the tabs. The arrow keys on the tabs stop at
-// either end.
-TEST(Keyboard, FocusLandsOnAVisibleControlAfterASwitch)
+// Ctrl+PgDn / Ctrl+Tab move to the next tab and Ctrl+PgUp / Ctrl+Shift+Tab to the
+// previous one, wrapping around at either end; a keyboard sends Ctrl+Shift+Tab as
+// Backtab with Shift held, and both forms are tried. The arrow keys on the tabs stop at
+// either end. After a switch the focus is on a control a person can see: on the tabs
+// when they had it, else on the new page's first control, its value box, where the next keys go;
+// About has no control to type into, so there it is the tabs.
+TEST(Keyboard, KeysSwitchTabsAndTheFocusLandsOnAVisibleControl)
 {
     const Qt::KeyboardModifiers none = Qt::NoModifier;
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
     // clang-format off
-    const SwitchFocusCase cases[]{
-        {"Ctrl+PgDn",           0,  false, Qt::Key_PageDown, ctrl, 1},
-        {"Ctrl+PgUp",           5,  false, Qt::Key_PageUp,   ctrl, 4},
-        {"Ctrl+Tab into About", 15, false, Qt::Key_Tab,      ctrl, kAboutTab},
-        {"Ctrl+PgDn on tabs",   7,  true,  Qt::Key_PageDown, ctrl, 8},
-        {"Right",               3,  true,  Qt::Key_Right,    none, 4},
-        {"Left at the start",   0,  true,  Qt::Key_Left,     none, 0},
-        {"Right at the end",    16, true,  Qt::Key_Right,    none, kAboutTab},
-        {"End",                 2,  true,  Qt::Key_End,      none, kAboutTab},
-        {"Home",                9,  true,  Qt::Key_Home,     none, 0},
+    const SwitchCase cases[]{
+        {"Ctrl+PgDn",                  0,         false, Qt::Key_PageDown, ctrl,      1},
+        {"Ctrl+PgUp",                  5,         false, Qt::Key_PageUp,   ctrl,      4},
+        {"Ctrl+Tab",                   0,         false, Qt::Key_Tab,      ctrl,      1},
+        {"Ctrl+Shift+Tab",             12,        false, Qt::Key_Tab,      ctrlShift, 11},
+        {"Ctrl+Shift+Backtab",         12,        false, Qt::Key_Backtab,  ctrlShift, 11},
+        {"Ctrl+PgUp at the start",     0,         false, Qt::Key_PageUp,   ctrl,      kAboutTab},
+        {"Ctrl+Backtab at the start",  0,         false, Qt::Key_Backtab,  ctrlShift, kAboutTab},
+        {"Ctrl+PgDn at the end",       kAboutTab, true,  Qt::Key_PageDown, ctrl,      0},
+        {"Ctrl+Tab at the end",        kAboutTab, true,  Qt::Key_Tab,      ctrl,      0},
+        {"Ctrl+Tab into About",        15,        false, Qt::Key_Tab,      ctrl,      kAboutTab},
+        {"Ctrl+PgDn on tabs",          7,         true,  Qt::Key_PageDown, ctrl,      8},
+        {"Right",                      3,         true,  Qt::Key_Right,    none,      4},
+        {"Left at the start",          0,         true,  Qt::Key_Left,     none,      0},
+        {"Right at the end",           16,        true,  Qt::Key_Right,    none,      kAboutTab},
+        {"End",                        2,         true,  Qt::Key_End,      none,      kAboutTab},
+        {"Home",                       9,         true,  Qt::Key_Home,     none,      0},
     };
     // clang-format on
     MessageRecorder recorder;
     RunStartUp([&](CTessaralDlg& sheet) {
         QWidget* tabs = sheet.GetTabControl();
-        for (const SwitchFocusCase& c : cases) {
+        for (const SwitchCase& c : cases) {
             CPropertyPage& page = ShowTab(sheet, c.from);
             (c.fromTabs ? tabs : page.GetDlgItem(ValueBox(page)))->setFocus();
             QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
             ASSERT_EQ(sheet.GetActiveIndex(), c.to) << c.how;
+            EXPECT_EQ(sheet.GetTabControl()->currentIndex(), c.to) << c.how;
 
             CPropertyPage& now = *sheet.GetActivePage();
             QWidget* expected =
-                c.fromTabs || c.to == kAboutTab ? tabs : now.GetDlgItem(FirstTabStop(now));
+                c.fromTabs || c.to == kAboutTab ? tabs : now.GetDlgItem(ValueBox(now));
             EXPECT_EQ(QApplication::focusWidget(), expected) << c.how;
             EXPECT_TRUE(QApplication::focusWidget()->isVisible()) << c.how;
             if (expected != tabs) {
@@ -298,7 +215,7 @@ TEST(Keyboard, ATypedFullNameChoosesThatItem)
                     const QString name = list->itemText(item).trimmed();
                     for (const QString& typed : {list->itemText(item), name, " " + name}) {
                         TypeIntoList(page, id, typed);
-                        ClickButton(page, EqualsButton(page));
+                        ClickButton(page, FirstControl(page, ControlKind::PushButton));
                         EXPECT_EQ(ShownIndex(page, id), item)
                             << Title(page) << ": '" << typed.toStdString() << "'";
                     }

@@ -2,13 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QStackedWidget>
-#include <QTest>
 #include "framework/tab_ctrl.h"
 
 #include "convert/categories.h"
@@ -31,40 +27,23 @@ QStringList TabCaptions(const CTessaralDlg& sheet)
     return captions;
 }
 
+// Seventeen tabs on Angle, "Exit" the only button in sight, a window that can be
+// minimised and resized and paints its name.
 TEST(StartUp, OpensTheSeventeenTabsOnAngle)
 {
-    QString caption;
-    QStringList tabs;
-    int active = -1;
-    const BOOL result = RunStartUp([&](CTessaralDlg& sheet) {
-        caption = sheet.windowTitle();
-        tabs = TabCaptions(sheet);
-        active = sheet.GetActiveIndex();
-    });
-    EXPECT_EQ(result, FALSE);
-    EXPECT_EQ(caption, "Velkari Unit Converter");
-    EXPECT_EQ(tabs, (QStringList{"Angle", "Area", "Computer Storage", "Cooking", "Energy",
-                                 "Frequency", "Length", "Light", "Power", "Pressure", "Speed",
-                                 "Temperature", "Time", "Torque", "Volume", "Weight", "About"}));
-    EXPECT_EQ(active, 0);
-}
-
-TEST(StartUp, ShowsExitAsItsOnlyButton)
-{
     QStringList visible;
-    RunStartUp([&](CTessaralDlg& sheet) {
+    const BOOL result = RunStartUp([&](CTessaralDlg& sheet) {
+        EXPECT_EQ(sheet.windowTitle(), "Velkari Unit Converter");
+        EXPECT_EQ(TabCaptions(sheet),
+                  (QStringList{"Angle", "Area", "Computer Storage", "Cooking", "Energy",
+                               "Frequency", "Length", "Light", "Power", "Pressure", "Speed",
+                               "Temperature", "Time", "Torque", "Volume", "Weight", "About"}));
+        EXPECT_EQ(sheet.GetActiveIndex(), 0);
         for (auto* button : sheet.findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
             if (button->isVisible()) {
                 visible.append(button->text());
             }
         }
-    });
-    EXPECT_EQ(visible, QStringList{"Exit"});
-}
-
-TEST(StartUp, CanBeMinimisedAndResizedAndPaintsItsName)
-{
-    RunStartUp([](CTessaralDlg& sheet) {
         EXPECT_EQ(sheet.GetStyle() & (WS_MINIMIZEBOX | WS_THICKFRAME),
                   WS_MINIMIZEBOX | WS_THICKFRAME);
         EXPECT_TRUE(sheet.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
@@ -74,6 +53,8 @@ TEST(StartUp, CanBeMinimisedAndResizedAndPaintsItsName)
         EXPECT_TRUE(sheet.LogoFont()->bold());
         EXPECT_TRUE(sheet.LogoFont()->italic());
     });
+    EXPECT_EQ(result, FALSE);
+    EXPECT_EQ(visible, QStringList{"Exit"});
 }
 
 TEST(StartUp, BuildsAPageOnlyWhenItsTabIsFirstShown)
@@ -105,11 +86,7 @@ TEST(StartUp, EveryConverterTabConverts)
             ASSERT_FALSE(edits.empty() || lists.empty() || boxes.size() < 2) << tab;
             TypeInto(page, framework::ControlId(edits[0]), "1");
             ChooseItem(page, framework::ControlId(lists[0]), lists[0]->itemText(0));
-            for (auto* button : page.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
-                if (button->text() == "=") {
-                    QTest::mouseClick(button, Qt::LeftButton);
-                }
-            }
+            ClickButton(page, FirstControl(page, framework::ControlKind::PushButton));
             SaveScreenshot(sheet, QStringLiteral("%1-%2")
                                       .arg(tab, 2, 10, QLatin1Char('0'))
                                       .arg(sheet.GetTabControl()->tabText(tab).replace(' ', '-')));
