@@ -4,6 +4,7 @@
 #include <QComboBox>
 
 #include "convert/Angles.h"
+#include "numbers/number_text.h"
 #include "res/resource.h"
 #include "tests/support/lines.h"
 #include "tests/support/page_driver.h"
@@ -79,6 +80,23 @@ TEST_F(AnglePage, TypedTextSelectsTheItemItSpellsAndNothingElse)
     EXPECT_EQ(angles.m_nUnit, -1);
     EXPECT_EQ(ShownText(page, IDC_ANGLE_UNIT), "");
     EXPECT_EQ(list->count(), items);  // typing never adds an item
+}
+
+// The value box is written back as text that reads as the very same number, so a
+// second "=" with nothing touched shows exactly what the first did.
+TEST_F(AnglePage, EqualsTwiceGivesTheSameTexts)
+{
+    ChooseItem(page, IDC_ANGLE_UNIT, "Degrees");
+    for (const char* typed :
+         {"10000000.000000002", "0.30000000000000004", "1.0000000000000002", "9999999.999999998"}) {
+        TypeInto(page, IDC_ANGLE_VALUE, typed);
+        ClickButton(page, IDC_ANGLE_EQUALS);
+        const QString first = values();
+        EXPECT_EQ(convert::ReadReal(ShownText(page, IDC_ANGLE_VALUE).toStdString()).value,
+                  convert::ReadReal(typed).value);
+        ClickButton(page, IDC_ANGLE_EQUALS);
+        EXPECT_EQ(values(), first) << typed;
+    }
 }
 
 TEST_F(AnglePage, ARefusedValueOnAFreshPageAlsoReportsTheMissingUnit)
