@@ -12,15 +12,11 @@
 #include "chem/composition.h"
 #include "chem/molecular_weight.h"
 #include "chem/periodic_text.h"
+#include "fuzz/check.h"
 
 namespace {
 
-void Check(bool condition)
-{
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::Check;
 
 double AnyFinite(FuzzedDataProvider& input)
 {

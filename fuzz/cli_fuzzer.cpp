@@ -14,16 +14,12 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "fuzz/check.h"
 #include "json_check.h"
 
 namespace {
 
-void Check(bool condition)
-{
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::Check;
 
 // Words the command line knows, so that the fuzzer reaches past the first refusal.
 constexpr std::string_view kWords[]{

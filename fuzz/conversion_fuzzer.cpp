@@ -13,16 +13,12 @@
 
 #include "convert/categories.h"
 #include "convert/temperature_formula.h"
+#include "fuzz/check.h"
 #include "numbers/number_text.h"
 
 namespace {
 
-void Check(bool condition)
-{
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::Check;
 
 std::vector<std::string_view> SplitLines(std::string_view text, std::string_view end)
 {

@@ -11,15 +11,11 @@
 #include "chem/elements.h"
 #include "chem/formula.h"
 #include "chem/molecular_weight.h"
+#include "fuzz/check.h"
 
 namespace {
 
-void Check(bool condition)
-{
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::Check;
 
 }  // namespace
 

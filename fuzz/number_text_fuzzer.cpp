@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "fuzz/check.h"
 #include "numbers/number_text.h"
 
 namespace {
@@ -16,12 +17,7 @@ bool IsPlainDecimalCharacter(char c)
            c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-void Check(bool condition)
-{
-    if (!condition) {
-        std::abort();
-    }
-}
+using fuzz::Check;
 
 }  // namespace
 
