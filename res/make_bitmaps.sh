@@ -49,11 +49,9 @@ picture 144 "Moles, Grams Converter"
 # ImageMagick reads "%" as the start of an escape; "%%" is the sign itself.
 picture 167 "%% Composition, Simpliest, Molecular Formula"
 
-# The logo: a balance beam over a "V" on a blue tile. Its design is on a 48-pixel grid
-# and is drawn anew at every size, each length scaled and each straight edge put on a
-# pixel boundary, so that no size is a blurred copy of another.
-logo_shapes() {
-  awk -v size="$1" '
+# The 48-pixel grid both icons are designed on, as awk functions: each length scaled to
+# the size drawn (u pixels a grid step) and each straight edge put on a pixel boundary.
+grid_functions='
     function round(x) { return int(x + 0.5) }
     # A run of whole pixels first..last of the 48 grid, scaled: at least one pixel.
     function from(first) { return round(first * u) }
@@ -66,6 +64,13 @@ logo_shapes() {
     }
     # A point between pixel centres, scaled about pixel centres.
     function at(c) { return (c + 0.5) * u - 0.5 }
+'
+
+# The logo: a balance beam over a "V" on a blue tile. Its design is on a 48-pixel grid
+# and is drawn anew at every size, each length scaled and each straight edge put on a
+# pixel boundary, so that no size is a blurred copy of another.
+logo_shapes() {
+  awk -v size="$1" "$grid_functions"'
     BEGIN {
       u = size / 48
       printf "roundrectangle %d,%d %d,%d %.2f,%.2f\n", from(2), from(2), to(2, 45), to(2, 45), 8 * u, 8 * u
@@ -113,22 +118,15 @@ done
 # 48-pixel grid, so that it stands apart from the converter's blue one even at 16
 # pixels. The flask is a neck over a wide body with a line of liquid across it.
 flask_shapes() {
-  awk -v size="$1" '
-    function round(x) { return int(x + 0.5) }
-    function from(first) { return round(first * u) }
-    function to(first, last) {
-      e = round((last + 1) * u)
-      return (e > from(first) ? e : from(first) + 1) - 1
-    }
-    function at(c) { return (c + 0.5) * u - 0.5 }
+  awk -v size="$1" "$grid_functions"'
     BEGIN {
       u = size / 48
       printf "roundrectangle %d,%d %d,%d %.2f,%.2f\n", from(2), from(2), to(2, 45), to(2, 45), 8 * u, 8 * u
-      printf "rectangle %d,%d %d,%d\n", from(17), from(7), to(17, 30), to(7, 9)    # the rim
-      printf "rectangle %d,%d %d,%d\n", from(19), from(10), to(19, 28), to(10, 19) # the neck
+      bar(17, 7, 30, 9)     # the rim
+      bar(19, 10, 28, 19)   # the neck
       printf "polygon %.2f,%.2f %.2f,%.2f %.2f,%.2f %.2f,%.2f\n",
         at(19), at(19), at(28), at(19), at(39), at(39), at(8), at(39)            # the body
-      printf "rectangle %d,%d %d,%d\n", from(14), from(29), to(14, 33), to(29, 30) # the liquid
+      bar(14, 29, 33, 30)   # the liquid
     }'
 }
 
