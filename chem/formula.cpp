@@ -87,7 +87,10 @@ private:
 
 std::string Quoted(std::string_view text)
 {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
 }
 
 std::size_t Reader::SeparatorLength() const

@@ -87,11 +87,6 @@ bool IsWord(std::string_view arg, std::string_view command)
     return Lower(arg) == command;
 }
 
-std::string Quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
-
 // The row of the element whose symbol `text` spells in the periodic table's own
 // capitals ("CO" is not cobalt, and may well mean carbon monoxide).
 std::optional<int> SymbolIgnoringCase(std::string_view text)
@@ -179,8 +174,8 @@ void Element(std::span<const std::string_view> args, std::ostream& out, bool jso
         if (!json) {
             out << line.label << ": " << line.text << '\n';
         }
-        fields +=
-            (fields.empty() ? "" : ",") + JsonString(line.label) + ":" + JsonString(line.text);
+        fields += fields.empty() ? "" : ",";
+        fields += JsonString(line.label) + ":" + JsonString(line.text);
     }
     if (json) {
         out << "{\"symbol\":" << JsonString(args[0]) << ",\"fields\":{" << fields << "}}\n";
@@ -239,8 +234,8 @@ void Composition(std::span<const std::string_view> args, std::ostream& out, bool
     }
     std::string shares;
     for (const chemistry::ElementShare& share : chemistry::PercentComposition(elements)) {
-        shares += (shares.empty() ? "" : ",") + std::string("{\"symbol\":") +
-                  JsonString(share.symbol) + ",\"percent\":" + JsonNumber(share.percent) +
+        shares += shares.empty() ? "{\"symbol\":" : ",{\"symbol\":";
+        shares += JsonString(share.symbol) + ",\"percent\":" + JsonNumber(share.percent) +
                   ",\"grams_per_mole\":" + JsonNumber(share.gramsPerMole) + "}";
     }
     out << "{\"formula\":" << JsonString(args[0]) << ",\"elements\":[" << shares

@@ -126,11 +126,6 @@ bool SameName(std::string_view a, std::string_view b)
     return Lower(Trim(a)) == Lower(Trim(b));
 }
 
-std::string Quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
-
 enum class Format { Plain, Tsv, Csv, Json };
 
 Format ReadFormat(std::string_view text)
@@ -473,7 +468,8 @@ std::string JsonObject(const Plan& plan, double value, const std::vector<Result>
     if (temperature) {
         json += ",\"formulas\":[";
         for (std::size_t i = 0; i < results.size(); ++i) {
-            json += (i == 0 ? "" : ",") + JsonString(results[i].formula);
+            json += i == 0 ? "" : ",";
+            json += JsonString(results[i].formula);
         }
         json += "]";
     }
@@ -780,6 +776,14 @@ std::vector<std::string_view> CommandFirst(std::span<const std::string_view> arg
 }
 
 }  // namespace
+
+std::string Quoted(std::string_view text)
+{
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
 
 int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& out,
         std::ostream& err)

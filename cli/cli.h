@@ -19,6 +19,9 @@ struct Refusal {
     std::string message;
 };
 
+// The text in double quotes, as messages name what the user typed.
+std::string Quoted(std::string_view text);
+
 // Runs the command line (without the program name): results on out, a message naming
 // what was wrong on err. Nothing goes to out when the arguments are refused; a column of
 // values (VALUE "-") is read from in and written as it goes, so a refused line leaves

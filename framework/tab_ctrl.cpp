@@ -20,11 +20,12 @@ class TabAccessible : public QAccessibleInterface, public QAccessibleActionInter
 public:
     TabAccessible(CTabCtrl* tabs, int index) : m_tabs(tabs), m_index(index) {}
 
-    bool isValid() const override { return m_tabs != nullptr && m_index < m_tabs->count(); }
+    bool isValid() const override { return Tabs() != nullptr; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override
     {
-        return m_tabs != nullptr ? m_tabs->window()->windowHandle() : nullptr;
+        const CTabCtrl* tabs = Tabs();
+        return tabs != nullptr ? tabs->window()->windowHandle() : nullptr;
     }
     QAccessibleInterface* parent() const override
     {
@@ -36,32 +37,35 @@ public:
     QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && isValid() ? m_tabs->tabText(m_index) : QString();
+        const CTabCtrl* tabs = Tabs();
+        return t == QAccessible::Name && tabs != nullptr ? tabs->tabText(m_index) : QString();
     }
     void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
     QRect rect() const override
     {
-        if (!isValid()) {
+        const CTabCtrl* tabs = Tabs();
+        if (tabs == nullptr) {
             return {};
         }
-        const QRect r = m_tabs->tabRect(m_index);
-        return {m_tabs->mapToGlobal(r.topLeft()), r.size()};
+        const QRect r = tabs->tabRect(m_index);
+        return {tabs->mapToGlobal(r.topLeft()), r.size()};
     }
     QAccessible::Role role() const override { return QAccessible::PageTab; }
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        if (!isValid()) {
+        const CTabCtrl* tabs = Tabs();
+        if (tabs == nullptr) {
             s.invalid = true;
             return s;
         }
-        const bool current = m_tabs->currentIndex() == m_index;
+        const bool current = tabs->currentIndex() == m_index;
         s.selectable = true;
         s.selected = current;
         s.focusable = true;
-        s.focused = current && m_tabs->hasFocus();
-        s.disabled = !m_tabs->isEnabled();
-        s.invisible = !m_tabs->isVisible();
+        s.focused = current && tabs->hasFocus();
+        s.disabled = !tabs->isEnabled();
+        s.invisible = !tabs->isVisible();
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override
@@ -73,13 +77,21 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& actionName) override
     {
-        if (actionName == pressAction() && isValid()) {
-            m_tabs->setCurrentIndex(m_index);
+        CTabCtrl* tabs = Tabs();
+        if (actionName == pressAction() && tabs != nullptr) {
+            tabs->setCurrentIndex(m_index);
         }
     }
     QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
 
 private:
+    // The tab control while it lives and still has this tab, else null.
+    CTabCtrl* Tabs() const
+    {
+        CTabCtrl* tabs = m_tabs.data();
+        return tabs != nullptr && m_index < tabs->count() ? tabs : nullptr;
+    }
+
     QPointer<CTabCtrl> m_tabs;
     int m_index;
 };
