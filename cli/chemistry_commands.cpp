@@ -150,16 +150,26 @@ int RequireWholeNumber(std::string_view what, std::string_view text)
     return *reading.value;
 }
 
-void RefuseOptions(std::span<const std::string_view> args)
+// A command's words after its name; those from firstLiteral on came after "--".
+struct Arguments {
+    std::span<const std::string_view> words;
+    std::size_t firstLiteral;
+
+    std::size_t size() const { return words.size(); }
+    std::string_view operator[](std::size_t i) const { return words[i]; }
+    bool IsOption(std::size_t i) const { return i < firstLiteral && IsOptionWord(words[i]); }
+};
+
+void RefuseOptions(const Arguments& args)
 {
-    for (const std::string_view arg : args) {
-        if (arg.starts_with("--")) {
-            throw Refusal{"unknown option " + Quoted(arg) + " (see --help)"};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args.IsOption(i)) {
+            throw Refusal{"unknown option " + Quoted(args[i]) + " (see --help)"};
         }
     }
 }
 
-Report Element(std::span<const std::string_view> args)
+Report Element(const Arguments& args)
 {
     RefuseOptions(args);
     if (args.size() != 1) {
@@ -178,17 +188,19 @@ Report Element(std::span<const std::string_view> args)
 
 Report FormulaWeight(std::string_view formula)
 {
-    const std::string text = chemistry::FormulaWeightText(RequireFormula(formula));
-    return {text + '\n', {{"formula", Text(formula)}, {"text", Text(text)}}};
+    const chemistry::FormulaOutcome outcome = chemistry::FormulaWeight(RequireFormula(formula));
+    return {
+        outcome.result + '\n',
+        {{"formula", Text(formula)}, {"weight", {outcome.weight}}, {"text", Text(outcome.result)}}};
 }
 
-Report MolecularWeight(std::span<const std::string_view> args)
+Report MolecularWeight(const Arguments& args)
 {
     RefuseOptions(args);
     if (args.size() == 1) {
         return FormulaWeight(args[0]);
     }
-    if (args.empty() || args.size() % 2 != 0 ||
+    if (args.size() == 0 || args.size() % 2 != 0 ||
         args.size() > 2 * static_cast<std::size_t>(chemistry::kFormulaSlotCount)) {
         throw Refusal{
             "expected weight SYMBOL COUNT, with one to five symbols each followed "
@@ -207,10 +219,12 @@ Report MolecularWeight(std::span<const std::string_view> args)
         throw Refusal{std::string(outcome.message->text)};
     }
     return {outcome.result + '\n',
-            {{"elements", {std::move(elements)}}, {"text", Text(outcome.result)}}};
+            {{"elements", {std::move(elements)}},
+             {"weight", {outcome.weight}},
+             {"text", Text(outcome.result)}}};
 }
 
-Report Composition(std::span<const std::string_view> args)
+Report Composition(const Arguments& args)
 {
     RefuseOptions(args);
     if (args.size() != 1) {
@@ -228,7 +242,7 @@ Report Composition(std::span<const std::string_view> args)
             {{"formula", Text(args[0])}, {"elements", {std::move(shares)}}, {"text", Text(text)}}};
 }
 
-Report GramsMoles(int mode, std::span<const std::string_view> args)
+Report GramsMoles(int mode, const Arguments& args)
 {
     RefuseOptions(args);
     const bool toMoles = mode == chemistry::kGramsToMoles;
@@ -265,18 +279,18 @@ void ReadOnce(std::optional<double>& into, std::string_view name, std::string_vi
     into = RequireReal(name, text);
 }
 
-FormulaWords ReadFormulaWords(std::span<const std::string_view> args)
+FormulaWords ReadFormulaWords(const Arguments& args)
 {
     FormulaWords words;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (const auto value = OptionValue(args, i, "--compound", "a number")) {
-            ReadOnce(words.compound, "--compound", *value);
-        } else if (const auto weight = OptionValue(args, i, "--unknown", "a number")) {
-            ReadOnce(words.unknown, "--unknown", *weight);
-        } else if (args[i].starts_with("--")) {
-            throw Refusal{"unknown option " + Quoted(args[i]) + " (see --help)"};
-        } else {
+        if (!args.IsOption(i)) {
             words.pairs.push_back(args[i]);
+        } else if (const auto value = OptionValue(args.words, i, "--compound", "a number")) {
+            ReadOnce(words.compound, "--compound", *value);
+        } else if (const auto weight = OptionValue(args.words, i, "--unknown", "a number")) {
+            ReadOnce(words.unknown, "--unknown", *weight);
+        } else {
+            throw Refusal{"unknown option " + Quoted(args[i]) + " (see --help)"};
         }
     }
     if (!words.compound) {
@@ -290,7 +304,7 @@ FormulaWords ReadFormulaWords(std::span<const std::string_view> args)
     return words;
 }
 
-Report Formula(std::span<const std::string_view> args)
+Report Formula(const Arguments& args)
 {
     const FormulaWords words = ReadFormulaWords(args);
     chemistry::CompositionInput input{*words.compound, words.unknown.value_or(0.0), {}};
@@ -325,16 +339,19 @@ bool IsChemistryCommand(std::span<const std::string_view> args)
     }
     const std::string_view command = args[0];
     if (IsWord(command, "weight")) {
-        return args.size() >= 2 && LooksLikeFormula(args[1]);
+        // One word alone that is no number can only be a formula ("2H2O", ""): its
+        // refusal then says what is wrong with it.
+        return (args.size() >= 2 && LooksLikeFormula(args[1])) ||
+               (args.size() == 2 && !convert::ReadReal(args[1]).value);
     }
     return IsWord(command, "element") || IsWord(command, "composition") ||
            IsWord(command, "moles") || IsWord(command, "grams") || IsWord(command, "formula");
 }
 
-Report RunChemistry(std::span<const std::string_view> args)
+Report RunChemistry(std::span<const std::string_view> args, std::size_t firstLiteral)
 {
     const std::string_view command = args[0];
-    const std::span<const std::string_view> rest = args.subspan(1);
+    const Arguments rest{args.subspan(1), firstLiteral == 0 ? 0 : firstLiteral - 1};
     if (IsWord(command, "element")) {
         return Element(rest);
     }

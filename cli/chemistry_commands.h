@@ -20,8 +20,9 @@ extern const std::string_view kChemistryHelp;
 // "Weight 5 Gram" is the Weight conversion.
 bool IsChemistryCommand(std::span<const std::string_view> args);
 
-// Runs the chemistry command (its word first, without --format); throws Refusal for a
-// bad argument.
-Report RunChemistry(std::span<const std::string_view> args);
+// Runs the chemistry command (its word first, without --format; the words from
+// firstLiteral on came after "--" and are never options); throws Refusal for a bad
+// argument.
+Report RunChemistry(std::span<const std::string_view> args, std::size_t firstLiteral);
 
 }  // namespace cli

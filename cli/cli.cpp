@@ -2,13 +2,16 @@
 // refusals go.
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli/chemistry_commands.h"
 #include "cli/column.h"
+#include "cli/formats.h"
 #include "cli/help.h"
 #include "cli/listing.h"
 #include "cli/options.h"
@@ -20,6 +23,19 @@ namespace {
 
 constexpr std::string_view kVersion = VELKARI_VERSION;
 
+// "3 arguments: "Temperature" "-40" "C"", the first few of them.
+std::string Counted(std::span<const std::string_view> words)
+{
+    constexpr std::size_t kShown = 6;
+    std::string text =
+        std::to_string(words.size()) + (words.size() == 1 ? " argument" : " arguments");
+    for (std::size_t i = 0; i < words.size() && i <= kShown; ++i) {
+        text += i == 0 ? ": " : " ";
+        text += i == kShown ? "\u2026" : Quoted(words[i]);
+    }
+    return text;
+}
+
 Tab RequireConversion(const Request& request)
 {
     if (request.positional.size() != 3) {
@@ -28,8 +44,13 @@ Tab RequireConversion(const Request& request)
                 "expected Weight VALUE UNIT (the Weight conversion) or weight SYMBOL COUNT "
                 "[SYMBOL COUNT]... (the molecular weight of a formula) (see --help)"};
         }
-        throw Refusal{"expected CATEGORY VALUE UNIT, got " +
-                      std::to_string(request.positional.size()) + " argument(s) (see --help)"};
+        // After "--" an option is an argument too; saying which words were taken shows it.
+        throw Refusal{"expected CATEGORY VALUE UNIT, got " + Counted(request.positional) +
+                      (request.literal && std::any_of(request.positional.begin(),
+                                                      request.positional.end(), IsOptionWord)
+                           ? " (after \"--\" every word is an argument)"
+                           : "") +
+                      " (see --help)"};
     }
     return RequireTab(request.positional[0]);
 }
@@ -57,11 +78,19 @@ int ConvertColumn(const Request& request, std::istream& in, std::ostream& out, s
     return ConvertColumn(PlanOf(request, tab), *request.writer, in, out, err);
 }
 
-void Chemistry(std::span<const std::string_view> args, std::ostream& out)
+void Chemistry(const ChemistryRequest& request, std::ostream& out)
 {
-    const ChemistryRequest request = ParseChemistry(args);
+    if (request.formatMissing) {
+        throw Refusal{"--format needs " + FormatNames(true)};
+    }
+    const Writer& writer = request.format ? WriterNamed(*request.format, true) : PlainWriter();
+    if (!request.conversionOption.empty()) {
+        throw Refusal{std::string(request.conversionOption) +
+                      " is for the conversions; the chemistry commands write their results "
+                      "as the chemistry pages do"};
+    }
     std::string text;
-    request.writer->WriteReport(text, RunChemistry(request.words));
+    writer.WriteReport(text, RunChemistry(request.words, request.firstLiteral));
     out << text;
 }
 
@@ -75,13 +104,16 @@ int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
     std::ostringstream result;
     try {
         if (AsksFor(args, "--help", "-h")) {
+            RefuseAfterHelp(args);
             WriteUsage(result);
         } else if (AsksFor(args, "--version")) {
+            RefuseAfterHelp(args);
             result << "velkari-cli " << kVersion << '\n';
-        } else if (const auto command = CommandFirst(args); IsChemistryCommand(command)) {
+        } else if (const ChemistryRequest chemistry = ParseChemistry(args);
+                   IsChemistryCommand(chemistry.words)) {
             // A chemistry command has options of its own, which the conversions' parsing
             // would refuse.
-            Chemistry(command, result);
+            Chemistry(chemistry, result);
         } else if (const Request request = Parse(args); request.list) {
             WriteList(request.positional, result);
         } else if (request.names) {
@@ -95,8 +127,11 @@ int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
             Convert(request, result);
         }
     } catch (const Refusal& refusal) {
-        err << "velkari-cli: " << refusal.message << '\n';
+        err << "velkari-cli: " << Escaped(refusal.message) << '\n';
         return kBadArguments;
+    } catch (const ReadError& failure) {
+        err << "velkari-cli: read error: " << std::system_category().message(failure.error) << '\n';
+        return kReadFailed;
     }
     out << result.str();
     return out.flush() ? kSuccess : kWriteFailed;

@@ -113,6 +113,20 @@ private:
     bool m_justText;
 };
 
+// A line of the input without its line end, and on the first line without a byte order
+// mark, which editors on some systems put at the start of a file; empty when blank.
+std::string_view ValueText(std::string_view line, long number)
+{
+    constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+    if (number == 1 && line.starts_with(kByteOrderMark)) {
+        line.remove_prefix(kByteOrderMark.size());
+    }
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return Trim(line).empty() ? std::string_view{} : line;
+}
+
 }  // namespace
 
 int ConvertColumn(const Plan& plan, const Writer& writer, std::istream& in, std::ostream& out,
@@ -125,31 +139,32 @@ int ConvertColumn(const Plan& plan, const Writer& writer, std::istream& in, std:
     const ColumnValues values(plan, writer);
     auto refuse = [&](long number, std::string_view why) {
         out << pending << std::flush;
-        err << "velkari-cli: line " << number << ": " << why << '\n';
+        err << "velkari-cli: line " << number << ": " << Escaped(why) << '\n';
         return kBadArguments;
     };
     LineReader lines(in);
     long number = 0;
-    while (const auto line = lines.Next()) {
-        ++number;
-        std::string_view text = *line;
-        if (text.ends_with('\r')) {
-            text.remove_suffix(1);
-        }
-        if (Trim(text).empty()) {
-            continue;
-        }
-        try {
-            values.Append(pending, text);
-        } catch (const Refusal& refusal) {
-            return refuse(number, refusal.message);
-        }
-        if (pending.size() >= kBlock) {
-            if (!out.write(pending.data(), static_cast<std::streamsize>(pending.size()))) {
-                return kWriteFailed;
+    try {
+        while (const auto line = lines.Next()) {
+            const std::string_view text = ValueText(*line, ++number);
+            if (text.empty()) {
+                continue;
             }
-            pending.clear();
+            try {
+                values.Append(pending, text);
+            } catch (const Refusal& refusal) {
+                return refuse(number, refusal.message);
+            }
+            if (pending.size() >= kBlock) {
+                if (!out.write(pending.data(), static_cast<std::streamsize>(pending.size()))) {
+                    return kWriteFailed;
+                }
+                pending.clear();
+            }
         }
+    } catch (const ReadError&) {
+        out << pending << std::flush;  // what was read before the error stands
+        throw;
     }
     if (lines.tooLong()) {
         return refuse(number + 1, "longer than " + std::to_string(LineReader::kLongestLine) +

@@ -82,11 +82,12 @@ Request Parse(std::span<const std::string_view> args)
     bool options = true;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (!options || !arg.starts_with("--")) {
+        if (!options || !IsOptionWord(arg)) {
             // Anything else, "-5" and "-" included, is a category, value or unit.
             request.positional.push_back(arg);
         } else if (arg == "--") {
             options = false;
+            request.literal = true;
         } else if (!ReadOption(args, i, request)) {
             throw Refusal{"unknown option " + Quoted(arg) + " (see --help)"};
         }
@@ -94,34 +95,48 @@ Request Parse(std::span<const std::string_view> args)
     return request;
 }
 
-std::vector<std::string_view> CommandFirst(std::span<const std::string_view> args)
+bool IsOptionWord(std::string_view arg)
 {
-    std::size_t lead = 0;
-    while (lead < args.size() &&
-           (args[lead] == "--format" || args[lead].starts_with("--format="))) {
-        lead += args[lead] == "--format" && lead + 1 < args.size() ? 2U : 1U;
+    return arg.size() >= 2 && arg[0] == '-' && arg[1] != '.' && (arg[1] < '0' || arg[1] > '9');
+}
+
+void RefuseAfterHelp(std::span<const std::string_view> args)
+{
+    const auto options = OptionPart(args);
+    const auto help = std::find_if(options.begin(), options.end(), [](std::string_view arg) {
+        return arg == "--help" || arg == "-h" || arg == "--version";
+    });
+    for (auto word = help; word != args.end(); ++word) {
+        if (*word != "--" && !IsOptionWord(*word)) {
+            throw Refusal{std::string(*help) + " takes no arguments, not " + Quoted(*word)};
+        }
     }
-    std::vector<std::string_view> reordered(args.begin() + static_cast<std::ptrdiff_t>(lead),
-                                            args.end());
-    reordered.insert(reordered.end(), args.begin(),
-                     args.begin() + static_cast<std::ptrdiff_t>(lead));
-    return reordered;
 }
 
 ChemistryRequest ParseChemistry(std::span<const std::string_view> args)
 {
     ChemistryRequest request;
+    bool literal = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (const auto format = OptionValue(args, i, "--format", FormatNames(true))) {
-            request.writer = &WriterNamed(*format, true);
-        } else if (args[i] == "--decimals" || args[i].starts_with("--decimals=") ||
-                   args[i] == "--scientific") {
-            throw Refusal{std::string(args[i].substr(0, args[i].find('='))) +
-                          " is for the conversions; the chemistry commands write their results "
-                          "as the chemistry pages do"};
+        const std::string_view arg = args[i];
+        if (literal) {
+            request.words.push_back(arg);
+        } else if (arg == "--") {
+            literal = true;
+            request.firstLiteral = request.words.size();
+        } else if (arg == "--format") {
+            request.format = i + 1 < args.size() ? std::optional(args[++i]) : std::nullopt;
+            request.formatMissing = !request.format;
+        } else if (arg.starts_with("--format=")) {
+            request.format = arg.substr(arg.find('=') + 1);
+        } else if (arg == "--decimals" || arg.starts_with("--decimals=") || arg == "--scientific") {
+            request.conversionOption = arg.substr(0, arg.find('='));
         } else {
-            request.words.push_back(args[i]);
+            request.words.push_back(arg);
         }
+    }
+    if (!literal) {
+        request.firstLiteral = request.words.size();
     }
     return request;
 }

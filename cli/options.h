@@ -29,17 +29,27 @@ struct Request {
     int scientific = 0;
     bool list = false;
     bool names = false;
+    bool literal = false;  // "--" was given: what follows it is no option
 };
 
 Request Parse(std::span<const std::string_view> args);
 
-// "--format json element Fe" as "element Fe --format json": the command comes first.
-std::vector<std::string_view> CommandFirst(std::span<const std::string_view> args);
+// An option of the conversions' or an unknown one: "--to", "--bogus", "-x"; not a value
+// such as "-5" or "-.5", nor "-" (standard input).
+bool IsOptionWord(std::string_view arg);
 
-// A chemistry command's words without the --format it was given, and its writer.
+// A Refusal when a word that is no option follows --help or --version (or -h).
+void RefuseAfterHelp(std::span<const std::string_view> args);
+
+// The words of a command line that may be a chemistry command: its --format and the
+// other words in order ("--format json element Fe" is "element Fe"), those from
+// firstLiteral on given after "--", so never options.
 struct ChemistryRequest {
     std::vector<std::string_view> words;
-    const Writer* writer = &PlainWriter();
+    std::size_t firstLiteral = 0;
+    std::optional<std::string_view> format;
+    bool formatMissing = false;         // --format ends the line
+    std::string_view conversionOption;  // --decimals or --scientific, if given
 };
 
 ChemistryRequest ParseChemistry(std::span<const std::string_view> args);

@@ -116,7 +116,7 @@ std::size_t FindUnit(const Tab& tab, std::string_view text)
             static_cast<std::size_t>(*reading.value) < count) {
             return static_cast<std::size_t>(*reading.value);
         }
-        throw Refusal{"unit index " + std::string(Trim(text)) + " is not one of " + caption +
+        throw Refusal{"unit index " + Shortened(Trim(text)) + " is not one of " + caption +
                       "'s (0 to " + std::to_string(count - 1) + ")"};
     }
     const std::vector<std::size_t> matches = MatchUnit(units, UnitAliases(), text);
