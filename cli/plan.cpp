@@ -16,7 +16,8 @@ std::vector<std::size_t> TemperatureTargets(const Tab& tab, std::size_t unit,
                                             std::span<const std::string_view> asked)
 {
     std::vector<std::size_t> others;
-    for (const auto& r : convert::TemperatureResults(0, static_cast<int>(unit)).value()) {
+    const auto results = convert::TemperatureResults(0, static_cast<int>(unit)).value();
+    for (const auto& r : results) {
         others.push_back(static_cast<std::size_t>(r.unit));
     }
     if (asked.empty()) {
