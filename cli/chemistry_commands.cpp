@@ -210,9 +210,10 @@ Report MolecularWeight(const Arguments& args)
     List elements;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         const int row = RequireElement(args[i]);
-        formula[i / 2] = {row, RequireWholeNumber("count", args[i + 1])};
+        const std::size_t slot = i / 2;
+        formula[slot] = {row, RequireWholeNumber("count", args[i + 1])};
         elements.push_back({Record{{"symbol", Text(args[i])},
-                                   {"count", {static_cast<double>(formula[i / 2].count)}}}});
+                                   {"count", {static_cast<double>(formula[slot].count)}}}});
     }
     const chemistry::FormulaOutcome outcome = chemistry::MolecularWeightText(formula);
     if (outcome.message) {

@@ -119,11 +119,11 @@ ChemistryRequest ParseChemistry(std::span<const std::string_view> args)
     bool literal = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (literal) {
-            request.words.push_back(arg);
-        } else if (arg == "--") {
+        if (!literal && arg == "--") {
             literal = true;
             request.firstLiteral = request.words.size();
+        } else if (literal) {
+            request.words.push_back(arg);
         } else if (arg == "--format") {
             request.format = i + 1 < args.size() ? std::optional(args[++i]) : std::nullopt;
             request.formatMissing = !request.format;
