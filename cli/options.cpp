@@ -122,7 +122,7 @@ ChemistryRequest ParseChemistry(std::span<const std::string_view> args)
         if (!literal && arg == "--") {
             literal = true;
             request.firstLiteral = request.words.size();
-        } else if (literal) {
+        } else if (literal) {  // NOLINT(bugprone-branch-clone): after "--" every word is one
             request.words.push_back(arg);
         } else if (arg == "--format") {
             request.format = i + 1 < args.size() ? std::optional(args[++i]) : std::nullopt;

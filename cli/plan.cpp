@@ -17,6 +17,7 @@ std::vector<std::size_t> TemperatureTargets(const Tab& tab, std::size_t unit,
 {
     std::vector<std::size_t> others;
     const auto results = convert::TemperatureResults(0, static_cast<int>(unit)).value();
+    others.reserve(results.size());
     for (const auto& r : results) {
         others.push_back(static_cast<std::size_t>(r.unit));
     }
