@@ -23,7 +23,7 @@ void WriteList(std::span<const std::string_view> words, std::ostream& out)
     if (words.size() > 1) {
         throw Refusal{"--list takes at most one category"};
     }
-    const UnitTexts units = TextsOf(RequireTab(words[0]));
+    const convert::UnitTexts units = TextsOf(RequireTab(words[0]));
     for (std::size_t i = 0; i < units.labels.size(); ++i) {
         out << i << '\t' << Trim(units.listItems[i]) << '\n';
     }
@@ -40,12 +40,12 @@ void WriteNames(std::span<const std::string_view> words, std::ostream& out)
         }
         return;
     }
-    const UnitTexts units = TextsOf(RequireTab(words[0]));
+    const convert::UnitTexts units = TextsOf(RequireTab(words[0]));
     for (std::size_t unit = 0; unit < units.labels.size(); ++unit) {
         const std::string_view item = Trim(units.listItems[unit]);
         out << item << '\n';
-        for (const std::string& name : NamesOfUnit(units, UnitAliases(), unit)) {
-            if (name != FoldName(item)) {
+        for (const std::string& name : convert::NamesOfUnit(units, convert::UnitAliases(), unit)) {
+            if (name != convert::FoldName(item)) {
                 out << name << '\n';
             }
         }

@@ -94,7 +94,7 @@ bool IsTemperature(const Tab& tab)
     return tab.category == nullptr;
 }
 
-UnitTexts TextsOf(const Tab& tab)
+convert::UnitTexts TextsOf(const Tab& tab)
 {
     if (IsTemperature(tab)) {
         return {kTemperature, convert::kTemperatureLabels, convert::kTemperatureListItems};
@@ -109,7 +109,7 @@ std::string_view LabelOf(const Tab& tab, std::size_t unit)
 
 std::size_t FindUnit(const Tab& tab, std::string_view text)
 {
-    const UnitTexts units = TextsOf(tab);
+    const convert::UnitTexts units = TextsOf(tab);
     const std::string caption(units.caption);
     const std::size_t count = units.labels.size();
     const auto reading = convert::ReadWholeNumber(text);
@@ -121,7 +121,8 @@ std::size_t FindUnit(const Tab& tab, std::string_view text)
         throw Refusal{"unit index " + Shortened(Trim(text)) + " is not one of " + caption +
                       "'s (0 to " + std::to_string(count - 1) + ")"};
     }
-    const std::vector<std::size_t> matches = MatchUnit(units, UnitAliases(), text);
+    const std::vector<std::size_t> matches =
+        convert::MatchUnit(units, convert::UnitAliases(), text);
     if (matches.size() == 1) {
         return matches.front();
     }

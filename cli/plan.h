@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/unit_names.h"
 #include "convert/categories.h"
+#include "convert/unit_names.h"
 
 namespace cli {
 
@@ -24,7 +24,7 @@ std::optional<Tab> FindTab(std::string_view name);
 // The tab of that caption (in any case), or a Refusal naming the word.
 Tab RequireTab(std::string_view name);
 bool IsTemperature(const Tab& tab);
-UnitTexts TextsOf(const Tab& tab);
+convert::UnitTexts TextsOf(const Tab& tab);
 std::string_view LabelOf(const Tab& tab, std::size_t unit);
 
 // The unit `text` names (an index or a name), or a Refusal saying why none or which.
