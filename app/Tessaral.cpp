@@ -19,13 +19,14 @@
 #include "pages/convert/speed.h"
 #include "pages/convert/temperature.h"
 #include "pages/convert/tt.h"
+#include "pages/page_templates.h"
 #include "res/app_resources.h"
 #include "res/strings.h"
 #include "sheet/TessaralDlg.h"
 
 CTessaralApp::CTessaralApp() noexcept : CWinApp(nullptr)
 {
-    framework::RegisterAppResources(res::AppResources());
+    framework::RegisterAppResources(res::AppResources(&pages::FindDialogTemplate));
 }
 
 BOOL CTessaralApp::InitInstance()
