@@ -1,168 +1,18 @@
 #include "framework/tab_ctrl.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPixmapCache>
-#include <QPointer>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <algorithm>
-#include <map>
 
-namespace {
-
-// What a screen reader sees of one tab: a page tab with its caption, selected when it
-// is the current one, and pressed to choose it.
-class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
-public:
-    TabAccessible(CTabCtrl* tabs, int index) : m_tabs(tabs), m_index(index) {}
-
-    bool isValid() const override { return Tabs() != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override
-    {
-        const CTabCtrl* tabs = Tabs();
-        return tabs != nullptr ? tabs->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(m_tabs.data());
-    }
-    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
-    QString text(QAccessible::Text t) const override
-    {
-        const CTabCtrl* tabs = Tabs();
-        return t == QAccessible::Name && tabs != nullptr ? tabs->tabText(m_index) : QString();
-    }
-    void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
-    QRect rect() const override
-    {
-        const CTabCtrl* tabs = Tabs();
-        if (tabs == nullptr) {
-            return {};
-        }
-        const QRect r = tabs->tabRect(m_index);
-        return {tabs->mapToGlobal(r.topLeft()), r.size()};
-    }
-    QAccessible::Role role() const override { return QAccessible::PageTab; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        const CTabCtrl* tabs = Tabs();
-        if (tabs == nullptr) {
-            s.invalid = true;
-            return s;
-        }
-        const bool current = tabs->currentIndex() == m_index;
-        s.selectable = true;
-        s.selected = current;
-        s.focusable = true;
-        s.focused = current && tabs->hasFocus();
-        s.disabled = !tabs->isEnabled();
-        s.invisible = !tabs->isVisible();
-        return s;
-    }
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                                 : nullptr;
-    }
-
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString& actionName) override
-    {
-        CTabCtrl* tabs = Tabs();
-        if (actionName == pressAction() && tabs != nullptr) {
-            tabs->setCurrentIndex(m_index);
-        }
-    }
-    QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
-
-private:
-    // The tab control while it lives and still has this tab, else null.
-    CTabCtrl* Tabs() const
-    {
-        CTabCtrl* tabs = m_tabs.data();
-        return tabs != nullptr && m_index < tabs->count() ? tabs : nullptr;
-    }
-
-    QPointer<CTabCtrl> m_tabs;
-    int m_index;
-};
-
-// The tab control as a page tab list holding one page tab per tab.
-class TabCtrlAccessible : public QAccessibleWidget {
-public:
-    explicit TabCtrlAccessible(CTabCtrl* tabs) : QAccessibleWidget(tabs, QAccessible::PageTabList)
-    {
-    }
-    ~TabCtrlAccessible() override
-    {
-        for (const auto& [index, id] : m_children) {
-            QAccessible::deleteAccessibleInterface(id);
-        }
-    }
-    TabCtrlAccessible(const TabCtrlAccessible&) = delete;
-    TabCtrlAccessible& operator=(const TabCtrlAccessible&) = delete;
-
-    int childCount() const override { return tabs()->count(); }
-    QAccessibleInterface* child(int index) const override
-    {
-        if (index < 0 || index >= tabs()->count()) {
-            return nullptr;
-        }
-        if (const auto found = m_children.find(index); found != m_children.end()) {
-            return QAccessible::accessibleInterface(found->second);
-        }
-        auto* tab = new TabAccessible(tabs(), index);
-        m_children.emplace(index, QAccessible::registerAccessibleInterface(tab));
-        return tab;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        for (const auto& [index, id] : m_children) {
-            if (QAccessible::accessibleInterface(id) == child) {
-                return index;
-            }
-        }
-        return -1;
-    }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        return child(tabs()->tabAt(tabs()->mapFromGlobal(QPoint(x, y))));
-    }
-    QAccessibleInterface* focusChild() const override
-    {
-        return tabs()->hasFocus() ? child(tabs()->currentIndex()) : nullptr;
-    }
-
-private:
-    CTabCtrl* tabs() const { return static_cast<CTabCtrl*>(widget()); }
-
-    mutable std::map<int, QAccessible::Id> m_children;
-};
-
-QAccessibleInterface* CreateTabCtrlAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String(CTabCtrl::staticMetaObject.className()) &&
-        object->isWidgetType()) {
-        return new TabCtrlAccessible(static_cast<CTabCtrl*>(object));
-    }
-    return nullptr;
-}
-
-}  // namespace
+#include "framework/tab_ctrl_accessible.h"
 
 CTabCtrl::CTabCtrl(QWidget* parent) : QWidget(parent)
 {
-    static const bool accessible = (QAccessible::installFactory(CreateTabCtrlAccessible), true);
-    Q_UNUSED(accessible);
+    InstallTabCtrlAccessible();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -203,16 +53,7 @@ void CTabCtrl::setCurrentIndex(int index)
     } else {
         update();
     }
-    if (QAccessible::isActive()) {
-        QAccessibleEvent selection(this, QAccessible::Selection);
-        selection.setChild(index);
-        QAccessible::updateAccessibility(&selection);
-        if (hasFocus()) {
-            QAccessibleEvent focus(this, QAccessible::Focus);
-            focus.setChild(index);
-            QAccessible::updateAccessibility(&focus);
-        }
-    }
+    NotifyTabSelected(this, index);
     Q_EMIT currentChanged(index);
 }
 
@@ -284,37 +125,10 @@ void CTabCtrl::paintEvent(QPaintEvent* event)
 {
     QStylePainter painter(this);
     const auto drawTab = [&](int index) {
-        const std::size_t i = static_cast<std::size_t>(index);
-        if (!m_rects[i].intersects(event->rect())) {
-            return;
+        if (tabRect(index).intersects(event->rect())) {
+            const QStyleOptionTab option = PlacedTabOption(index);
+            painter.drawPixmap(option.rect.topLeft(), TabPicture(option));
         }
-        QStyleOptionTab option;
-        option.initFrom(this);
-        option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
-        option.shape = QTabBar::RoundedNorth;
-        option.text = m_texts[index];
-        option.tabIndex = index;
-        option.rect = m_rects[i];
-        const bool first = index == 0 || m_rects[i - 1].top() != m_rects[i].top();
-        const bool last = index + 1 == count() || m_rects[i + 1].top() != m_rects[i].top();
-        option.position = first && last ? QStyleOptionTab::OnlyOneTab
-                          : first       ? QStyleOptionTab::Beginning
-                          : last        ? QStyleOptionTab::End
-                                        : QStyleOptionTab::Middle;
-        option.selectedPosition = !last && index + 1 == m_current ? QStyleOptionTab::NextIsSelected
-                                  : !first && index - 1 == m_current
-                                      ? QStyleOptionTab::PreviousIsSelected
-                                      : QStyleOptionTab::NotAdjacent;
-        if (index == m_current) {
-            option.state |= QStyle::State_Selected;
-            if (hasFocus()) {
-                option.state |= QStyle::State_HasFocus;
-            }
-        }
-        if (index == m_hovered && isEnabled()) {
-            option.state |= QStyle::State_MouseOver;
-        }
-        painter.drawPixmap(option.rect.topLeft(), TabPicture(option));
     };
     for (int index = 0; index < count(); ++index) {
         if (index != m_current) {
@@ -324,6 +138,47 @@ void CTabCtrl::paintEvent(QPaintEvent* event)
     if (m_current >= 0) {
         drawTab(m_current);
     }
+}
+
+// A tab's caption and index, as the style reads them to size or draw it.
+QStyleOptionTab CTabCtrl::TabOption(int index) const
+{
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.shape = QTabBar::RoundedNorth;
+    option.text = m_texts[index];
+    option.tabIndex = index;
+    return option;
+}
+
+// The tab where it lies now, with the state it is drawn in: its place in its row, its
+// neighbours' selection, and whether it is current, focused or under the mouse.
+QStyleOptionTab CTabCtrl::PlacedTabOption(int index) const
+{
+    const std::size_t i = static_cast<std::size_t>(index);
+    QStyleOptionTab option = TabOption(index);
+    option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+    option.rect = m_rects[i];
+    const bool first = index == 0 || m_rects[i - 1].top() != m_rects[i].top();
+    const bool last = index + 1 == count() || m_rects[i + 1].top() != m_rects[i].top();
+    option.position = first && last ? QStyleOptionTab::OnlyOneTab
+                      : first       ? QStyleOptionTab::Beginning
+                      : last        ? QStyleOptionTab::End
+                                    : QStyleOptionTab::Middle;
+    option.selectedPosition = !last && index + 1 == m_current ? QStyleOptionTab::NextIsSelected
+                              : !first && index - 1 == m_current
+                                  ? QStyleOptionTab::PreviousIsSelected
+                                  : QStyleOptionTab::NotAdjacent;
+    if (index == m_current) {
+        option.state |= QStyle::State_Selected;
+        if (hasFocus()) {
+            option.state |= QStyle::State_HasFocus;
+        }
+    }
+    if (index == m_hovered && isEnabled()) {
+        option.state |= QStyle::State_MouseOver;
+    }
+    return option;
 }
 
 // Each look of a tab is drawn once and kept: when the rows change places the tabs keep
@@ -422,11 +277,7 @@ std::vector<CTabCtrl::Row> CTabCtrl::BreakIntoRows(int width) const
 
 QSize CTabCtrl::MeasureTab(int index) const
 {
-    QStyleOptionTab option;
-    option.initFrom(this);
-    option.shape = QTabBar::RoundedNorth;
-    option.text = m_texts[index];
-    option.tabIndex = index;
+    const QStyleOptionTab option = TabOption(index);
     const QFontMetrics metrics = fontMetrics();
     const int hspace = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this);
     const int vspace = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &option, this);
@@ -455,13 +306,12 @@ void CTabCtrl::LayOut()
     const int rowCount = static_cast<int>(rows.size());
     m_rowCount = rowCount;
     m_rects.assign(static_cast<std::size_t>(count()), QRect());
-    int currentRow = rowCount - 1;
-    for (int r = 0; r < rowCount; ++r) {
-        if (m_current >= rows[static_cast<std::size_t>(r)].first &&
-            m_current <= rows[static_cast<std::size_t>(r)].last) {
-            currentRow = r;
-        }
-    }
+    const auto holdsCurrent = [&](const Row& row) {
+        return m_current >= row.first && m_current <= row.last;
+    };
+    const auto found = std::find_if(rows.begin(), rows.end(), holdsCurrent);
+    const int currentRow =
+        found != rows.end() ? static_cast<int>(found - rows.begin()) : rowCount - 1;
     for (int r = 0; r < rowCount; ++r) {
         const Row& row = rows[static_cast<std::size_t>(r)];
         const int tabs = row.last - row.first + 1;

@@ -5,10 +5,9 @@
 
 #include <QRect>
 #include <QStringList>
+#include <QStyleOptionTab>
 #include <QWidget>
 #include <vector>
-
-class QStyleOptionTab;
 
 class CTabCtrl : public QWidget {
     Q_OBJECT
@@ -58,6 +57,8 @@ private:
     void MeasureTabs();
     void LayOut();
     void SetHovered(int index);
+    QStyleOptionTab TabOption(int index) const;
+    QStyleOptionTab PlacedTabOption(int index) const;
     QPixmap TabPicture(const QStyleOptionTab& option) const;
     // Repaints the tab and its neighbours only.
     void UpdateAround(int index);
