@@ -494,11 +494,16 @@ std::vector<std::string> ClosestUnitNames(std::string_view text)
     const NameIndex& index = Index();
     for (const std::vector<UnitName>* names : {&index.folded, &index.exact}) {
         for (const UnitName& name : *names) {
+            // A key whose length differs by more than the limit is not close.
+            const std::size_t longer = std::max(typed.size(), name.key.size());
+            if (longer - std::min(typed.size(), name.key.size()) > limit) {
+                continue;
+            }
+            // An exact key folds to the typed name when only its case differs ("mB" for
+            // "MB", "Mb" and "mb").
             const unsigned distance = EditDistance(typed, FoldName(name.key));
             if (distance <= limit && name.key != typed) {
                 close.emplace_back(distance, &name);
-            } else if (distance == 0 && names == &index.exact) {
-                close.emplace_back(0, &name);  // "mB" for "MB", "Mb" and "mb"
             }
         }
     }
