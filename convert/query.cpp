@@ -95,12 +95,19 @@ std::size_t NumberLength(std::string_view text, NumberForm& form)
 // The length of the separator "->", "→" or "=" at the start of `text`, else 0.
 std::size_t SeparatorLength(std::string_view text)
 {
-    for (const std::string_view arrow : {"->", "\u2192", "="}) {
-        if (text.starts_with(arrow)) {
-            return arrow.size();
-        }
+    if (text.empty()) {
+        return 0;
     }
-    return 0;
+    switch (text.front()) {
+        case '=':
+            return 1;
+        case '-':
+            return text.size() > 1 && text[1] == '>' ? 2 : 0;
+        case '\xe2':  // the first byte of the arrow
+            return text.starts_with("\u2192") ? 3 : 0;
+        default:
+            return 0;
+    }
 }
 
 // Blank-separated words; a number at the start of a word is a token of its own, so
@@ -108,6 +115,7 @@ std::size_t SeparatorLength(std::string_view text)
 std::vector<Token> Tokens(std::string_view text)
 {
     std::vector<Token> tokens;
+    tokens.reserve(8);
     std::size_t at = 0;
     while (at < text.size()) {
         if (IsSpace(text[at])) {

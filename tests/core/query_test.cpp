@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Refused{"", kNotAQuery, "", "empty"}, Refused{"firefox", kNotAQuery, "firefox", "amount"},
         Refused{"ft to m", kNotAQuery, "ft", "amount"},
-        Refused{"3 fet", kRefused, "fet", "did you mean \"feet\""},
+        Refused{"3 fet", kRefused, "fet", "\"feet\""},
         Refused{"3 ft to kg", kRefused, "kg", "\"ft\" is a Length unit, \"kg\" a Weight unit"},
         Refused{"3", kRefused, "", "unit is missing"},
         Refused{"3 ft to", kRefused, "to", "target unit is missing"},
