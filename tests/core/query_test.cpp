@@ -143,7 +143,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"1 C 3 K", kRefused, "3 K", "do not add"},
         Refused{"1 m -3 cm", kRefused, "-3", "sign"},
         Refused{"1/0 cup", kRefused, "1/0", "fraction"},
-        Refused{"3 ft to 5 m", kRefused, "5", "unit alone"}));
+        Refused{"3 ft to 5 m", kRefused, "5", "unit alone"},
+        Refused{"1 kJ 1.5 J", kRefused, "1.5", "whole number"},
+        Refused{"3 \xc0\xafx\x1b", kRefused, "\xc0\xafx\x1b", "\"\uFFFD\uFFFDx\uFFFD\""}));
 
 // Every name held by several tabs, found by walking every name of every unit, by the
 // set of tabs that hold it.
