@@ -1,0 +1,328 @@
+// Queries in the user's own words: what they are read as, what they are refused for,
+// and that their answers are the category form's texts.
+#include "convert/query.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "convert/categories.h"
+#include "convert/temperature_formula.h"
+#include "convert/unit_names.h"
+#include "numbers/number_text.h"
+
+namespace convert {
+namespace {
+
+struct Reading {
+    std::string_view text;
+    std::string_view caption;
+    double value;
+    std::string_view unit;                  // the source unit's label
+    std::vector<std::string_view> targets;  // their labels
+};
+
+void PrintTo(const Reading& c, std::ostream* os)
+{
+    *os << "'" << c.text << "'";
+}
+
+std::string_view LabelOf(const ParsedQuery& query, int unit)
+{
+    if (query.category == nullptr) {
+        return kTemperatureLabels.at(static_cast<std::size_t>(unit));
+    }
+    return query.category->labels[static_cast<std::size_t>(unit)];
+}
+
+class QueryReading : public ::testing::TestWithParam<Reading> {};
+
+TEST_P(QueryReading, ReadsAsTheCategoryForm)
+{
+    const Reading& expected = GetParam();
+    const auto parsed = ParseQuery(expected.text);
+    ASSERT_TRUE(std::holds_alternative<ParsedQuery>(parsed))
+        << std::get<QueryRefusal>(parsed).message;
+    const ParsedQuery& query = std::get<ParsedQuery>(parsed);
+    EXPECT_EQ(query.caption, expected.caption);
+    EXPECT_DOUBLE_EQ(query.value, expected.value);
+    EXPECT_EQ(LabelOf(query, query.unit), expected.unit);
+    std::vector<std::string_view> targets;
+    for (const int target : query.targets) {
+        targets.push_back(LabelOf(query, target));
+    }
+    EXPECT_EQ(targets, expected.targets);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, QueryReading,
+    ::testing::Values(
+        Reading{"3 ft to m", "Length", 3, "Foot (ft)", {"Meter (m)"}},
+        Reading{"3 ft in m", "Length", 3, "Foot (ft)", {"Meter (m)"}},
+        Reading{"3 ft as m", "Length", 3, "Foot (ft)", {"Meter (m)"}},
+        Reading{"3 ft into m", "Length", 3, "Foot (ft)", {"Meter (m)"}},
+        Reading{"3 ft -> m", "Length", 3, "Foot (ft)", {"Meter (m)"}},
+        Reading{"3ft->m", "Length", 3, "Foot (ft)", {"Meter (m)"}},
+        Reading{"3 ft \u2192 m", "Length", 3, "Foot (ft)", {"Meter (m)"}},
+        Reading{"3 ft = m", "Length", 3, "Foot (ft)", {"Meter (m)"}},
+        Reading{"3 ft m", "Length", 3, "Foot (ft)", {"Meter (m)"}},
+        Reading{"3 ft in", "Length", 3, "Foot (ft)", {"Inch (in)"}},
+        Reading{"3 m in in", "Length", 3, "Meter (m)", {"Inch (in)"}},
+        Reading{"3 ft", "Length", 3, "Foot (ft)", {}}, Reading{"3ft", "Length", 3, "Foot (ft)", {}},
+        Reading{"350F", "Temperature", 350, "Farenheit(°F)", {}},
+        Reading{"350 °F", "Temperature", 350, "Farenheit(°F)", {}},
+        Reading{"350°F to C", "Temperature", 350, "Farenheit(°F)", {"Celsius(°C)"}},
+        Reading{"-40 C", "Temperature", -40, "Celsius(°C)", {}},
+        Reading{"1e3 m", "Length", 1000, "Meter (m)", {}},
+        Reading{".5 km", "Length", 0.5, "Kilometer (km)", {}},
+        Reading{"1/2 cup to tbsp", "Cooking", 0.5, "Cup (US)", {"Tablespoon (US)"}},
+        Reading{"1 1/2 cups in ml", "Cooking", 1.5, "Cup (US)", {"Milliliter"}},
+        Reading{"-1 1/2 m", "Length", -1.5, "Meter (m)", {}},
+        Reading{"2 cups to ml", "Cooking", 2, "Cup (US)", {"Milliliter"}},
+        Reading{"100 lbs in kg", "Weight", 100, "Pound (lb) (Avoir)", {"Kilogram (kg)"}},
+        Reading{"2 fl oz to ml", "Volume", 2, "Fluid ounce (oz) (US)", {"Milliliter (ml)"}},
+        Reading{"2 fl oz to tsp", "Cooking", 2, "Fluid ounce (US)", {"Teaspoon (US)"}},
+        Reading{"3 ft to m cm", "Length", 3, "Foot (ft)", {"Meter (m)", "Centimeter (cm)"}},
+        Reading{"5 ft 3 in", "Length", 63, "Inch (in)", {}},
+        Reading{"1 h 30 min", "Time", 90, "Minute (min)", {}},
+        Reading{"2 lb 4 oz", "Weight", 36, "Ounce (Avoir)", {}},
+        Reading{"5 ft 3 in to cm", "Length", 63, "Inch (in)", {"Centimeter (cm)"}},
+        Reading{"1500 kJ", "Energy", 1500, "Kilojoule (kJ)", {}},
+        Reading{"10 MB to Mb", "Computer Storage", 10, "Megabyte (MB)", {"Megabit"}}));
+
+struct Refused {
+    std::string_view text;
+    QueryRefusal::Kind kind;
+    std::string_view part;     // the refused part of the text
+    std::string_view message;  // a piece of the message
+};
+
+void PrintTo(const Refused& c, std::ostream* os)
+{
+    *os << "'" << c.text << "'";
+}
+
+class QueryRefused : public ::testing::TestWithParam<Refused> {};
+
+TEST_P(QueryRefused, SaysWhyAndWhere)
+{
+    const Refused& expected = GetParam();
+    const auto parsed = ParseQuery(expected.text);
+    ASSERT_TRUE(std::holds_alternative<QueryRefusal>(parsed));
+    const QueryRefusal& refusal = std::get<QueryRefusal>(parsed);
+    EXPECT_EQ(refusal.kind, expected.kind);
+    ASSERT_LE(refusal.begin, refusal.end);
+    ASSERT_LE(refusal.end, expected.text.size());
+    EXPECT_EQ(expected.text.substr(refusal.begin, refusal.end - refusal.begin), expected.part);
+    EXPECT_NE(refusal.message.find(expected.message), std::string::npos) << refusal.message;
+}
+
+constexpr auto kNotAQuery = QueryRefusal::Kind::NotAQuery;
+constexpr auto kRefused = QueryRefusal::Kind::Refused;
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, QueryRefused,
+    ::testing::Values(
+        Refused{"", kNotAQuery, "", "empty"}, Refused{"firefox", kNotAQuery, "firefox", "amount"},
+        Refused{"ft to m", kNotAQuery, "ft", "amount"},
+        Refused{"3 fet", kRefused, "fet", "\"feet\""},
+        Refused{"3 ft to kg", kRefused, "kg", "\"ft\" is a Length unit, \"kg\" a Weight unit"},
+        Refused{"3", kRefused, "", "unit is missing"},
+        Refused{"3 ft to", kRefused, "to", "target unit is missing"},
+        Refused{"5 knots", kRefused, "knots", "not a unit this converter has"},
+        Refused{"3 nautical miles to km", kRefused, "nautical miles", "not a unit this"},
+        Refused{"1 year", kRefused, "year", "not a unit this"},
+        Refused{"20 ms", kRefused, "ms", "not a unit this"},
+        Refused{"1.5 kJ", kRefused, "1.5", "whole number"},
+        Refused{"3 mB", kRefused, "mB", "\"MB\""},
+        Refused{"3 C to C", kRefused, "C", "two other scales"},
+        Refused{"1 C 3 K", kRefused, "3 K", "do not add"},
+        Refused{"1 m -3 cm", kRefused, "-3", "sign"},
+        Refused{"1/0 cup", kRefused, "1/0", "fraction"},
+        Refused{"3 ft to 5 m", kRefused, "5", "unit alone"},
+        Refused{"1 kJ 1.5 J", kRefused, "1.5", "whole number"},
+        Refused{"3 \xc0\xafx\x1b", kRefused, "\xc0\xafx\x1b", "\"\uFFFD\uFFFDx\uFFFD\""}));
+
+// A unit the converter lacks is refused as such, never taken for a name like it.
+TEST(QueryRefusedUnits, UnitsNotHereAreNamedAsSuch)
+{
+    for (const std::string_view name : UnitsNotHere()) {
+        EXPECT_TRUE(UnitsNamed(name).empty()) << name;
+        const std::string query = "1 " + std::string(name) + " to m";
+        const auto parsed = ParseQuery(query);
+        ASSERT_TRUE(std::holds_alternative<QueryRefusal>(parsed)) << name;
+        const QueryRefusal& refusal = std::get<QueryRefusal>(parsed);
+        EXPECT_EQ(query.substr(refusal.begin, refusal.end - refusal.begin), name);
+        EXPECT_NE(refusal.message.find("not a unit this converter has"), std::string::npos)
+            << refusal.message;
+    }
+}
+
+// Every name held by several tabs, found by walking every name of every unit, by the
+// set of tabs that hold it.
+std::map<std::set<std::string_view>, std::set<std::string>> Clashes()
+{
+    std::map<std::set<std::string_view>, std::set<std::string>> clashes;
+    for (const ConverterTab& tab : ConverterTabs()) {
+        for (std::size_t unit = 0; unit < tab.texts.labels.size(); ++unit) {
+            for (const std::string& name : UnitNames(tab.caption, static_cast<int>(unit))) {
+                std::set<std::string_view> tabs;
+                for (const UnitName& named : UnitsNamed(name)) {
+                    tabs.insert(ConverterTabs()[static_cast<std::size_t>(named.tab)].caption);
+                }
+                if (tabs.size() > 1) {
+                    clashes[tabs].insert(name);
+                }
+            }
+        }
+    }
+    return clashes;
+}
+
+TEST(QueryClashes, OnlyTheTabsWithARuleShareNames)
+{
+    std::set<std::set<std::string_view>> shared;
+    for (const auto& [tabs, names] : Clashes()) {
+        shared.insert(tabs);
+    }
+    const std::set<std::set<std::string_view>> ruled{
+        {"Cooking", "Volume"}, {"Angle", "Time"}, {"Volume", "Weight"}};
+    EXPECT_EQ(shared, ruled);
+    const auto clashes = Clashes();
+    EXPECT_TRUE(clashes.at({"Cooking", "Volume"}).contains("liter"));
+    EXPECT_TRUE(clashes.at({"Angle", "Time"}).contains("minutes"));
+}
+
+// Alone, a shared name is settled by its rule and the query says so; with a target
+// that only the other tab has, the other tab is used without a word.
+TEST(QueryClashes, EverySharedNameIsSettled)
+{
+    for (const auto& [tabs, names] : Clashes()) {
+        const auto rule =
+            std::find_if(ClashRules().begin(), ClashRules().end(), [&](const ClashRule& r) {
+                return tabs == std::set{r.preferred, r.other};
+            });
+        ASSERT_NE(rule, ClashRules().end());
+        for (const std::string& name : names) {
+            const auto alone = ParseQuery("2 " + name);
+            ASSERT_TRUE(std::holds_alternative<ParsedQuery>(alone)) << name;
+            EXPECT_EQ(std::get<ParsedQuery>(alone).caption, rule->preferred) << name;
+            EXPECT_NE(std::get<ParsedQuery>(alone).preference.find(rule->other), std::string::npos)
+                << name;
+            const auto other = ParseQuery("2 " + name + " to " + std::string(rule->example));
+            ASSERT_TRUE(std::holds_alternative<ParsedQuery>(other)) << name;
+            EXPECT_EQ(std::get<ParsedQuery>(other).caption, rule->other) << name;
+            EXPECT_EQ(std::get<ParsedQuery>(other).preference, "") << name;
+        }
+    }
+}
+
+// The lines of a category form's text, "\r\n" between or after them.
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        const auto end = text.find("\r\n", begin);
+        lines.push_back(text.substr(begin, end - begin));
+        begin = end == std::string::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
+// A value as people type it: whole, decimal, with an exponent, or negative.
+std::string RandomValue(std::mt19937& random, bool whole)
+{
+    std::uniform_int_distribution<int> form(0, 3);
+    std::uniform_int_distribution<int> digits(0, 99999);
+    switch (whole ? 0 : form(random)) {
+        case 0:
+            return std::to_string(digits(random));
+        case 1:
+            return std::to_string(digits(random)) + "." + std::to_string(digits(random) % 1000);
+        case 2:
+            return std::to_string(digits(random) % 100) + "e" +
+                   std::to_string(digits(random) % 20 - 10);
+        default:
+            return "-" + std::to_string(digits(random) % 500) + "." +
+                   std::to_string(digits(random) % 100);
+    }
+}
+
+template <typename T>
+const T& Pick(std::mt19937& random, const std::vector<T>& items)
+{
+    return items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(random)];
+}
+
+// Random queries with every name of every unit give the category form's texts for the
+// category, value, unit and target they are read as.
+TEST(QueryAgainstCategoryForm, RandomQueriesGiveTheSameTexts)
+{
+    std::mt19937 random(21);
+    const auto tabs = ConverterTabs();
+    int compared = 0;
+    for (int n = 0; n < 4000; ++n) {
+        const ConverterTab& tab = tabs[random() % tabs.size()];
+        const int count = static_cast<int>(tab.texts.labels.size());
+        const int unit = static_cast<int>(random() % static_cast<unsigned>(count));
+        int target =
+            random() % 3 == 0 ? -1 : static_cast<int>(random() % static_cast<unsigned>(count));
+        if (tab.category == nullptr && target == unit) {
+            target = -1;
+        }
+        const bool whole =
+            tab.category != nullptr && tab.category->valueKind == ValueKind::WholeNumber;
+        const std::string value = RandomValue(random, whole);
+        const std::string source = Pick(random, UnitNames(tab.caption, unit));
+        std::string query = value + (random() % 4 == 0 ? "" : " ") + source;
+        if (target >= 0) {
+            const char* separators[]{" to ", " in ", " -> ", " = ", " "};
+            query += separators[random() % 5] + Pick(random, UnitNames(tab.caption, target));
+        }
+        const auto parsed = ParseQuery(query);
+        ASSERT_TRUE(std::holds_alternative<ParsedQuery>(parsed))
+            << query << ": " << std::get<QueryRefusal>(parsed).message;
+        const ParsedQuery& read = std::get<ParsedQuery>(parsed);
+        if (read.preference.empty()) {
+            EXPECT_EQ(read.caption, tab.caption) << query;
+            EXPECT_EQ(read.unit, unit) << query;
+            EXPECT_EQ(read.targets, target < 0 ? std::vector<int>{} : std::vector<int>{target})
+                << query;
+        }
+        const double typed = *ReadReal(value).value;
+        ASSERT_EQ(read.value, typed) << query;
+        const int scientific = static_cast<int>(random() % 2);
+        const int decimals = static_cast<int>(random() % 10) - 1;
+        std::vector<std::string> expected;
+        std::vector<std::string> labels;
+        if (read.category == nullptr) {
+            const auto text = ConvertTemperature(read.value, read.unit).value();
+            expected = Lines(text.values);
+            labels = Lines(text.labels);
+        } else {
+            const auto text =
+                ConvertAll(*read.category, read.value, read.unit, scientific, decimals).value();
+            expected = Lines(text.values);
+            labels = Lines(text.labels);
+        }
+        std::vector<std::string> answered;
+        for (const QueryAnswer& answer : AnswerQuery(read, scientific, decimals)) {
+            answered.push_back(answer.text);
+            const auto line = std::find(labels.begin(), labels.end(), answer.label);
+            ASSERT_NE(line, labels.end()) << query;
+            EXPECT_EQ(answer.text, expected[static_cast<std::size_t>(line - labels.begin())])
+                << query;
+        }
+        EXPECT_EQ(answered.size(), read.targets.empty() ? expected.size() : 1U) << query;
+        ++compared;
+    }
+    EXPECT_EQ(compared, 4000);
+}
+
+}  // namespace
+}  // namespace convert
