@@ -1,6 +1,9 @@
 #include "cli/listing.h"
 
+#include <algorithm>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "chem/elements.h"
 #include "cli/cli.h"
@@ -44,8 +47,15 @@ void WriteNames(std::span<const std::string_view> words, std::ostream& out)
     for (std::size_t unit = 0; unit < units.labels.size(); ++unit) {
         const std::string_view item = Trim(units.listItems[unit]);
         out << item << '\n';
-        for (const std::string& name : convert::NamesOfUnit(units, convert::UnitAliases(), unit)) {
-            if (name != convert::FoldName(item)) {
+        // The folded names, then those the core's names add as people type them.
+        std::vector<std::string> names = convert::NamesOfUnit(units, convert::UnitAliases(), unit);
+        for (std::string& name : convert::UnitNames(units.caption, static_cast<int>(unit))) {
+            if (std::find(names.begin(), names.end(), name) == names.end()) {
+                names.push_back(std::move(name));
+            }
+        }
+        for (const std::string& name : names) {
+            if (name != convert::FoldName(item) && name != item) {
                 out << name << '\n';
             }
         }
