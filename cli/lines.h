@@ -3,8 +3,11 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <istream>
 #include <optional>
+#include <ostream>
+#include <string>
 #include <string_view>
 
 namespace cli {
@@ -42,5 +45,17 @@ private:
 // without a byte order mark, which editors on some systems put at the start of a file;
 // empty when blank.
 std::string_view LineText(std::string_view line, long number);
+
+// Appends the output of line `number`, whose text is `text`, to `pending`, or throws a
+// Refusal.
+using LineConverter = std::function<void(std::string& pending, std::string_view text, long number)>;
+
+// Every line of `in` that is not blank given to `convert`, after `head`, and the output
+// written a large block at a time. The run's exit status: a refused line stops the run
+// after everything before it has been written whole, with its number and the reason on
+// err; a line too long is no `what` ("number", "query"). A ReadError is thrown on after
+// what was read before it has been written.
+int ConvertLines(std::istream& in, std::ostream& out, std::ostream& err, std::string head,
+                 std::string_view what, const LineConverter& convert);
 
 }  // namespace cli

@@ -1,12 +1,14 @@
 #include "cli/query_form.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
 #include <variant>
 
 #include "cli/cli.h"
+#include "cli/column.h"
 #include "cli/lines.h"
 #include "cli/plan.h"
 #include "cli/text.h"
@@ -74,8 +76,9 @@ Answer Answered(const convert::ParsedQuery& query, const Request& request)
     return {std::move(plan), query.value, std::move(results)};
 }
 
-// A query line's output appended to `pending`, a table's header row before it whenever
-// the units of the columns change.
+// The query lines' output: each line converted as the column form converts a value,
+// by a plan made again only where a line names other units than the line before, and a
+// table's header row again where the columns change.
 class QueryLines {
 public:
     explicit QueryLines(const Request& request) : m_request(request) {}
@@ -86,18 +89,38 @@ public:
         if (!query.preference.empty() && m_preferences.insert(query.preference).second) {
             err << "velkari-cli: line " << number << ": " << Escaped(query.preference) << '\n';
         }
-        const Answer answer = Answered(query, m_request);
+        if (!m_plan || query.category != m_category || query.unit != m_unit ||
+            query.targets != m_targets) {
+            Replan(pending, query);
+        }
+        m_values->Append(pending, query.value);
+    }
+
+private:
+    void Replan(std::string& pending, const convert::ParsedQuery& query)
+    {
+        m_values.reset();
+        m_plan.emplace(
+            QueryPlan(query, {{}, m_request.targets, m_request.scientific, m_request.decimals}));
+        m_values.emplace(*m_plan, *m_request.writer);
+        m_category = query.category;
+        m_unit = query.unit;
+        m_targets = query.targets;
         std::string head;
-        m_request.writer->ColumnHead(head, answer.plan);
+        m_request.writer->ColumnHead(head, *m_plan);
         if (head != m_head) {
             pending += head;
             m_head = std::move(head);
         }
-        m_request.writer->ColumnValue(pending, {answer.plan, answer.value, answer.results});
     }
 
-private:
     const Request& m_request;
+    // The units of the line before, as its query named them, and its plan.
+    const convert::Category* m_category = nullptr;
+    int m_unit = -1;
+    std::vector<int> m_targets;
+    std::optional<Plan> m_plan;
+    std::optional<ColumnValues> m_values;
     std::string m_head;
     std::set<std::string> m_preferences;  // each said once, at the first line it settled
 };
@@ -129,45 +152,11 @@ void ConvertQuery(const Request& request, std::ostream& out, std::ostream& err)
 int ConvertQueryLines(const Request& request, std::istream& in, std::ostream& out,
                       std::ostream& err)
 {
-    constexpr std::size_t kBlock = 1 << 16;
-    std::string pending;
-    pending.reserve(2 * kBlock);
     QueryLines queries(request);
-    auto refuse = [&](long number, std::string_view why) {
-        out << pending << std::flush;
-        err << "velkari-cli: line " << number << ": " << Escaped(why) << '\n';
-        return kBadArguments;
-    };
-    LineReader lines(in);
-    long number = 0;
-    try {
-        while (const auto line = lines.Next()) {
-            const std::string_view text = LineText(*line, ++number);
-            if (text.empty()) {
-                continue;
-            }
-            try {
-                queries.Append(pending, text, number, err);
-            } catch (const Refusal& refusal) {
-                return refuse(number, refusal.message);
-            }
-            if (pending.size() >= kBlock) {
-                if (!out.write(pending.data(), static_cast<std::streamsize>(pending.size()))) {
-                    return kWriteFailed;
-                }
-                pending.clear();
-            }
-        }
-    } catch (const ReadError&) {
-        out << pending << std::flush;  // what was read before the error stands
-        throw;
-    }
-    if (lines.tooLong()) {
-        return refuse(number + 1, "longer than " + std::to_string(LineReader::kLongestLine) +
-                                      " characters, not a query");
-    }
-    out << pending;
-    return kSuccess;
+    return ConvertLines(in, out, err, {}, "query",
+                        [&](std::string& pending, std::string_view text, long number) {
+                            queries.Append(pending, text, number, err);
+                        });
 }
 
 }  // namespace cli
