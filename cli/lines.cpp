@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "cli/cli.h"
 #include "cli/text.h"
 
 namespace cli {
@@ -59,47 +58,12 @@ std::string_view LineText(std::string_view line, long number)
     return Trim(line).empty() ? std::string_view{} : line;
 }
 
-int ConvertLines(std::istream& in, std::ostream& out, std::ostream& err, std::string head,
-                 std::string_view what, const LineConverter& convert)
+int RefuseLine(const std::string& pending, long number, std::string_view why, std::ostream& out,
+               std::ostream& err)
 {
-    constexpr std::size_t kBlock = 1 << 16;
-    std::string pending = std::move(head);
-    pending.reserve(2 * kBlock);
-    auto refuse = [&](long number, std::string_view why) {
-        out << pending << std::flush;
-        err << "velkari-cli: line " << number << ": " << Escaped(why) << '\n';
-        return kBadArguments;
-    };
-    LineReader lines(in);
-    long number = 0;
-    try {
-        while (const auto line = lines.Next()) {
-            const std::string_view text = LineText(*line, ++number);
-            if (text.empty()) {
-                continue;
-            }
-            try {
-                convert(pending, text, number);
-            } catch (const Refusal& refusal) {
-                return refuse(number, refusal.message);
-            }
-            if (pending.size() >= kBlock) {
-                if (!out.write(pending.data(), static_cast<std::streamsize>(pending.size()))) {
-                    return kWriteFailed;
-                }
-                pending.clear();
-            }
-        }
-    } catch (const ReadError&) {
-        out << pending << std::flush;  // what was read before the error stands
-        throw;
-    }
-    if (lines.tooLong()) {
-        return refuse(number + 1, "longer than " + std::to_string(LineReader::kLongestLine) +
-                                      " characters, not a " + std::string(what));
-    }
-    out << pending;
-    return kSuccess;
+    out << pending << std::flush;
+    err << "velkari-cli: line " << number << ": " << Escaped(why) << '\n';
+    return kBadArguments;
 }
 
 }  // namespace cli

@@ -3,12 +3,13 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
+
 #include <string_view>
+#include "cli/cli.h"
 
 namespace cli {
 
@@ -46,16 +47,55 @@ private:
 // empty when blank.
 std::string_view LineText(std::string_view line, long number);
 
-// Appends the output of line `number`, whose text is `text`, to `pending`, or throws a
-// Refusal.
-using LineConverter = std::function<void(std::string& pending, std::string_view text, long number)>;
+// The output so far written, and line `number` refused for `why`: kBadArguments.
+int RefuseLine(const std::string& pending, long number, std::string_view why, std::ostream& out,
+               std::ostream& err);
 
-// Every line of `in` that is not blank given to `convert`, after `head`, and the output
-// written a large block at a time. The run's exit status: a refused line stops the run
-// after everything before it has been written whole, with its number and the reason on
-// err; a line too long is no `what` ("number", "query"). A ReadError is thrown on after
-// what was read before it has been written.
+// Every line of `in` that is not blank given to `convert(pending, text, number)`, which
+// appends the line's output to `pending` or throws a Refusal; `head` comes first, and
+// the output is written a large block at a time. The run's exit status: a refused line
+// stops the run after everything before it has been written whole, with its number and
+// the reason on err; a line too long is no `what` ("number", "query"). A ReadError is
+// thrown on after what was read before it has been written.
+template <typename Convert>
 int ConvertLines(std::istream& in, std::ostream& out, std::ostream& err, std::string head,
-                 std::string_view what, const LineConverter& convert);
+                 std::string_view what, Convert&& convert)
+{
+    constexpr std::size_t kBlock = 1 << 16;
+    std::string pending = std::move(head);
+    pending.reserve(2 * kBlock);
+    LineReader lines(in);
+    long number = 0;
+    try {
+        while (const auto line = lines.Next()) {
+            const std::string_view text = LineText(*line, ++number);
+            if (text.empty()) {
+                continue;
+            }
+            try {
+                convert(pending, text, number);
+            } catch (const Refusal& refusal) {
+                return RefuseLine(pending, number, refusal.message, out, err);
+            }
+            if (pending.size() >= kBlock) {
+                if (!out.write(pending.data(), static_cast<std::streamsize>(pending.size()))) {
+                    return kWriteFailed;
+                }
+                pending.clear();
+            }
+        }
+    } catch (const ReadError&) {
+        out << pending << std::flush;  // what was read before the error stands
+        throw;
+    }
+    if (lines.tooLong()) {
+        return RefuseLine(pending, number + 1,
+                          "longer than " + std::to_string(LineReader::kLongestLine) +
+                              " characters, not a " + std::string(what),
+                          out, err);
+    }
+    out << pending;
+    return kSuccess;
+}
 
 }  // namespace cli

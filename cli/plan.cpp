@@ -142,8 +142,9 @@ std::size_t FindUnit(const Tab& tab, std::string_view text)
         throw Refusal{"unit index " + Shortened(Trim(text)) + " is not one of " + caption +
                       "'s (0 to " + std::to_string(count - 1) + ")"};
     }
-    // The names the window's unit lists and the queries accept; the looser matching of
-    // the folded names then settles what they leave, and says which units a name may be.
+    // The names the window's unit lists and the queries accept, with their case rules
+    // ("Gb" is a gigabit, "GB" a gigabyte); then the folded names, which also say which
+    // units an ambiguous name may be.
     if (const int named = convert::UnitNamed(units.caption, Trim(text)); named >= 0) {
         return static_cast<std::size_t>(named);
     }

@@ -21,6 +21,8 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/plan.h"
+#include "convert/unit_names.h"
 #include "numbers/number_text.h"
 
 extern char** environ;
@@ -724,6 +726,36 @@ TEST(QueryLines, WriteAHeaderWhereTheColumnsChangeAndAPreferenceOnce)
     EXPECT_TRUE(preferred.err.starts_with("velkari-cli: line 2: ")) << preferred.err;
     EXPECT_EQ(std::count(preferred.err.begin(), preferred.err.end(), '\n'), 1) << preferred.err;
     EXPECT_EQ(preferred.status, 0);
+}
+
+// UNIT and --to take every name of the core's table as the unit the window's lists and
+// the queries take it for, so that the three accept the same names.
+TEST(UnitNames, EveryNameOfTheCoreIsTheSameUnitForTheCommandLine)
+{
+    std::vector<std::string_view> captions{cli::kTemperature};
+    for (const convert::Category* category : convert::kConverterCategories) {
+        captions.push_back(category->caption);
+    }
+    int names = 0;
+    for (const std::string_view caption : captions) {
+        const cli::Tab tab = cli::RequireTab(caption);
+        for (int unit = 0; unit < static_cast<int>(cli::TextsOf(tab).labels.size()); ++unit) {
+            for (const std::string& name : convert::UnitNames(caption, unit)) {
+                const int named = convert::UnitNamed(caption, name);
+                if (named < 0) {
+                    continue;  // a name only the window's completion offers
+                }
+                ++names;
+                try {
+                    EXPECT_EQ(cli::FindUnit(tab, name), static_cast<std::size_t>(named))
+                        << caption << ": " << name;
+                } catch (const cli::Refusal& refusal) {
+                    ADD_FAILURE() << caption << ": " << name << ": " << refusal.message;
+                }
+            }
+        }
+    }
+    EXPECT_GT(names, 500);
 }
 
 }  // namespace
