@@ -7,9 +7,10 @@
 #include <optional>
 #include <ostream>
 #include <string>
-
 #include <string_view>
+
 #include "cli/cli.h"
+#include "cli/text.h"
 
 namespace cli {
 
@@ -46,6 +47,48 @@ private:
 // without a byte order mark, which editors on some systems put at the start of a file;
 // empty when blank.
 std::string_view LineText(std::string_view line, long number);
+
+// Called for every line: defined here, so that the loops below inline them.
+inline std::optional<std::string_view> LineReader::Next()
+{
+    for (;;) {
+        const std::string_view rest(m_buffer.data() + m_begin, m_end - m_begin);
+        if (const auto end = rest.find('\n'); end != std::string_view::npos) {
+            m_begin += end + 1;
+            return Checked(rest.substr(0, end));
+        }
+        if (m_atEnd) {
+            m_begin = m_end;
+            return rest.empty() ? std::nullopt : Checked(rest);
+        }
+        if (rest.size() > kLongestLine) {
+            m_tooLong = true;
+            return std::nullopt;
+        }
+        Refill(rest);
+    }
+}
+
+inline std::optional<std::string_view> LineReader::Checked(std::string_view line)
+{
+    if (line.size() > kLongestLine) {
+        m_tooLong = true;
+        return std::nullopt;
+    }
+    return line;
+}
+
+inline std::string_view LineText(std::string_view line, long number)
+{
+    constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
+    if (number == 1 && line.starts_with(kByteOrderMark)) {
+        line.remove_prefix(kByteOrderMark.size());
+    }
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return Trim(line).empty() ? std::string_view{} : line;
+}
 
 // The output so far written, and line `number` refused for `why`: kBadArguments.
 int RefuseLine(const std::string& pending, long number, std::string_view why, std::ostream& out,
