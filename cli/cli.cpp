@@ -16,6 +16,7 @@
 #include "cli/listing.h"
 #include "cli/options.h"
 #include "cli/plan.h"
+#include "cli/query_form.h"
 #include "cli/text.h"
 
 namespace cli {
@@ -120,6 +121,11 @@ int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
             WriteNames(request.positional, result);
         } else if (args.empty()) {
             throw Refusal{"nothing to convert (see --help)"};
+        } else if (ReadsQueryLines(request)) {
+            const int status = ConvertQueryLines(request, in, out, err);
+            return status == kSuccess && !out.flush() ? kWriteFailed : status;
+        } else if (AsksForQuery(request)) {
+            ConvertQuery(request, result, err);
         } else if (request.positional.size() == 3 && Trim(request.positional[1]) == "-") {
             const int status = ConvertColumn(request, in, out, err);
             return status == kSuccess && !out.flush() ? kWriteFailed : status;

@@ -3,11 +3,24 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 #include "cli/plan.h"
 #include "cli/writer.h"
 
 namespace cli {
+
+// Each value of a column converted by its plan and appended to the column's output.
+class ColumnValues {
+public:
+    ColumnValues(const Plan& plan, const Writer& writer);
+    void Append(std::string& pending, double value) const;
+
+private:
+    const Plan& m_plan;
+    const Writer& m_writer;
+    bool m_justText;
+};
 
 // The run's exit status: a refused line stops the run after everything before it has
 // been written whole, with its number and the reason on err.

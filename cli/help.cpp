@@ -8,7 +8,9 @@ namespace cli {
 namespace {
 
 constexpr std::string_view kUsageLines =
-    R"help(Usage: velkari-cli CATEGORY VALUE UNIT [--to UNIT]... [OPTION]...
+    R"help(Usage: velkari-cli QUERY... [--to UNIT]... [OPTION]...
+  or:  velkari-cli - [--to UNIT]... [OPTION]...
+  or:  velkari-cli CATEGORY VALUE UNIT [--to UNIT]... [OPTION]...
   or:  velkari-cli CATEGORY - UNIT [--to UNIT]... [OPTION]...
   or:  velkari-cli --list [CATEGORY]
   or:  velkari-cli --names CATEGORY|element
@@ -17,8 +19,24 @@ constexpr std::string_view kUsageLines =
 constexpr std::string_view kConversionHelp =
     R"help(  or:  velkari-cli --help|--version
 
-Converts VALUE from UNIT into every unit of CATEGORY, as the window's tab of
-that name does, and prints one line per unit: the value, a tab, the unit.
+Converts a QUERY as people write it: an amount, then, if wanted, "to", "in",
+"as", "into", "->" or "=" and the units to convert into, or just one unit:
+
+  velkari-cli 3 ft to m          velkari-cli 350F
+  velkari-cli 5 ft 3 in to cm    velkari-cli 1 1/2 cups in ml
+  velkari-cli 100 lbs kg         velkari-cli 2 kWh
+
+The category is the one that holds the units named. A name of two categories
+(gallon: Cooking and Volume; minute: Angle and Time) is settled by the other
+unit named, else by a fixed preference, and then standard error says which
+category was used and how to ask for the other. Without a target, every unit
+of the category. The results are those of the category form below, and the
+options apply alike; json names the category used. With QUERY "-", every line
+of standard input is a query, answered as it would be alone.
+
+The category form converts VALUE from UNIT into every unit of CATEGORY, as the
+window's tab of that name does, and prints one line per unit: the value, a
+tab, the unit.
 
   CATEGORY           a tab caption, in any case: Angle, Area,
                      "Computer Storage", Cooking, Energy, Frequency, Length,

@@ -1,6 +1,9 @@
 #include "cli/listing.h"
 
+#include <algorithm>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "chem/elements.h"
 #include "cli/cli.h"
@@ -44,7 +47,17 @@ void WriteNames(std::span<const std::string_view> words, std::ostream& out)
     for (std::size_t unit = 0; unit < units.labels.size(); ++unit) {
         const std::string_view item = Trim(units.listItems[unit]);
         out << item << '\n';
-        for (const std::string& name : convert::NamesOfUnit(units, convert::UnitAliases(), unit)) {
+        // The folded names, then those the core's names add (as people type them).
+        std::vector<std::string> names = convert::NamesOfUnit(units, convert::UnitAliases(), unit);
+        std::vector<std::string> folded = names;
+        folded.push_back(convert::FoldName(item));
+        for (std::string& name : convert::UnitNames(units.caption, static_cast<int>(unit))) {
+            if (std::find(folded.begin(), folded.end(), convert::FoldName(name)) == folded.end()) {
+                folded.push_back(convert::FoldName(name));
+                names.push_back(std::move(name));
+            }
+        }
+        for (const std::string& name : names) {
             if (name != convert::FoldName(item)) {
                 out << name << '\n';
             }

@@ -97,7 +97,9 @@ Request Parse(std::span<const std::string_view> args)
 
 bool IsOptionWord(std::string_view arg)
 {
-    return arg.size() >= 2 && arg[0] == '-' && arg[1] != '.' && (arg[1] < '0' || arg[1] > '9');
+    // "->" is the arrow of a query ("3 ft -> m").
+    return arg != "->" && arg.size() >= 2 && arg[0] == '-' && arg[1] != '.' &&
+           (arg[1] < '0' || arg[1] > '9');
 }
 
 void RefuseAfterHelp(std::span<const std::string_view> args)

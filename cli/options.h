@@ -35,7 +35,7 @@ struct Request {
 Request Parse(std::span<const std::string_view> args);
 
 // An option of the conversions' or an unknown one: "--to", "--bogus", "-x"; not a value
-// such as "-5" or "-.5", nor "-" (standard input).
+// such as "-5" or "-.5", nor "-" (standard input), nor a query's "->".
 bool IsOptionWord(std::string_view arg);
 
 // A Refusal when a word that is no option follows --help or --version (or -h).

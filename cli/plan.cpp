@@ -10,10 +10,8 @@
 namespace cli {
 namespace {
 
-// Temperature converts into its two other scales: those, in their order, or the ones
-// asked for.
-std::vector<std::size_t> TemperatureTargets(const Tab& tab, std::size_t unit,
-                                            std::span<const std::string_view> asked)
+// The two scales Temperature converts `unit` into, in their order.
+std::vector<std::size_t> OtherScales(std::size_t unit)
 {
     std::vector<std::size_t> others;
     const auto results = convert::TemperatureResults(0, static_cast<int>(unit)).value();
@@ -21,16 +19,39 @@ std::vector<std::size_t> TemperatureTargets(const Tab& tab, std::size_t unit,
     for (const auto& r : results) {
         others.push_back(static_cast<std::size_t>(r.unit));
     }
+    return others;
+}
+
+void RequireOtherScale(const Tab& tab, const std::vector<std::size_t>& others, std::size_t target)
+{
+    if (std::find(others.begin(), others.end(), target) == others.end()) {
+        throw Refusal{"Temperature converts into the two other scales only, so not into " +
+                      Quoted(LabelOf(tab, target))};
+    }
+}
+
+void RefuseNumberFormForTemperature(const PlanWords& words)
+{
+    if (words.decimals >= 0 || words.scientific != 0) {
+        throw Refusal{
+            "Temperature always writes three decimals; --decimals and --scientific do "
+            "not apply to it"};
+    }
+}
+
+// Temperature converts into its two other scales: those, in their order, or the ones
+// asked for.
+std::vector<std::size_t> TemperatureTargets(const Tab& tab, std::size_t unit,
+                                            std::span<const std::string_view> asked)
+{
+    std::vector<std::size_t> others = OtherScales(unit);
     if (asked.empty()) {
         return others;
     }
     std::vector<std::size_t> targets;
     for (const std::string_view target : asked) {
         const std::size_t found = FindUnit(tab, target);
-        if (std::find(others.begin(), others.end(), found) == others.end()) {
-            throw Refusal{"Temperature converts into the two other scales only, so not into " +
-                          Quoted(LabelOf(tab, found))};
-        }
+        RequireOtherScale(tab, others, found);
         targets.push_back(found);
     }
     return targets;
@@ -121,6 +142,12 @@ std::size_t FindUnit(const Tab& tab, std::string_view text)
         throw Refusal{"unit index " + Shortened(Trim(text)) + " is not one of " + caption +
                       "'s (0 to " + std::to_string(count - 1) + ")"};
     }
+    // The names the window's unit lists and the queries accept, with their case rules
+    // ("Gb" is a gigabit, "GB" a gigabyte); then the folded names, which also say which
+    // units an ambiguous name may be.
+    if (const int named = convert::UnitNamed(units.caption, Trim(text)); named >= 0) {
+        return static_cast<std::size_t>(named);
+    }
     const std::vector<std::size_t> matches =
         convert::MatchUnit(units, convert::UnitAliases(), text);
     if (matches.size() == 1) {
@@ -162,13 +189,50 @@ Plan MakePlan(const Tab& tab, const PlanWords& words)
         plan.targets = FactorTargets(tab, words.targets);
         return plan;
     }
-    if (words.decimals >= 0 || words.scientific != 0) {
-        throw Refusal{
-            "Temperature always writes three decimals; --decimals and --scientific do "
-            "not apply to it"};
-    }
+    RefuseNumberFormForTemperature(words);
     plan.targets = TemperatureTargets(tab, plan.unit, words.targets);
     return plan;
+}
+
+Plan QueryPlan(const convert::ParsedQuery& query, const PlanWords& words)
+{
+    const Tab tab{query.category};
+    Plan plan{tab, static_cast<std::size_t>(query.unit), {}, words.scientific, words.decimals};
+    for (const int target : query.targets) {
+        plan.targets.push_back(static_cast<std::size_t>(target));
+    }
+    for (const std::string_view target : words.targets) {
+        plan.targets.push_back(FindUnit(tab, target));
+    }
+    if (!IsTemperature(tab)) {
+        if (plan.targets.empty()) {
+            plan.targets = FactorTargets(tab, {});
+        }
+        return plan;
+    }
+    RefuseNumberFormForTemperature(words);
+    const std::vector<std::size_t> others = OtherScales(plan.unit);
+    if (plan.targets.empty()) {
+        plan.targets = others;
+    }
+    for (const std::size_t target : plan.targets) {
+        RequireOtherScale(tab, others, target);
+    }
+    return plan;
+}
+
+std::vector<Result> QueryResults(const convert::ParsedQuery& query, const Plan& plan)
+{
+    convert::ParsedQuery asked{query.caption, query.category, query.value, query.unit, {}, {}};
+    for (const std::size_t target : plan.targets) {
+        asked.targets.push_back(static_cast<int>(target));
+    }
+    std::vector<Result> results;
+    for (convert::QueryAnswer& answer :
+         convert::AnswerQuery(asked, plan.scientific, plan.decimals)) {
+        results.push_back({answer.label, std::move(answer.text), answer.value, answer.formula});
+    }
+    return results;
 }
 
 std::vector<Result> Results(const Plan& plan, double value)

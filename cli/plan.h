@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "convert/categories.h"
+#include "convert/query.h"
 #include "convert/unit_names.h"
 
 namespace cli {
@@ -63,6 +64,13 @@ struct Result {
 };
 
 std::vector<Result> Results(const Plan& plan, double value);
+
+// A query's conversion settled: its category, unit and targets as the query names them,
+// then the --to units of `words` (its unit is not used), and the number form of `words`.
+Plan QueryPlan(const convert::ParsedQuery& query, const PlanWords& words);
+
+// The results of a query for its plan, from the core's answer to it.
+std::vector<Result> QueryResults(const convert::ParsedQuery& query, const Plan& plan);
 
 // The digits after the point the results are written with.
 int DecimalsShown(const Plan& plan);

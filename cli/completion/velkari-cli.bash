@@ -1,5 +1,6 @@
-# bash completion for velkari-cli: commands, categories, the units of the category
-# already typed (names and abbreviations), options and element symbols. The names come
+# bash completion for velkari-cli: in a query ("3 ft to m") the names of every unit;
+# commands, categories, the units of the category already typed (names and
+# abbreviations), options and element symbols. The names come
 # from the program itself (--list, --names), so they are always its own.
 
 # The word as the shell will read it, into the variable named $2: quotes taken off and
@@ -56,6 +57,14 @@ _velkari_cli_offer() {
     fi
 }
 
+# The names of every category's units, for a query, whose words name no category.
+_velkari_cli_all_names() {
+    local category
+    "$1" --list 2>/dev/null | while IFS= read -r category; do
+        "$1" --names "$category" 2>/dev/null
+    done | sort -u
+}
+
 _velkari_cli() {
     local cli=${COMP_WORDS[0]} cur=${COMP_WORDS[COMP_CWORD]} prev=""
     ((COMP_CWORD > 0)) && prev=${COMP_WORDS[COMP_CWORD - 1]}
@@ -71,7 +80,7 @@ _velkari_cli() {
         fi
         case ${COMP_WORDS[i]} in
             --to | --format | --decimals | --compound | --unknown) skip=1 ;;
-            -*) ;;
+            -[!0-9.]*) ;; # an option, not "-" (standard input) nor a negative value
             *)
                 # Unquoted by hand: what was typed is never evaluated.
                 local word=${COMP_WORDS[i]//\\/}
@@ -82,6 +91,9 @@ _velkari_cli() {
     done
     local first=${positional[0]:-} count=${#positional[@]}
     first=${first,,}
+    # A query begins with its amount, or is "-" (one a line from standard input).
+    local query=0
+    [[ $first == [-+.0-9]* ]] && query=1
 
     case $prev in
         --format) _velkari_cli_offer "$cur" < <(printf '%s\n' plain tsv csv json); return ;;
@@ -89,6 +101,10 @@ _velkari_cli() {
         --list) _velkari_cli_offer "$cur" < <("$cli" --list 2>/dev/null); return ;;
         --names) _velkari_cli_offer "$cur" < <("$cli" --list 2>/dev/null; echo element); return ;;
         --to)
+            if ((query)); then
+                _velkari_cli_offer "$cur" < <(_velkari_cli_all_names "$cli")
+                return
+            fi
             ((count > 0)) && _velkari_cli_offer "$cur" < <("$cli" --names "${positional[0]}" 2>/dev/null)
             return
             ;;
@@ -101,6 +117,10 @@ _velkari_cli() {
     if ((count == 0)); then
         _velkari_cli_offer "$cur" < <(printf '%s\n' element weight moles grams formula
             "$cli" --list 2>/dev/null)
+        return
+    fi
+    if ((query)); then
+        _velkari_cli_offer "$cur" < <(_velkari_cli_all_names "$cli")
         return
     fi
     case $first in

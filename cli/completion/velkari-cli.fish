@@ -1,6 +1,7 @@
-# fish completion for velkari-cli: commands, categories, the units of the category
-# already typed (names and abbreviations), options and element symbols, from the
-# program itself (--list, --names).
+# fish completion for velkari-cli: in a query ("3 ft to m") the names of every unit;
+# commands, categories, the units of the category already typed (names and
+# abbreviations), options and element symbols, from the program itself (--list,
+# --names).
 
 # The words typed so far that are neither options nor their values.
 function __velkari_cli_positional
@@ -13,11 +14,18 @@ function __velkari_cli_positional
         switch $token
             case --to --format --decimals --compound --unknown
                 set skip 1
-            case '-*'
             case '*'
-                echo $token
+                # An option, but not "-" (standard input) nor a negative value
+                string match -qr -- '^-[^0-9.]' $token; or echo $token
         end
     end
+end
+
+# The names of every category's units, for a query, whose words name no category.
+function __velkari_cli_all_names
+    for category in ($argv[1] --list 2>/dev/null)
+        $argv[1] --names $category 2>/dev/null
+    end | sort -u
 end
 
 function __velkari_cli_complete
@@ -25,6 +33,9 @@ function __velkari_cli_complete
     set -l previous (commandline -opc)[-1]
     set -l positional (__velkari_cli_positional)
     set -l count (count $positional)
+    # A query begins with its amount, or is "-".
+    set -l query 0
+    test $count -gt 0; and string match -qr '^[-+.0-9]' -- $positional[1]; and set query 1
     switch $previous
         case --format
             printf '%s\n' plain tsv csv json
@@ -40,12 +51,20 @@ function __velkari_cli_complete
             echo element
             return
         case --to
+            if test $query = 1
+                __velkari_cli_all_names $cli
+                return
+            end
             test $count -gt 0; and $cli --names $positional[1] 2>/dev/null
             return
     end
     if test $count -eq 0
         printf '%s\n' element weight moles grams formula
         $cli --list 2>/dev/null
+        return
+    end
+    if test $query = 1
+        __velkari_cli_all_names $cli
         return
     end
     set -l first (string lower -- $positional[1])

@@ -74,6 +74,10 @@ expect_offered Fe "$cli" element F
 expect_offered O "$cli" weight H 2 O
 expect_offered gram "$cli" Weight 5 gr
 expect_offered 'Gram (g)' "$cli" Weight 5 Gr
+# A query's units come from every category.
+expect_offered ft "$cli" 3 f
+expect_offered kg "$cli" 100 lbs to k
+expect_offered celsius "$cli" - --to cels
 [ -z "$(complete_words "$cli" weight H 2)" ] || fail "completing an atom count offers words"
 
 cli_dir=$(cd "$(dirname "$cli")" && pwd)
@@ -121,12 +125,18 @@ if command -v zsh >/dev/null; then
   offered=$(PATH="$cli_dir:$PATH" zsh -c 'compadd() { print -l -- "${@[${@[(i)--]}+1,-1]}" }
     words=(velkari-cli Length 3 f); CURRENT=4; PREFIX=f; source "$1"' zsh "$completion/_velkari-cli")
   grep -qx ft <<<"$offered" || fail "zsh does not offer ft after 'Length 3'"
+  offered=$(PATH="$cli_dir:$PATH" zsh -c 'compadd() { print -l -- "${@[${@[(i)--]}+1,-1]}" }
+    words=(velkari-cli 100 lbs to k); CURRENT=5; PREFIX=k; source "$1"' zsh "$completion/_velkari-cli")
+  grep -qx kg <<<"$offered" || fail "zsh does not offer kg in the query '100 lbs to'"
 fi
 if command -v fish >/dev/null; then
   fish --no-execute "$completion/velkari-cli.fish" || fail "fish cannot parse velkari-cli.fish"
   offered=$(PATH="$cli_dir:$PATH" fish -c "source '$completion/velkari-cli.fish'
     complete -C 'velkari-cli Length 3 ft --format '")
   grep -q '^json' <<<"$offered" || fail "fish does not offer json after --format"
+  offered=$(PATH="$cli_dir:$PATH" fish -c "source '$completion/velkari-cli.fish'
+    complete -C 'velkari-cli 100 lbs to k'")
+  grep -q '^kg' <<<"$offered" || fail "fish does not offer kg in the query '100 lbs to'"
 fi
 
 if [ "$failures" -gt 0 ]; then

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <ostream>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -20,6 +21,8 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/plan.h"
+#include "convert/unit_names.h"
 #include "numbers/number_text.h"
 
 extern char** environ;
@@ -366,7 +369,7 @@ TEST(Help, NamesEveryCommandInLinesOf79ColumnsOneUsageALine)
     const Outcome run = RunCli({"--help"});
     EXPECT_EQ(run.status, 0);
     for (const char* usage :
-         {"velkari-cli CATEGORY VALUE UNIT", "velkari-cli element SYMBOL",
+         {"velkari-cli QUERY...", "velkari-cli CATEGORY VALUE UNIT", "velkari-cli element SYMBOL",
           "velkari-cli weight SYMBOL COUNT", "velkari-cli weight FORMULA",
           "velkari-cli composition FORMULA", "more than five elements",
           "velkari-cli moles GRAMS WEIGHT", "velkari-cli grams MOLES WEIGHT",
@@ -390,14 +393,21 @@ TEST(Help, NamesEveryCommandInLinesOf79ColumnsOneUsageALine)
     }
 }
 
-std::string Runs(std::vector<std::string> args, std::string_view input = {})
+// The run in this process, for the comparisons of many runs.
+Outcome InProcess(const std::vector<std::string>& args, std::string_view input = {})
 {
     const std::vector<std::string_view> words(args.begin(), args.end());
     std::istringstream in{std::string(input)};
     std::ostringstream out;
     std::ostringstream err;
-    cli::Run(words, in, out, err);
-    return out.str() + err.str();
+    const int status = cli::Run(words, in, out, err);
+    return {out.str(), err.str(), status};
+}
+
+std::string Runs(const std::vector<std::string>& args, std::string_view input = {})
+{
+    const Outcome run = InProcess(args, input);
+    return run.out + run.err;
 }
 
 // A few thousand random values read as a column give what the same values give one
@@ -497,6 +507,9 @@ TEST(Column, AFailedReadIsReportedWithStatusOne)
     const Outcome closed = RunCli(column, {}, {}, {nullptr, true});
     EXPECT_EQ(closed.err, "velkari-cli: read error: Bad file descriptor\n");
     EXPECT_EQ(closed.status, 1);
+    const Outcome queries = RunCli({"-"}, {}, {}, {"/tmp"});
+    EXPECT_EQ(queries.err, "velkari-cli: read error: Is a directory\n");
+    EXPECT_EQ(queries.status, 1);
 }
 
 // A full disk is an error on every kind of command; a reader that went away is not.
@@ -505,13 +518,17 @@ TEST(Output, AFailedWriteIsReportedWithStatusOne)
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"Angle", "90", "Degrees"},
                                                {"Angle", "-", "Degrees"},
+                                               {"3", "ft", "to", "m"},
+                                               {"-"},
                                                {"Angle", "90", "Degrees", "--format", "json"},
                                                {"element", "Fe"},
                                                {"--list"},
                                                {"--names", "Length"},
                                                {"--help"},
                                                {"--version"}}) {
-        const Outcome run = RunCli(args, "90\n", {"/dev/full"});
+        // Standard input holds a value, and a query for the command that reads queries.
+        const Outcome run =
+            RunCli(args, args.size() == 1 && args[0] == "-" ? "90 deg\n" : "90\n", {"/dev/full"});
         EXPECT_EQ(run.err, "velkari-cli: write error: No space left on device\n") << Describe(args);
         EXPECT_EQ(run.status, 1) << Describe(args);
     }
@@ -526,6 +543,219 @@ TEST(Output, AFailedWriteIsReportedWithStatusOne)
     std::signal(SIGPIPE, previous);
     EXPECT_EQ(ignored.err, "");
     EXPECT_EQ(ignored.status, 1);
+}
+
+// A query prints what the category form prints for the same category, value and units,
+// and takes the same options.
+TEST(Query, PrintsWhatTheCategoryFormPrints)
+{
+    struct Pair {
+        std::vector<std::string> query;
+        std::vector<std::string> category;
+    };
+    for (const Pair& pair : {
+             Pair{{"3", "ft", "to", "m"}, {"Length", "3", "ft", "--to", "m"}},
+             Pair{{"3 ft"}, {"Length", "3", "ft"}},
+             Pair{{"350F"}, {"Temperature", "350", "F"}},
+             Pair{{"5", "ft", "3", "in", "to", "cm"}, {"Length", "63", "in", "--to", "cm"}},
+             Pair{{"1", "1/2", "cups", "in", "ml"}, {"Cooking", "1.5", "cup", "--to", "ml"}},
+             Pair{{"100", "lbs", "kg", "--format", "json"},
+                  {"Weight", "100", "lb", "--to", "kg", "--format", "json"}},
+             Pair{{"-40", "C", "--format", "tsv"}, {"Temperature", "-40", "C", "--format", "tsv"}},
+             Pair{{"2", "kWh", "--to", "J", "--to", "kJ", "--scientific", "--format", "csv"},
+                  {"Energy", "2", "kWh", "--to", "J", "--to", "kJ", "--scientific", "--format",
+                   "csv"}},
+             Pair{{"3", "ft", "->", "m", "--to", "in", "--decimals", "2"},
+                  {"Length", "3", "ft", "--to", "m", "--to", "in", "--decimals", "2"}},
+             Pair{{"--", "-5", "deg", "to", "rad"}, {"--to", "rad", "--", "Angle", "-5", "deg"}},
+             Pair{{"212", "F", "to", "C", "--format=json"},
+                  {"Temperature", "212", "F", "--to", "C", "--format", "json"}},
+         }) {
+        const Outcome query = InProcess(pair.query);
+        const Outcome category = InProcess(pair.category);
+        EXPECT_EQ(query.out, category.out) << Describe(pair.query);
+        EXPECT_EQ(query.err, "") << Describe(pair.query);
+        EXPECT_EQ(query.status, 0) << Describe(pair.query);
+        EXPECT_EQ(category.status, 0) << Describe(pair.category);
+    }
+}
+
+// A name of two categories settled by preference gives the results and one line on
+// standard error naming both categories, and succeeds.
+TEST(Query, SaysWhichCategoryAPreferenceChose)
+{
+    const Outcome run = RunCli({"1", "gallon", "to", "ml"});
+    EXPECT_EQ(run.out, InProcess({"Volume", "1", "gallon", "--to", "ml"}).out);
+    EXPECT_TRUE(run.err.starts_with("velkari-cli: ")) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find("Volume"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Cooking"), std::string::npos) << run.err;
+    EXPECT_EQ(run.status, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Queries, Refuses,
+    ::testing::Values(
+        Refused{{"3", "ft", "to", "kg"}, "\"ft\" is a Length unit, \"kg\" a Weight unit"},
+        Refused{{"firefox"}, "a query begins with an amount, as in \"3 ft to m\" (see --help)"},
+        // --to names a unit of the category the query chose.
+        Refused{{"3", "ft", "--to", "kg"},
+                "unknown unit \"kg\" for Length (velkari-cli --list \"Length\" shows its units)"},
+        Refused{{"350F", "--decimals", "2"},
+                "Temperature always writes three decimals; --decimals and --scientific do not "
+                "apply to it"},
+        Refused{{"100", "C", "to", "C"},
+                "Temperature converts into the two other scales only, so not into "
+                "\"Celsius(°C)\""},
+        // The category form's shape with a mistyped category says so, as it always has.
+        Refused{{"Angel", "-", "Degrees"},
+                "unknown category \"Angel\" (velkari-cli --list shows the categories)"}));
+
+// The examples --help gives each answer.
+TEST(Help, ItsQueryExamplesWork)
+{
+    const std::string help = RunCli({"--help"}).out;
+    const std::regex example("velkari-cli ([^ ].*?)(?=  |$)");
+    int examples = 0;
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with("  velkari-cli ")) {
+            continue;
+        }
+        for (std::sregex_iterator it(line.begin(), line.end(), example), end; it != end; ++it) {
+            std::istringstream words((*it)[1].str());
+            std::vector<std::string> args;
+            for (std::string word; words >> word;) {
+                args.push_back(word);
+            }
+            const Outcome run = InProcess(args);
+            EXPECT_EQ(run.status, 0) << Describe(args) << ": " << run.err;
+            EXPECT_NE(run.out, "") << Describe(args);
+            ++examples;
+        }
+    }
+    EXPECT_GE(examples, 6);
+}
+
+// Random queries of every kind, read one a line, give what each gives alone: a value
+// line for a single target, else the block and an empty line; one JSON object a line.
+TEST(QueryLines, AnswerEachQueryAsASingleCallDoes)
+{
+    const std::vector<std::string> units{"ft to m", "F",          "kg",  "cups in ml", "m ft",
+                                         "mph",     "psi to kPa", "kWh", "deg to rad", "GB to MB"};
+    std::mt19937_64 random(21);
+    std::uniform_int_distribution<std::size_t> pick(0, units.size() - 1);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-6, 6);
+    for (const std::vector<std::string>& options :
+         std::vector<std::vector<std::string>>{{}, {"--format", "json"}}) {
+        std::string input;
+        std::string expected;
+        for (int i = 0; i < 500; ++i) {
+            std::ostringstream query;
+            query.precision(12);
+            const std::string& unit = units[pick(random)];
+            // kWh is Energy's: a whole number.
+            if (unit == "kWh") {
+                query << static_cast<int>(mantissa(random) * 1000);
+            } else {
+                query << mantissa(random) * std::pow(10.0, exponent(random));
+            }
+            query << (i % 2 == 0 ? " " : "") << unit;
+            input += query.str() + (i % 3 == 0 ? "\r\n" : "\n");
+            std::vector<std::string> single{query.str()};
+            single.insert(single.end(), options.begin(), options.end());
+            const Outcome alone = InProcess(single);
+            ASSERT_EQ(alone.status, 0) << query.str() << ": " << alone.err;
+            const bool block =
+                options.empty() && std::count(alone.out.begin(), alone.out.end(), '\n') > 1;
+            expected += alone.out + (block ? "\n" : "");
+        }
+        std::vector<std::string> args{"-"};
+        args.insert(args.end(), options.begin(), options.end());
+        const Outcome run = RunCli(args, input);
+        EXPECT_EQ(run.out, expected) << Describe(args);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.status, 0);
+    }
+}
+
+TEST(QueryLines, StopAtARefusedLineAfterWritingEveryLineBefore)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        std::string out;
+        std::string err;
+    };
+    for (const Case& c : {
+             Case{{"-"},
+                  "\xef\xbb\xbf"
+                  "3 ft to m\r\n\n 2 ft to m \n3 ft to kg\n1 m\n",
+                  "0.91440\n0.60960\n",
+                  "velkari-cli: line 4: \"ft\" is a Length unit, \"kg\" a Weight unit\n"},
+             Case{{"-", "--to", "m"},
+                  "1 ft\n1 kg\n",
+                  "0.30480\n",
+                  "velkari-cli: line 2: unknown unit \"m\" for Weight (velkari-cli --list "
+                  "\"Weight\" shows its units)\n"},
+             Case{{"-"},
+                  std::string(5000, '1') + " ft\n",
+                  "",
+                  "velkari-cli: line 1: longer than 4095 characters, not a query\n"},
+         }) {
+        const Outcome run = RunCli(c.args, c.input);
+        EXPECT_EQ(run.out, c.out) << c.input.substr(0, 40);
+        EXPECT_EQ(run.err, c.err) << c.input.substr(0, 40);
+        EXPECT_EQ(run.status, 2) << c.input.substr(0, 40);
+    }
+}
+
+// A table's header row comes again where the columns change; a preference is said once,
+// at the first line it settled.
+TEST(QueryLines, WriteAHeaderWhereTheColumnsChangeAndAPreferenceOnce)
+{
+    const Outcome table = RunCli({"-", "--format", "tsv"}, "1 ft to m\n1 kg to lb\n100 C to F\n");
+    EXPECT_EQ(table.out,
+              "value\tunit\n0.30480\tMeter (m)\n2.20460\tPound (lb) (Avoir)\n"
+              "value\tunit\tformula\n"
+              "212.000\tFarenheit(°F)\tFarenheit = [ (9/5) * Celsius ] + 32\n");
+    EXPECT_EQ(table.status, 0);
+    const Outcome preferred = RunCli({"-"}, "1 ft to m\n1 gallon to ml\n2 gallon to ml\n");
+    EXPECT_EQ(preferred.out, "0.30480\n3785.40000\n7570.80000\n");
+    EXPECT_TRUE(preferred.err.starts_with("velkari-cli: line 2: ")) << preferred.err;
+    EXPECT_EQ(std::count(preferred.err.begin(), preferred.err.end(), '\n'), 1) << preferred.err;
+    EXPECT_EQ(preferred.status, 0);
+}
+
+// UNIT and --to take every name of the core's table as the unit the window's lists and
+// the queries take it for, so that the three accept the same names.
+TEST(UnitNames, EveryNameOfTheCoreIsTheSameUnitForTheCommandLine)
+{
+    std::vector<std::string_view> captions{cli::kTemperature};
+    for (const convert::Category* category : convert::kConverterCategories) {
+        captions.push_back(category->caption);
+    }
+    int names = 0;
+    for (const std::string_view caption : captions) {
+        const cli::Tab tab = cli::RequireTab(caption);
+        for (int unit = 0; unit < static_cast<int>(cli::TextsOf(tab).labels.size()); ++unit) {
+            for (const std::string& name : convert::UnitNames(caption, unit)) {
+                const int named = convert::UnitNamed(caption, name);
+                if (named < 0) {
+                    continue;  // a name only the window's completion offers
+                }
+                ++names;
+                try {
+                    EXPECT_EQ(cli::FindUnit(tab, name), static_cast<std::size_t>(named))
+                        << caption << ": " << name;
+                } catch (const cli::Refusal& refusal) {
+                    ADD_FAILURE() << caption << ": " << name << ": " << refusal.message;
+                }
+            }
+        }
+    }
+    EXPECT_GT(names, 500);
 }
 
 }  // namespace

@@ -1,0 +1,162 @@
+#include "cli/query_form.h"
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <variant>
+
+#include "cli/cli.h"
+#include "cli/column.h"
+#include "cli/lines.h"
+#include "cli/plan.h"
+#include "cli/text.h"
+#include "numbers/number_text.h"
+
+namespace cli {
+namespace {
+
+std::string JoinedWords(std::span<const std::string_view> words)
+{
+    std::string query;
+    for (const std::string_view word : words) {
+        query += query.empty() ? "" : " ";
+        query += word;
+    }
+    return query;
+}
+
+// "Angel 90 Degrees": the category form with a mistyped category, which says so better
+// than the query grammar can.
+bool MeantTheCategoryForm(std::span<const std::string_view> words)
+{
+    const auto isNumber = [](std::string_view word) {
+        return convert::ReadReal(word).value.has_value();
+    };
+    return words.size() == 3 && !isNumber(words[0]) &&
+           (isNumber(words[1]) || Trim(words[1]) == "-");
+}
+
+// The query read, or a Refusal with the grammar's reason.
+convert::ParsedQuery Parsed(std::string_view text)
+{
+    auto parsed = convert::ParseQuery(text);
+    if (auto* refusal = std::get_if<convert::QueryRefusal>(&parsed)) {
+        const bool noAmount = refusal->kind == convert::QueryRefusal::Kind::NotAQuery;
+        throw Refusal{std::move(refusal->message) + (noAmount ? " (see --help)" : "")};
+    }
+    return std::get<convert::ParsedQuery>(std::move(parsed));
+}
+
+// The words joined into one query, read.
+convert::ParsedQuery ParsedWords(std::span<const std::string_view> words)
+{
+    try {
+        return Parsed(JoinedWords(words));
+    } catch (const Refusal&) {
+        if (MeantTheCategoryForm(words)) {
+            RequireTab(words.front());
+        }
+        throw;
+    }
+}
+
+// A query's plan and results, as the request's options shape them.
+struct Answer {
+    Plan plan;
+    double value;
+    std::vector<Result> results;
+};
+
+Answer Answered(const convert::ParsedQuery& query, const Request& request)
+{
+    Plan plan = QueryPlan(query, {{}, request.targets, request.scientific, request.decimals});
+    std::vector<Result> results = QueryResults(query, plan);
+    return {std::move(plan), query.value, std::move(results)};
+}
+
+// The query lines' output: each line converted as the column form converts a value,
+// by a plan made again only where a line names other units than the line before, and a
+// table's header row again where the columns change.
+class QueryLines {
+public:
+    explicit QueryLines(const Request& request) : m_request(request) {}
+
+    void Append(std::string& pending, std::string_view text, long number, std::ostream& err)
+    {
+        const convert::ParsedQuery query = Parsed(text);
+        if (!query.preference.empty() && m_preferences.insert(query.preference).second) {
+            err << "velkari-cli: line " << number << ": " << Escaped(query.preference) << '\n';
+        }
+        if (!m_plan || query.category != m_category || query.unit != m_unit ||
+            query.targets != m_targets) {
+            Replan(pending, query);
+        }
+        m_values->Append(pending, query.value);
+    }
+
+private:
+    void Replan(std::string& pending, const convert::ParsedQuery& query)
+    {
+        m_values.reset();
+        m_plan.emplace(
+            QueryPlan(query, {{}, m_request.targets, m_request.scientific, m_request.decimals}));
+        m_values.emplace(*m_plan, *m_request.writer);
+        m_category = query.category;
+        m_unit = query.unit;
+        m_targets = query.targets;
+        std::string head;
+        m_request.writer->ColumnHead(head, *m_plan);
+        if (head != m_head) {
+            pending += head;
+            m_head = std::move(head);
+        }
+    }
+
+    const Request& m_request;
+    // The units of the line before, as its query named them, and its plan.
+    const convert::Category* m_category = nullptr;
+    int m_unit = -1;
+    std::vector<int> m_targets;
+    std::optional<Plan> m_plan;
+    std::optional<ColumnValues> m_values;
+    std::string m_head;
+    std::set<std::string> m_preferences;  // each said once, at the first line it settled
+};
+
+}  // namespace
+
+bool AsksForQuery(const Request& request)
+{
+    return !request.positional.empty() && !FindTab(request.positional.front());
+}
+
+bool ReadsQueryLines(const Request& request)
+{
+    return request.positional.size() == 1 && Trim(request.positional.front()) == "-";
+}
+
+void ConvertQuery(const Request& request, std::ostream& out, std::ostream& err)
+{
+    const convert::ParsedQuery query = ParsedWords(request.positional);
+    const Answer answer = Answered(query, request);
+    std::string results;
+    request.writer->Single(results, {answer.plan, answer.value, answer.results});
+    if (!query.preference.empty()) {
+        err << "velkari-cli: " << Escaped(query.preference) << '\n';
+    }
+    out << results;
+}
+
+int ConvertQueryLines(const Request& request, std::istream& in, std::ostream& out,
+                      std::ostream& err)
+{
+    QueryLines queries(request);
+    return ConvertLines(in, out, err, {}, "query",
+                        [&](std::string& pending, std::string_view text, long number) {
+                            queries.Append(pending, text, number, err);
+                        });
+}
+
+}  // namespace cli
