@@ -2,13 +2,17 @@
 // close, Ctrl+PgUp/PgDn and Ctrl+Tab between tabs, a unit chosen by typing its name.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QTest>
 #include <functional>
+#include <vector>
 #include "framework/tab_ctrl.h"
 
 #include "framework/message_map.h"
+#include "res/resource.h"
 #include "sheet/TessaralDlg.h"
 #include "tests/support/page_driver.h"
 #include "tests/support/start_up.h"
@@ -21,6 +25,7 @@ using framework::ControlKind;
 constexpr int kConverterTabs = 16;
 constexpr int kTorqueTab = 13;
 constexpr int kAboutTab = 16;
+constexpr int kLengthTab = 6;
 
 bool TakesFocus(ControlKind kind)
 {
@@ -221,6 +226,76 @@ TEST(Keyboard, ATypedFullNameChoosesThatItem)
                     }
                 }
             }
+        }
+    });
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+struct TypedEnterCase {
+    const char* what;
+    int list;
+    QString typed;
+    std::vector<Qt::Key> inPopup;  // keys pressed in the completion pop-up before Enter
+    QString picked;                // the item the list then shows; empty: nothing is converted
+};
+
+// A key as the keyboard delivers it: to the completion pop-up while one is open.
+void PressKey(CTessaralDlg& sheet, Qt::Key key)
+{
+    QTest::keyClick(sheet.windowHandle(), key);
+}
+
+// Length, 3 ft converted; then 7 typed in the value box and text in a list: one Enter
+// converts 7 with what the list names, as a second Enter or a click on "=" would, with
+// the completion pop-up open or not. Text that names nothing only closes the pop-up.
+TEST(Keyboard, OneEnterAfterTypingInAListConverts)
+{
+    const TypedEnterCase cases[]{
+        {"a unit item typed in full", IDC_LENGTH_UNIT, "Meter (m)", {}, "Meter (m)"},
+        {"in another case", IDC_LENGTH_UNIT, "meter (M)", {}, "Meter (m)"},
+        {"a decimals item", IDC_LENGTH_DECIMALS, "3", {}, "3"},
+        {"the pop-up's first item moved to",
+         IDC_LENGTH_UNIT,
+         "Mi",
+         {Qt::Key_Down},
+         "Millimeter (mm)"},
+        {"the pop-up's second item moved to",
+         IDC_LENGTH_UNIT,
+         "Mi",
+         {Qt::Key_Down, Qt::Key_Down},
+         "Micron"},
+        {"text that names no item", IDC_LENGTH_UNIT, "Mete", {}, ""},
+    };
+    MessageRecorder recorder;
+    RunStartUp([&](CTessaralDlg& sheet) {
+        CPropertyPage& page = ShowTab(sheet, kLengthTab);
+        for (const TypedEnterCase& c : cases) {
+            ChooseItem(page, IDC_LENGTH_UNIT, "Foot (ft)");
+            ChooseItem(page, IDC_LENGTH_DECIMALS, "2");
+            TypeInto(page, IDC_LENGTH_VALUE, "3");
+            ClickButton(page, IDC_LENGTH_EQUALS);
+            const QString before = ShownText(page, IDC_LENGTH_VALUES);
+
+            TypeInto(page, IDC_LENGTH_VALUE, "7");
+            TypeIntoList(page, c.list, c.typed);
+            auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(c.list));
+            EXPECT_TRUE(list->completer()->popup()->isVisible()) << c.what;
+            for (const Qt::Key key : c.inPopup) {
+                PressKey(sheet, key);
+            }
+            PressKey(sheet, Qt::Key_Return);
+            EXPECT_FALSE(list->completer()->popup()->isVisible()) << c.what;
+            const QString afterEnter = ShownText(page, IDC_LENGTH_VALUES);
+            if (c.picked.isEmpty()) {
+                EXPECT_EQ(afterEnter, before) << c.what;
+                EXPECT_EQ(list->currentText(), c.typed) << c.what;
+                continue;
+            }
+            EXPECT_EQ(list->currentText(), c.picked) << c.what;
+            // "=" again with the same inputs shows what the one Enter did.
+            ClickButton(page, IDC_LENGTH_EQUALS);
+            EXPECT_EQ(afterEnter, ShownText(page, IDC_LENGTH_VALUES)) << c.what;
+            EXPECT_NE(afterEnter, before) << c.what;
         }
     });
     EXPECT_TRUE(recorder.messages.empty());
