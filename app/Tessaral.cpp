@@ -1,5 +1,14 @@
 #include "app/Tessaral.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+
 #include "convert/Angles.h"
 #include "convert/Area.h"
 #include "convert/Computer.h"
@@ -13,19 +22,75 @@
 #include "convert/frequency.h"
 #include "convert/length.h"
 #include "convert/light.h"
+#include "convert/query.h"
 #include "convert/speed.h"
 #include "convert/temperature.h"
 #include "convert/tt.h"
 #include "framework/text.h"
+#include "numbers/number_text.h"
 #include "pages/FirstPropertyPage.h"
 #include "pages/bout.h"
 #include "res/app_resources.h"
+#include "res/converter_templates.h"
 #include "res/strings.h"
 #include "sheet/TessaralDlg.h"
 
+namespace {
+
+// What --convert asked for, converted once the window is open.
+std::optional<std::string>& AskedQuery()
+{
+    static std::optional<std::string> query;
+    return query;
+}
+
+void TakeQuery(std::string_view words)
+{
+    AskedQuery() = std::string(words);
+}
+
+// Does on the query's tab what a person does: types the value, picks the unit and
+// presses "=", so that the page shows and writes back what it would by hand. A query
+// the window cannot show is said in the pages' message box, once.
+void ConvertOnItsTab(CTessaralDlg& sheet, const std::string& text)
+{
+    const auto parsed = convert::ParseQuery(text);
+    if (const auto* refusal = std::get_if<convert::QueryRefusal>(&parsed)) {
+        sheet.GetActivePage()->MessageBox(framework::ToQString(refusal->message),
+                                          CPropertyPage::ApplicationName(),
+                                          MB_ICONEXCLAMATION | MB_OK);
+        return;
+    }
+    const auto& query = std::get<convert::ParsedQuery>(parsed);
+    const res::UnitControls* controls = res::UnitControlsOf(query.caption);
+    for (int tab = 0; controls != nullptr && tab < sheet.GetPageCount(); ++tab) {
+        if (static_cast<int>(sheet.GetPage(tab)->TemplateId()) != controls->templateId) {
+            continue;
+        }
+        if (!sheet.SetActivePage(tab)) {
+            return;
+        }
+        CPropertyPage& page = *sheet.GetPage(tab);
+        auto* value = qobject_cast<QLineEdit*>(page.GetDlgItem(controls->value));
+        value->setFocus();
+        value->selectAll();
+        value->insert(QString::fromStdString(convert::FormatRoundTrip(query.value)));
+        auto* unit = qobject_cast<QComboBox*>(page.GetDlgItem(controls->unit));
+        unit->setCurrentIndex(query.unit);
+        Q_EMIT unit->activated(query.unit);
+        qobject_cast<QAbstractButton*>(page.GetDlgItem(controls->equals))->click();
+        return;
+    }
+}
+
+}  // namespace
+
 CTessaralApp::CTessaralApp() noexcept : CWinApp(nullptr)
 {
-    framework::RegisterAppResources(res::AppResources());
+    framework::AppResources resources = res::AppResources();
+    resources.program.rest = {res::kConvertOptionName, res::kConvertValueName, res::kConvertOption,
+                              &TakeQuery};
+    framework::RegisterAppResources(resources);
 }
 
 BOOL CTessaralApp::InitInstance()
@@ -59,6 +124,11 @@ BOOL CTessaralApp::InitInstance()
              &power, &pressure, &speedPage, &temperaturePage, &time, &torque, &volume, &weight,
              &about}) {
         sheet.AddPage(page);
+    }
+    // Once the window runs, so that it stands behind a refusal's message box.
+    if (std::optional<std::string> query = std::exchange(AskedQuery(), std::nullopt)) {
+        QTimer::singleShot(0, &sheet,
+                           [&sheet, text = std::move(*query)] { ConvertOnItsTab(sheet, text); });
     }
     sheet.DoModal();
     return FALSE;

@@ -7,10 +7,12 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <vector>
 #include "framework/tab_ctrl.h"
 
+#include "convert/unit_names.h"
 #include "framework/message_map.h"
 #include "res/resource.h"
 #include "sheet/TessaralDlg.h"
@@ -26,6 +28,8 @@ constexpr int kConverterTabs = 16;
 constexpr int kTorqueTab = 13;
 constexpr int kAboutTab = 16;
 constexpr int kLengthTab = 6;
+constexpr int kTemperatureTab = 11;
+constexpr int kWeightTab = 15;
 
 bool TakesFocus(ControlKind kind)
 {
@@ -299,6 +303,81 @@ TEST(Keyboard, OneEnterAfterTypingInAListConverts)
         }
     });
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+struct NameCase {
+    int tab;
+    const char* typed;
+    const char* picked;
+};
+
+// A unit list takes every name its units answer to in a query: the name typed and one
+// Enter pick its item and convert, as picking the item by hand and "=" do.
+TEST(Keyboard, AUnitListTakesEveryNameOfItsUnits)
+{
+    const NameCase cases[]{
+        {kLengthTab, "ft", "Foot (ft)"},
+        {kLengthTab, "feet", "Foot (ft)"},
+        {kLengthTab, "foot", "Foot (ft)"},
+        {kLengthTab, "m", "Meter (m)"},
+        {kWeightTab, "kg", "Kilogram (kg)"},
+        {kWeightTab, "kilograms", "Kilogram (kg)"},
+        {kTemperatureTab, "celsius", "Celsius (°C)"},
+        {kTemperatureTab, "°F", "Farenheit (°F)"},
+    };
+    MessageRecorder recorder;
+    RunStartUp([&](CTessaralDlg& sheet) {
+        for (const NameCase& c : cases) {
+            CPropertyPage& page = ShowTab(sheet, c.tab);
+            const int unit = UnitList(page);
+            auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(unit));
+            ChooseItem(page, unit, list->itemText(list->count() - 1));
+            TypeInto(page, ValueBox(page), "2");
+            TypeIntoList(page, unit, QString::fromUtf8(c.typed));
+            PressKey(sheet, Qt::Key_Return);
+            EXPECT_EQ(list->currentText(), QString::fromUtf8(c.picked)) << c.typed;
+            const QString typed = ShownText(page, ValuesBox(page));
+
+            ChooseItem(page, unit, QString::fromUtf8(c.picked));
+            ClickButton(page, FirstControl(page, ControlKind::PushButton));
+            EXPECT_EQ(typed, ShownText(page, ValuesBox(page))) << c.typed;
+            EXPECT_FALSE(typed.isEmpty()) << c.typed;
+        }
+    });
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+// The completion pop-up offers each item once for every name of it that begins with
+// what is typed: "f" on Length shows Foot (for ft, foot, feet) once, and the items
+// whose own text begins so.
+TEST(Keyboard, TheCompletionPopUpOffersEachNamedItemOnce)
+{
+    RunStartUp([](CTessaralDlg& sheet) {
+        CPropertyPage& page = ShowTab(sheet, kLengthTab);
+        auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(UnitList(page)));
+        for (const QString typed : {"f", "FE", "in", "mi", "k"}) {
+            TypeIntoList(page, UnitList(page), typed);
+            QStringList expected;
+            for (int item = 0; item < list->count(); ++item) {
+                QStringList names{list->itemText(item)};
+                for (const std::string& name : convert::UnitNames("Length", item)) {
+                    names.append(QString::fromStdString(name));
+                }
+                if (std::any_of(names.begin(), names.end(), [&](const QString& name) {
+                        return name.startsWith(typed, Qt::CaseInsensitive);
+                    })) {
+                    expected.append(list->itemText(item));
+                }
+            }
+            QStringList offered;
+            const QAbstractItemModel* shown = list->completer()->completionModel();
+            for (int row = 0; row < shown->rowCount(); ++row) {
+                offered.append(shown->index(row, 0).data().toString());
+            }
+            EXPECT_EQ(offered, expected) << typed.toStdString();
+            EXPECT_EQ(list->completer()->popup()->isVisible(), !expected.isEmpty());
+        }
+    });
 }
 
 }  // namespace
