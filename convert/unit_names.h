@@ -42,4 +42,19 @@ std::vector<std::size_t> MatchUnit(const UnitTexts& units, std::span<const UnitA
 // The folded names that more than one unit of the category answers to.
 std::vector<std::string> AmbiguousNames(const UnitTexts& units, std::span<const UnitAlias> aliases);
 
+// A unit of one of the window's converter tabs (Temperature included), by its tab
+// caption and its index in that tab's unit list.
+struct UnitRef {
+    std::string_view caption;  // "Length", "Temperature", ...
+    int unit;
+};
+
+// The unit of the tab with that caption that `text` names (any name the grammar knows:
+// list item, label, abbreviation, symbol, plural, alias), or -1. Used by the window's
+// unit lists and by velkari-cli's UNIT and --to.
+int UnitNamed(std::string_view caption, std::string_view text);
+
+// Every name a unit answers to, as people type them (not folded), for completion.
+std::vector<std::string> UnitNames(std::string_view caption, int unit);
+
 }  // namespace convert
