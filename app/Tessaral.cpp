@@ -56,8 +56,10 @@ void ConvertOnItsTab(CTessaralDlg& sheet, const std::string& text)
 {
     const auto parsed = convert::ParseQuery(text);
     if (const auto* refusal = std::get_if<convert::QueryRefusal>(&parsed)) {
-        sheet.GetActivePage()->MessageBox(framework::ToQString(refusal->message),
-                                          CPropertyPage::ApplicationName(),
+        const QString message =
+            framework::ToQString(res::kConvertRefused)
+                .arg(QString::fromStdString(text), QString::fromStdString(refusal->message));
+        sheet.GetActivePage()->MessageBox(message, CPropertyPage::ApplicationName(),
                                           MB_ICONEXCLAMATION | MB_OK);
         return;
     }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <optional>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -87,10 +88,13 @@ TEST(ConvertOption, OpensTheQuerysTabAsIfConvertedByHand)
         {{"--convert", "3", "ft", "to", "m"}, "Length", "3", "Foot (ft)"},
         {{"--convert", "3 ft to m"}, "Length", "3", "Foot (ft)"},
         {{"--convert=3ft", "in", "m"}, "Length", "3", "Foot (ft)"},
-        {{"--convert", "5", "ft", "6", "in"}, "Length", "5.5", "Foot (ft)"},
+        {{"--convert", "5", "ft", "6", "in"}, "Length", "66", "Inch (in)"},
         {{"--convert", "350F"}, "Temperature", "350", "Farenheit"},
         {{"--convert", "-40", "C"}, "Temperature", "-40", "Celsius"},
         {{"--convert", "2.5", "kg"}, "Weight", "2.5", "Kilogram"},
+        {{"--convert", "1 1/2 cups"}, "Cooking", "1.5", "Cup"},
+        {{"--convert", "2", "l"}, "Volume", "2", "Liter (l)"},
+        {{"--convert", "90°"}, "Angle", "90", "Degrees"},
     };
     MessageRecorder recorder;
     for (const QueryCase& c : cases) {
@@ -115,6 +119,36 @@ TEST(ConvertOption, OpensTheQuerysTabAsIfConvertedByHand)
     EXPECT_TRUE(recorder.messages.empty());
 }
 
+// Every converter tab is reached by a query naming one of its units by its item.
+TEST(ConvertOption, EveryConverterTabIsReached)
+{
+    constexpr int kConverterTabs = 16;
+    std::vector<std::pair<QString, QString>> tabsAndItems;  // the tab, its first item
+    RunStartUp([&](CTessaralDlg& sheet) {
+        for (int tab = 0; tab < kConverterTabs; ++tab) {
+            CPropertyPage& page = ShowTab(sheet, tab);
+            const auto* list = qobject_cast<QComboBox*>(
+                page.GetDlgItem(FirstControl(page, ControlKind::ComboBox)));
+            tabsAndItems.emplace_back(sheet.GetTabControl()->tabText(tab), list->itemText(0));
+        }
+    });
+    MessageRecorder recorder;
+    for (const auto& [tab, item] : tabsAndItems) {
+        const QByteArray query = ("1 " + item).toUtf8();
+        const auto parsed = convert::ParseQuery(query.toStdString());
+        ASSERT_TRUE(std::holds_alternative<convert::ParsedQuery>(parsed)) << query.data();
+        if (!std::get<convert::ParsedQuery>(parsed).preference.empty()) {
+            continue;  // a name of two tabs: the other one is shown
+        }
+        StartWith({"--convert", query.constData()}, [&](CTessaralDlg& sheet) {
+            EXPECT_EQ(sheet.GetTabControl()->tabText(sheet.GetActiveIndex()), tab);
+            EXPECT_EQ(ShownOn(sheet).unit, item);
+            EXPECT_NE(ShownOn(sheet).values, "") << query.data();
+        });
+    }
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
 // A refused query: the window on its usual first tab, nothing converted, and the core's
 // sentence for the refusal in one message box; the next start says nothing.
 TEST(ConvertOption, AQueryTheWindowCannotShowIsSaidOnce)
@@ -125,7 +159,9 @@ TEST(ConvertOption, AQueryTheWindowCannotShowIsSaidOnce)
         const auto parsed = convert::ParseQuery(query);
         ASSERT_TRUE(std::holds_alternative<convert::QueryRefusal>(parsed)) << query;
         const QString expected =
-            QString::fromStdString(std::get<convert::QueryRefusal>(parsed).message);
+            QStringLiteral("\"%1\" cannot be converted: %2")
+                .arg(query,
+                     QString::fromStdString(std::get<convert::QueryRefusal>(parsed).message));
 
         MessageRecorder recorder;
         StartWith({"--convert", query}, [&](CTessaralDlg& sheet) {
