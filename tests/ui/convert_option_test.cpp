@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QTimer>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -13,6 +15,7 @@
 #include "convert/query.h"
 #include "framework/app_resources.h"
 #include "framework/command_line.h"
+#include "framework/message_box.h"
 #include "framework/tab_ctrl.h"
 #include "sheet/TessaralDlg.h"
 #include "tests/support/page_driver.h"
@@ -175,6 +178,29 @@ TEST(ConvertOption, AQueryTheWindowCannotShowIsSaidOnce)
         EXPECT_EQ(recorder.messages[0].caption, "Velkari Unit Converter");
         EXPECT_EQ(recorder.messages[0].type, static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK));
     }
+}
+
+// The real message box shows its text as written: a refused query quotes what came
+// from outside the program (a desktop search passes what was typed there), never read
+// as markup.
+TEST(ConvertOption, TheMessageBoxShowsAQuotedQueryAsWritten)
+{
+    const QString text = QStringLiteral("\"<b>3</b> <i>ft</i>\" cannot be converted");
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            format = box->textFormat();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    framework::MessageBox(nullptr, text, QStringLiteral("Velkari Unit Converter"),
+                          MB_ICONEXCLAMATION | MB_OK);
+    EXPECT_EQ(shown, text);
+    EXPECT_EQ(format, Qt::PlainText);
 }
 
 }  // namespace
