@@ -8,30 +8,33 @@
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
-#include "convert/Angles.h"
-#include "convert/Area.h"
-#include "convert/Computer.h"
-#include "convert/Cooking.h"
-#include "convert/DAT.h"
-#include "convert/Mass.h"
-#include "convert/Power.h"
-#include "convert/Pressure.h"
-#include "convert/Torque.h"
-#include "convert/Volume.h"
-#include "convert/frequency.h"
-#include "convert/length.h"
-#include "convert/light.h"
 #include "convert/query.h"
-#include "convert/speed.h"
-#include "convert/temperature.h"
-#include "convert/tt.h"
+#include "convert/unit_names.h"
 #include "framework/text.h"
 #include "numbers/number_text.h"
 #include "pages/FirstPropertyPage.h"
 #include "pages/bout.h"
+#include "pages/convert/Angles.h"
+#include "pages/convert/Area.h"
+#include "pages/convert/Computer.h"
+#include "pages/convert/Cooking.h"
+#include "pages/convert/DAT.h"
+#include "pages/convert/Mass.h"
+#include "pages/convert/Power.h"
+#include "pages/convert/Pressure.h"
+#include "pages/convert/Torque.h"
+#include "pages/convert/Volume.h"
+#include "pages/convert/converter_templates.h"
+#include "pages/convert/frequency.h"
+#include "pages/convert/length.h"
+#include "pages/convert/light.h"
+#include "pages/convert/speed.h"
+#include "pages/convert/temperature.h"
+#include "pages/convert/tt.h"
+#include "pages/page_templates.h"
 #include "res/app_resources.h"
-#include "res/converter_templates.h"
 #include "res/strings.h"
 #include "sheet/TessaralDlg.h"
 
@@ -64,7 +67,7 @@ void ConvertOnItsTab(CTessaralDlg& sheet, const std::string& text)
         return;
     }
     const auto& query = std::get<convert::ParsedQuery>(parsed);
-    const res::UnitControls* controls = res::UnitControlsOf(query.caption);
+    const pages::UnitControls* controls = pages::UnitControlsOf(query.caption);
     for (int tab = 0; controls != nullptr && tab < sheet.GetPageCount(); ++tab) {
         if (static_cast<int>(sheet.GetPage(tab)->TemplateId()) != controls->templateId) {
             continue;
@@ -85,13 +88,28 @@ void ConvertOnItsTab(CTessaralDlg& sheet, const std::string& text)
     }
 }
 
+// A converter tab's unit list takes every name of its units that a query takes.
+int UnitNamedInList(int templateId, int controlId, std::string_view text)
+{
+    const pages::UnitControls* tab = pages::UnitControlsOf(templateId, controlId);
+    return tab != nullptr ? convert::UnitNamed(tab->caption, text) : -1;
+}
+
+std::vector<std::string> UnitNamesInList(int templateId, int controlId, int unit)
+{
+    const pages::UnitControls* tab = pages::UnitControlsOf(templateId, controlId);
+    return tab != nullptr ? convert::UnitNames(tab->caption, unit) : std::vector<std::string>{};
+}
+
 }  // namespace
 
 CTessaralApp::CTessaralApp() noexcept : CWinApp(nullptr)
 {
-    framework::AppResources resources = res::AppResources();
+    framework::AppResources resources = res::AppResources(&pages::FindDialogTemplate);
     resources.program.rest = {res::kConvertOptionName, res::kConvertValueName, res::kConvertOption,
                               &TakeQuery};
+    resources.itemNamed = &UnitNamedInList;
+    resources.itemNames = &UnitNamesInList;
     framework::RegisterAppResources(resources);
 }
 

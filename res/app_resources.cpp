@@ -1,7 +1,5 @@
 #include "res/app_resources.h"
 
-#include "convert/unit_names.h"
-#include "res/converter_templates.h"
 #include "res/strings.h"
 
 namespace res {
@@ -16,30 +14,11 @@ struct Program {
     std::string_view description;
     std::string_view tryHelp;
     std::string_view noDisplay;
-    // The names a list's items answer to besides their texts (AppResources).
-    int (*itemNamed)(int templateId, int controlId, std::string_view text) = nullptr;
-    std::vector<std::string> (*itemNames)(int templateId, int controlId, int item) = nullptr;
 };
 
-// A converter tab's unit list takes every name of a unit that queries take.
-int UnitNamedInList(int templateId, int controlId, std::string_view text)
+constexpr framework::AppResources ResourcesOf(const Program& program, TemplateFinder findTemplate)
 {
-    const UnitControls* tab = UnitControlsOf(templateId, controlId);
-    return tab != nullptr ? convert::UnitNamed(tab->caption, text) : -1;
-}
-
-std::vector<std::string> UnitNamesInList(int templateId, int controlId, int unit)
-{
-    const UnitControls* tab = UnitControlsOf(templateId, controlId);
-    return tab != nullptr ? convert::UnitNames(tab->caption, unit) : std::vector<std::string>{};
-}
-
-constexpr framework::AppResources ResourcesOf(const Program& program)
-{
-    return {program.title,
-            program.desktopId,
-            ":/velkari",
-            &FindDialogTemplate,
+    return {program.title, program.desktopId, ":/velkari", findTemplate,
             framework::ProgramInfo{.name = program.command,
                                    .version = kProgramVersion,
                                    .title = program.title,
@@ -50,28 +29,24 @@ constexpr framework::AppResources ResourcesOf(const Program& program)
                                    .versionOption = kVersionOption,
                                    .unexpectedArgument = kUnexpectedArgument,
                                    .tryHelp = program.tryHelp,
-                                   .noDisplay = program.noDisplay},
-            program.itemNamed,
-            program.itemNames};
+                                   .noDisplay = program.noDisplay}};
 }
 
 }  // namespace
 
 // The desktop ids come from the build, which names the installed desktop entries too.
-const framework::AppResources& AppResources()
+framework::AppResources AppResources(TemplateFinder findTemplate)
 {
-    static constexpr framework::AppResources kResources =
-        ResourcesOf({kApplicationTitle, VELKARI_APP_ID, kProgramName, kHelpDescription, kTryHelp,
-                     kNoDisplay, &UnitNamedInList, &UnitNamesInList});
-    return kResources;
+    return ResourcesOf(
+        {kApplicationTitle, VELKARI_APP_ID, kProgramName, kHelpDescription, kTryHelp, kNoDisplay},
+        findTemplate);
 }
 
-const framework::AppResources& ChemistryAppResources()
+framework::AppResources ChemistryAppResources(TemplateFinder findTemplate)
 {
-    static constexpr framework::AppResources kResources =
-        ResourcesOf({kChemistryTitle, VELKARI_CHEMISTRY_APP_ID, kChemistryProgramName,
-                     kChemistryHelpDescription, kChemistryTryHelp, kChemistryNoDisplay});
-    return kResources;
+    return ResourcesOf({kChemistryTitle, VELKARI_CHEMISTRY_APP_ID, kChemistryProgramName,
+                        kChemistryHelpDescription, kChemistryTryHelp, kChemistryNoDisplay},
+                       findTemplate);
 }
 
 }  // namespace res

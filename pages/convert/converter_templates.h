@@ -5,7 +5,7 @@
 
 #include "framework/dialog_template.h"
 
-namespace res {
+namespace pages {
 
 const framework::DialogTemplate* FindConverterTemplate(int id);
 
@@ -24,4 +24,4 @@ const UnitControls* UnitControlsOf(std::string_view caption);
 // The converter tab whose unit list is control controlId of template templateId, or null.
 const UnitControls* UnitControlsOf(int templateId, int controlId);
 
-}  // namespace res
+}  // namespace pages
