@@ -14,6 +14,7 @@
 #include "chem/periodic_text.h"
 #include "convert/categories.h"
 #include "convert/converter.h"
+#include "convert/query.h"
 #include "convert/temperature_formula.h"
 #include "numbers/number_text.h"
 
@@ -104,6 +105,35 @@ void ReadRealBench(benchmark::State& state)
     }
 }
 BENCHMARK(ReadRealBench);
+
+// Queries as people type them: a short one, a glued one, a sum, a fraction with a
+// name of two words, and the refusal of a typing slip (which searches the closest
+// names).
+constexpr std::array<const char*, 6> kQueries{
+    "3 ft to m", "350F", "5 ft 3 in", "1 1/2 fl oz in ml", "100 lbs in kg", "3 fet",
+};
+
+void ParseQueryCase(benchmark::State& state)
+{
+    const char* query = kQueries[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(query);
+    for (auto _ : state) {
+        auto parsed = convert::ParseQuery(query);
+        benchmark::DoNotOptimize(parsed);
+    }
+}
+BENCHMARK(ParseQueryCase)->DenseRange(0, kQueries.size() - 1)->ArgName("query");
+
+// A query read and answered, against the category form's ConvertAll for one target.
+void ParseAndAnswerQuery(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const auto parsed = convert::ParseQuery("3 ft to m");
+        auto answers = convert::AnswerQuery(std::get<convert::ParsedQuery>(parsed), 0, -1);
+        benchmark::DoNotOptimize(answers);
+    }
+}
+BENCHMARK(ParseAndAnswerQuery);
 
 // Chemistry: what the periodic-table page shows for the heaviest element (the longest
 // electron distribution), and for an element in the middle of the table.

@@ -152,6 +152,35 @@ bool SameWord(std::string_view a, std::string_view b)
     });
 }
 
+// The length of the UTF-8 character at the start of `text` when it is well formed
+// (no overlong form, surrogate or code point past U+10FFFF) and not a control
+// character; else 0.
+std::size_t ShowableLength(std::string_view text)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned c = byte(0);
+    if (c < 0x80) {
+        return c < 0x20 || c == 0x7f ? 0 : 1;
+    }
+    const std::size_t length = (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xe ? 3 : (c >> 3) == 0x1e ? 4 : 0;
+    if (length == 0 || length > text.size()) {
+        return 0;
+    }
+    unsigned point = c & (0x7fU >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((byte(k) & 0xc0) != 0x80) {
+            return 0;
+        }
+        point = (point << 6) | (byte(k) & 0x3fU);
+    }
+    constexpr std::array<unsigned, 5> kSmallest{0, 0, 0x80, 0x800, 0x10000};
+    if (point < kSmallest[length] || point > 0x10ffff || (point >= 0xd800 && point <= 0xdfff) ||
+        (point >= 0x80 && point < 0xa0)) {
+        return 0;
+    }
+    return length;
+}
+
 // A piece of the user's text fit to quote in a message: valid UTF-8 without control
 // characters, cut after 40 characters.
 std::string Shown(std::string_view text)
@@ -163,20 +192,8 @@ std::string Shown(std::string_view text)
             shown += "\u2026";
             break;
         }
-        const auto c = static_cast<unsigned char>(text[at]);
-        std::size_t length = c < 0x80           ? 1
-                             : (c >> 5) == 0x6  ? 2
-                             : (c >> 4) == 0xe  ? 3
-                             : (c >> 3) == 0x1e ? 4
-                                                : 0;
-        bool valid = length > 0 && at + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            valid = (static_cast<unsigned char>(text[at + k]) & 0xc0) == 0x80;
-        }
-        if (valid && length == 1 && (c < 0x20 || c == 0x7f)) {
-            valid = false;
-        }
-        if (!valid) {
+        const std::size_t length = ShowableLength(text.substr(at));
+        if (length == 0) {
             shown += "\uFFFD";
             at += 1;
             continue;
@@ -200,7 +217,6 @@ struct Part {
     double value;
     std::size_t begin;  // the number's text
     std::size_t end;
-    bool whole;     // written with digits only
     bool negative;  // written with a leading "-"
     Mention unit;
 };
@@ -358,7 +374,6 @@ std::variant<Part, QueryRefusal> Reader::ReadPart()
     part.end = number.end;
     const std::string_view written = TextOf(number);
     part.negative = written.starts_with('-');
-    part.whole = number.form == NumberForm::Whole;
     auto read = [&](std::string_view digits) -> std::optional<double> {
         const RealReading reading = ReadReal(digits);
         return reading.value;
@@ -398,7 +413,6 @@ std::variant<Part, QueryRefusal> Reader::ReadPart()
             }
             part.value += part.negative ? -std::get<double>(value) : std::get<double>(value);
             part.end = tokens_[at_].end;
-            part.whole = false;
             ++at_;
         }
     }
@@ -589,19 +603,19 @@ Result Reader::Settle(std::vector<Part>& parts, std::vector<Mention>& targets)
         return Refuse("the amount is too large", parts.front().begin, parts.back().unit.end);
     }
     if (chosen.category != nullptr && chosen.category->valueKind == ValueKind::WholeNumber) {
-        // Energy's value box takes whole numbers only.
-        if (parts.size() == 1) {
-            const WholeReading reading = ReadWholeNumber(Between(parts[0].begin, parts[0].end));
+        // Energy's value box takes whole numbers only, and so does each part of a sum.
+        for (const Part& part : parts) {
+            const std::string_view written = Between(part.begin, part.end);
+            const WholeReading reading = ReadWholeNumber(written);
             if (!reading.value) {
-                return Refuse(
-                    Shown(Between(parts[0].begin, parts[0].end)) + ": " +
-                        std::string(WholeRefusalMessage(reading.refusal == NumberRefusal::NotANumber
-                                                            ? NumberRefusal::NotWhole
-                                                            : reading.refusal)),
-                    parts[0].begin, parts[0].end);
+                const NumberRefusal why = reading.refusal == NumberRefusal::OutOfRange
+                                              ? NumberRefusal::OutOfRange
+                                              : NumberRefusal::NotWhole;
+                return Refuse(Shown(written) + ": " + std::string(WholeRefusalMessage(why)),
+                              part.begin, part.end);
             }
-            total = *reading.value;
-        } else if (total != std::trunc(total) || total < -2147483648.0 || total > 2147483647.0) {
+        }
+        if (total != std::trunc(total) || total < -2147483648.0 || total > 2147483647.0) {
             return Refuse(
                 "the amounts add up to " + FormatGeneral(total) + " " +
                     std::string(chosen.texts.labels[static_cast<std::size_t>(query.unit)]) + "; " +

@@ -29,24 +29,38 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-// Whether the text is well-formed UTF-8 without control characters, as a message shown
-// on a desktop or sent over D-Bus must be.
+// Whether the text is well-formed UTF-8 (no overlong form, surrogate or code point
+// past U+10FFFF) without control characters, as a message shown on a desktop or sent
+// over D-Bus must be.
 bool IsShowable(std::string_view text)
 {
     for (std::size_t at = 0; at < text.size();) {
-        const auto c = static_cast<unsigned char>(text[at]);
-        const std::size_t length = c < 0x80           ? 1
-                                   : (c >> 5) == 0x6  ? 2
-                                   : (c >> 4) == 0xe  ? 3
-                                   : (c >> 3) == 0x1e ? 4
-                                                      : 0;
-        if (length == 0 || at + length > text.size() || (length == 1 && (c < 0x20 || c == 0x7f))) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        std::size_t length = 1;
+        unsigned point = lead;
+        unsigned smallest = 0;
+        if (lead >= 0xf0 && lead < 0xf8) {
+            length = 4, point = lead & 0x07U, smallest = 0x10000;
+        } else if (lead >= 0xe0 && lead < 0xf0) {
+            length = 3, point = lead & 0x0fU, smallest = 0x800;
+        } else if (lead >= 0xc0 && lead < 0xe0) {
+            length = 2, point = lead & 0x1fU, smallest = 0x80;
+        } else if (lead >= 0x80) {
+            return false;
+        }
+        if (at + length > text.size()) {
             return false;
         }
         for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[at + k]) & 0xc0) != 0x80) {
+            const auto next = static_cast<unsigned char>(text[at + k]);
+            if ((next & 0xc0) != 0x80) {
                 return false;
             }
+            point = (point << 6) | (next & 0x3fU);
+        }
+        if (point < smallest || point > 0x10ffff || (point >= 0xd800 && point <= 0xdfff) ||
+            point < 0x20 || (point >= 0x7f && point < 0xa0)) {
+            return false;
         }
         at += length;
     }

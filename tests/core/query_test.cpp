@@ -143,7 +143,24 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"1 C 3 K", kRefused, "3 K", "do not add"},
         Refused{"1 m -3 cm", kRefused, "-3", "sign"},
         Refused{"1/0 cup", kRefused, "1/0", "fraction"},
-        Refused{"3 ft to 5 m", kRefused, "5", "unit alone"}));
+        Refused{"3 ft to 5 m", kRefused, "5", "unit alone"},
+        Refused{"1 kJ 1.5 J", kRefused, "1.5", "whole number"},
+        Refused{"3 \xc0\xafx\x1b", kRefused, "\xc0\xafx\x1b", "\"\uFFFD\uFFFDx\uFFFD\""}));
+
+// A unit the converter lacks is refused as such, never taken for a name like it.
+TEST(QueryRefusedUnits, UnitsNotHereAreNamedAsSuch)
+{
+    for (const std::string_view name : UnitsNotHere()) {
+        EXPECT_TRUE(UnitsNamed(name).empty()) << name;
+        const std::string query = "1 " + std::string(name) + " to m";
+        const auto parsed = ParseQuery(query);
+        ASSERT_TRUE(std::holds_alternative<QueryRefusal>(parsed)) << name;
+        const QueryRefusal& refusal = std::get<QueryRefusal>(parsed);
+        EXPECT_EQ(query.substr(refusal.begin, refusal.end - refusal.begin), name);
+        EXPECT_NE(refusal.message.find("not a unit this converter has"), std::string::npos)
+            << refusal.message;
+    }
+}
 
 // Every name held by several tabs, found by walking every name of every unit, by the
 // set of tabs that hold it.
