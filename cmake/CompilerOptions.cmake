@@ -24,15 +24,29 @@ endif()
 
 # Hardened programs, as Debian's build flags make them: position-independent
 # executables (so that address-space randomisation covers the program too), a stack
-# protector, checked string and memory calls (which need an optimised build), and the
-# relocations made read-only after start-up with every symbol bound at once.
-option(VELKARI_HARDEN "Build hardened programs (PIE, stack protector, fortify, full RELRO)" ON)
+# protector, probes that keep a large stack frame from jumping over the guard page
+# (stack clash), control-flow protection (indirect branches land only on marked
+# targets where the processor checks them), checked string and memory calls (which need
+# an optimised build), and the relocations made read-only after start-up with every
+# symbol bound at once.
+option(VELKARI_HARDEN
+    "Build hardened programs (PIE, stack protector, stack clash, CET, fortify, full RELRO)" ON)
 if(VELKARI_HARDEN)
     set(CMAKE_POSITION_INDEPENDENT_CODE ON)
     include(CheckPIESupported)
     check_pie_supported()
     target_compile_options(velkari_options INTERFACE
         -fstack-protector-strong -Wformat -Werror=format-security)
+    # Both are as wide as the compiler supports them on the target: control-flow
+    # protection exists for x86 only.
+    include(CheckCXXCompilerFlag)
+    foreach(flag -fstack-clash-protection -fcf-protection)
+        string(MAKE_C_IDENTIFIER "VELKARI_HAS${flag}" supported)
+        check_cxx_compiler_flag(${flag} ${supported})
+        if(${supported})
+            target_compile_options(velkari_options INTERFACE ${flag})
+        endif()
+    endforeach()
     target_link_options(velkari_options INTERFACE LINKER:-z,relro LINKER:-z,now)
     # The sanitizers check those calls themselves, and better.
     if(NOT VELKARI_SANITIZE)

@@ -3,7 +3,9 @@
 // dialog templates. The framework knows no application of its own.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/command_line.h"
 #include "framework/dialog_template.h"
@@ -20,6 +22,12 @@ struct AppResources {
     // What the program says on its command line and when it has no display; a program
     // that leaves its name empty reads no command line.
     ProgramInfo program;
+    // The names the items of a list with an edit field answer to besides their own
+    // texts, where the application has them (a unit's symbol, plural, abbreviation): the
+    // item of list controlId on template templateId that text names, or -1; and every
+    // name of item, as people type them. Null: the items' texts only.
+    int (*itemNamed)(int templateId, int controlId, std::string_view text) = nullptr;
+    std::vector<std::string> (*itemNames)(int templateId, int controlId, int item) = nullptr;
 };
 
 // Called once at start-up, before the first window is made.

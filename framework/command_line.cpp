@@ -91,6 +91,35 @@ void OnToolkitMessage(QtMsgType type, const QMessageLogContext& /*context*/, con
     std::_Exit(kExitNoDisplay);
 }
 
+// Takes the rest option and the words after it out of args and returns its value; an
+// empty value leaves the option alone, without one, for the parser to say that its
+// value is missing.
+std::optional<QString> TakeRest(const RestOption& rest, QStringList& args)
+{
+    const QString option = QStringLiteral("--") + ToQString(rest.name);
+    for (qsizetype at = 1; at < args.size(); ++at) {
+        const QString& arg = args[at];
+        if (arg == QStringLiteral("--")) {
+            break;
+        }
+        if (arg != option && !arg.startsWith(option + QLatin1Char('='))) {
+            continue;
+        }
+        QStringList words = args.mid(at + 1);
+        if (arg != option) {
+            words.prepend(arg.mid(option.size() + 1));
+        }
+        const QString value = words.join(QLatin1Char(' '));
+        args.resize(at);
+        if (value.trimmed().isEmpty()) {
+            args.append(option);
+            return std::nullopt;
+        }
+        return value;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<int> HandleCommandLine(const ProgramInfo& info, int argc, const char* const* argv,
@@ -106,6 +135,11 @@ std::optional<int> HandleCommandLine(const ProgramInfo& info, int argc, const ch
                                      ToQString(info.versionOption));
     parser.addOption(help);
     parser.addOption(version);
+    if (!info.rest.name.empty()) {
+        parser.addOption(QCommandLineOption(ToQString(info.rest.name),
+                                            ToQString(info.rest.description),
+                                            ToQString(info.rest.valueName)));
+    }
     for (const char* name : kToolkitOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -121,6 +155,8 @@ std::optional<int> HandleCommandLine(const ProgramInfo& info, int argc, const ch
     for (int i = 0; i < argc; ++i) {
         args.append(QString::fromLocal8Bit(argv[i]));
     }
+    const std::optional<QString> rest =
+        info.rest.name.empty() ? std::nullopt : TakeRest(info.rest, args);
     QString refusal;
     if (!parser.parse(args)) {
         refusal = parser.errorText();
@@ -140,6 +176,10 @@ std::optional<int> HandleCommandLine(const ProgramInfo& info, int argc, const ch
             QStringLiteral("%1 (%2) %3\n")
                     .arg(ToQString(info.name), ToQString(info.title), ToQString(info.version)) +
                 ToQString(info.versionText));
+    }
+    if (rest && info.rest.take != nullptr) {
+        const QByteArray value = rest->toUtf8();
+        info.rest.take({value.constData(), static_cast<std::size_t>(value.size())});
     }
     return std::nullopt;
 }

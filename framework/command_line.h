@@ -13,6 +13,19 @@ class QApplication;
 
 namespace framework {
 
+// An option of the program's own whose value is the rest of the command line:
+// "--convert 3 ft to m", "--convert '3 ft to m'" or "--convert=3ft" (the words joined by
+// single blanks). Nothing after it is read as an option, so that its value may begin
+// with a dash ("--convert -40 C").
+struct RestOption {
+    std::string_view name;         // without the dashes: "convert"
+    std::string_view valueName;    // for --help: "QUERY"
+    std::string_view description;  // for --help
+    // Given the value (UTF-8) once the command line has been read and the program goes
+    // on to open its window.
+    void (*take)(std::string_view value) = nullptr;
+};
+
 // What a program says of itself before it has a window. The program's application
 // object fills it in; every text is the program's own (UTF-8).
 struct ProgramInfo {
@@ -27,6 +40,7 @@ struct ProgramInfo {
     std::string_view unexpectedArgument;  // a refused word that is no option; %1 is the word
     std::string_view tryHelp;             // the line under a refused argument
     std::string_view noDisplay;           // the line when no window can be opened; %1: why
+    RestOption rest = {};                 // none when its name is empty
 };
 
 // Exit statuses of the start.

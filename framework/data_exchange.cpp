@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "framework/dialog_builder.h"
+#include "framework/list_typing.h"
 #include "framework/message_box.h"
 #include "framework/message_map.h"
 #include "framework/property_page.h"
@@ -43,24 +44,6 @@ void SetControlText(QWidget* control, const QString& text)
     } else {
         control->setProperty("text", text);
     }
-}
-
-// Typed text selects the item it spells, whatever its case and the blanks at either
-// end: some items end in blanks nobody sees. An exact spelling comes first.
-int TypedItem(const QComboBox* combo)
-{
-    const QString typed = combo->currentText();
-    const int exact = combo->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    const QString trimmed = typed.trimmed();
-    if (exact >= 0 || trimmed.isEmpty()) {
-        return exact;
-    }
-    for (int item = 0; item < combo->count(); ++item) {
-        if (combo->itemText(item).trimmed().compare(trimmed, Qt::CaseInsensitive) == 0) {
-            return item;
-        }
-    }
-    return -1;
 }
 
 }  // namespace
@@ -140,7 +123,7 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int& index)
     }
     if (!pDX->m_bSaveAndValidate) {
         const int shown = index >= 0 && index < combo->count() ? index : -1;
-        if (shown < 0 && framework::IsAnsweringTyping(combo) && TypedItem(combo) < 0) {
+        if (shown < 0 && framework::IsAnsweringTyping(combo) && framework::TypedItem(combo) < 0) {
             // A page that answers every keystroke must not wipe a symbol the user is
             // half-way through. Anywhere else a list shows what was used, and text
             // that spells no item is cleared.
@@ -155,7 +138,7 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int& index)
         return;
     }
     if (combo->isEditable()) {
-        index = TypedItem(combo);
+        index = framework::TypedItem(combo);
     } else {
         index = combo->currentIndex();
     }

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCompleter>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -15,6 +14,7 @@
 #include <algorithm>
 
 #include "framework/app_resources.h"
+#include "framework/list_typing.h"
 #include "framework/message_map.h"
 #include "framework/text.h"
 
@@ -102,12 +102,6 @@ QWidget* MakeComboBox(const ControlTemplate& control, QWidget* parent)
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(Items(control));
     combo->setCurrentIndex(-1);
-    if (editable) {
-        // Typing offers the matching items in a list below the field instead of writing
-        // the first match into it, so a name that begins a longer one ("Square" before
-        // "Square meter (m²)") stays what was typed.
-        combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    }
     ConnectListNotifications(combo);
     // On Linux, Qt reports a list's chosen item as its name; the description keeps
     // telling a screen reader which list it is.
@@ -299,6 +293,9 @@ void BuildControls(QWidget* parent, const DialogTemplate& dialog)
             continue;
         }
         SetControlId(widget, control.id);
+        if (auto* list = qobject_cast<QComboBox*>(widget); list != nullptr && list->isEditable()) {
+            SetUpTyping(list, dialog.id);
+        }
         if (control.kind == ControlKind::Picture) {
             widget->move(units.ToPixels(control.rect).topLeft());
             widget->adjustSize();

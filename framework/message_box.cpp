@@ -10,6 +10,9 @@ int ShowModalBox(QWidget* owner, const CString& text, const CString& caption, UI
 {
     QMessageBox box(owner);
     box.setWindowTitle(caption);
+    // A message may quote what the user typed or a program passed: shown as written,
+    // never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setIcon((type & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? QMessageBox::Warning
                                                                   : QMessageBox::NoIcon);

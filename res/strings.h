@@ -27,7 +27,20 @@ inline constexpr std::string_view kVersionText =
 inline constexpr std::string_view kHelpDescription =
     "Opens the Velkari Unit Converter: one window with a tab for each kind of measure,\n"
     "from Angle to Weight. Type a number, pick its unit, press \"=\" (or Enter) and read\n"
-    "the value in every unit of the tab. velkari-cli gives the same conversions to scripts.";
+    "the value in every unit of the tab. velkari-cli gives the same conversions to scripts.\n"
+    "\n"
+    "  velkari --convert 3 ft to m     opens the Length tab with 3 ft converted\n"
+    "  velkari --convert 350F          opens the Temperature tab with 350 Fahrenheit converted";
+// --convert: the option's name, its value's name in --help, and what it does.
+inline constexpr std::string_view kConvertOptionName = "convert";
+inline constexpr std::string_view kConvertValueName = "QUERY";
+inline constexpr std::string_view kConvertOption =
+    "Opens the window on the tab of QUERY (every word after --convert: an amount, its unit "
+    "and optionally a target, as in 3 ft to m) with its value typed, its unit picked and "
+    "\"=\" pressed, as if by hand. A query the window cannot show is said in a message box "
+    "over the window.";
+// The message box of a query the window cannot show: %1 is the query, %2 the reason.
+inline constexpr std::string_view kConvertRefused = "\"%1\" cannot be converted: %2";
 inline constexpr std::string_view kHelpOption = "Shows this help and exits.";
 inline constexpr std::string_view kVersionOption = "Shows the version and the licence and exits.";
 inline constexpr std::string_view kHelpFooter =

@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "convert/categories.h"
+#include "pages/page_templates.h"
 #include "res/resource.h"
 
 namespace pages {
@@ -192,7 +194,42 @@ const std::array<BuiltTemplate, std::size(kLayouts)>& Templates()
     return all;
 }
 
+std::span<const UnitControls> AllUnitControls()
+{
+    static const auto all = [] {
+        std::array<UnitControls, std::size(kLayouts) + 1> controls{};
+        for (std::size_t i = 0; i < std::size(kLayouts); ++i) {
+            const ConverterLayout& l = kLayouts[i];
+            controls[i] = {l.category->caption, l.templateId, l.value, l.unit, l.equals};
+        }
+        controls.back() = {FindDialogTemplate(IDD_TEMPERATURE)->title, IDD_TEMPERATURE,
+                           IDC_TEMPERATURE_VALUE, IDC_TEMPERATURE_UNIT, IDC_TEMPERATURE_EQUALS};
+        return controls;
+    }();
+    return all;
+}
+
 }  // namespace
+
+const UnitControls* UnitControlsOf(std::string_view caption)
+{
+    for (const UnitControls& tab : AllUnitControls()) {
+        if (tab.caption == caption) {
+            return &tab;
+        }
+    }
+    return nullptr;
+}
+
+const UnitControls* UnitControlsOf(int templateId, int controlId)
+{
+    for (const UnitControls& tab : AllUnitControls()) {
+        if (tab.templateId == templateId && tab.unit == controlId) {
+            return &tab;
+        }
+    }
+    return nullptr;
+}
 
 const DialogTemplate* FindConverterTemplate(int id)
 {

@@ -45,6 +45,22 @@ check 1 '' "$no_display"
 check 1 '' "$no_display" -platform bogus
 check 1 '' "$no_display" -reverse -style fusion
 
+# velkari --convert QUERY: the words after it are the query, whatever they look like;
+# the other program has no such option.
+if [ "$name" = velkari ]; then
+  check 1 '' "$no_display" --convert 3 ft to m
+  check 1 '' "$no_display" --convert -40 C --help
+  check 1 '' "$no_display" --convert=350F
+  check 2 '' "$name: Missing value after '--convert'\\." --convert
+  check 2 '' "$name: Missing value after '--convert'\\." --convert=
+  "$velkari" --help | grep -q -- '--convert <QUERY>' || {
+    echo "FAIL: $name --help does not show --convert <QUERY>" >&2
+    failures=$((failures + 1))
+  }
+else
+  check 2 '' "$name: Unknown option 'convert'\\." --convert 3 ft
+fi
+
 # A refusal says how to get help on its second and last line.
 [ "$("$velkari" --bogus 2>&1 | tail -n +2)" = "$try_help" ] || {
   echo "FAIL: a refused argument is not followed by: $try_help" >&2

@@ -4,9 +4,12 @@
 # a valid desktop entry and metainfo that agree with each other, icons of the sizes
 # their folders name, a manual page that covers --help, programs that run from the
 # prefix without a search path of their own and hardened as Debian builds them (PIE,
-# full RELRO, immediate binding), a window whose class is its desktop entry's
-# StartupWMClass (under Xvfb), and a package whose dependencies were worked out from
-# the programs and that lintian --pedantic passes with no tag but those overridden in it.
+# full RELRO, immediate binding, every file compiled with stack clash and control-flow
+# protection), a window whose class is its desktop entry's StartupWMClass (under Xvfb),
+# a package whose dependencies were worked out from the programs and that lintian
+# --pedantic passes with no tag but those overridden in it, no package at all without
+# the tools that work those dependencies out, and an installation that its own manifest
+# removes whole after the package was made.
 #
 # Usage: check_install.sh BUILD_DIR APP_ID VERSION CHEMISTRY_APP_ID
 # (run by ctest as install_and_package)
@@ -57,10 +60,13 @@ for app in "$id" "$chemistry_id"; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/$app.png")
   done
 done
-expected_list=$(printf '%s\n' "${expected[@]}" | sort)
+package_list=$(printf '%s\n' "${expected[@]}" | sort)
+# cmake --install also leaves the list of what it installed; a package has none.
+manifest=share/velkari/install_manifest.txt
+installed_list=$(printf '%s\n' "${expected[@]}" "$manifest" | sort)
 
 same_list() {
-  local what=$1 actual=$2
+  local what=$1 expected_list=$2 actual=$3
   if [ "$actual" != "$expected_list" ]; then
     fail "$what holds other files than expected:"
     diff <(echo "$expected_list") <(echo "$actual") | sed 's/^/    /' >&2 || true
@@ -69,7 +75,8 @@ same_list() {
 
 # --- cmake --install into a prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-same_list "the installed tree" "$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)"
+same_list "the installed tree" "$installed_list" "$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)"
+same_list "the install manifest" "$installed_list" "$(sed "s|^$prefix/||" "$prefix/$manifest" | sort)"
 
 # validate-tree also checks that each metainfo's launchable is an installed entry.
 appstreamcli validate-tree --no-net "$root" >/dev/null ||
@@ -81,7 +88,10 @@ check_entry() {
   local desktop=$prefix/share/applications/$app.desktop
   local metainfo=$prefix/share/metainfo/$app.metainfo.xml
 
-  desktop-file-validate "$desktop" || fail "desktop-file-validate refuses $desktop"
+  # Hints count too: one of them is an entry shown twice in the menus.
+  local validation
+  validation=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$validation" ] ||
+    fail "desktop-file-validate finds fault with $desktop: $validation"
   appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null ||
     fail "appstreamcli validate refuses $metainfo: $(appstreamcli validate --pedantic --no-net "$metainfo")"
 
@@ -140,6 +150,15 @@ for program in "$prefix"/bin/*; do
   readelf -lW "$program" | grep -q GNU_RELRO || fail "$name has no read-only relocations (GNU_RELRO)"
   grep -qE 'BIND_NOW|FLAGS_1.* NOW' <<<"$dynamic" || fail "$name does not bind its symbols at once (BIND_NOW)"
 done
+# Stack clash and control-flow protection leave no mark that readelf can check in a
+# program linked with system objects built without them: every compile command carries
+# both (control-flow protection exists on x86 only).
+hardening=(-fstack-clash-protection)
+case $(uname -m) in x86_64 | i?86) hardening+=(-fcf-protection) ;; esac
+for flag in "${hardening[@]}"; do
+  without=$(grep '"command"' "$build/compile_commands.json" | grep -cv -- "$flag") || true
+  [ "$without" = 0 ] || fail "$without files of the build are compiled without $flag"
+done
 
 # Each desktop entry's StartupWMClass is the class of the window its program opens.
 for entry in "$prefix"/share/applications/*.desktop; do
@@ -169,7 +188,7 @@ if [ ${#packages[@]} -ne 1 ] || [ ! -f "${packages[0]}" ]; then
   fail "cpack made ${#packages[@]} packages"
 else
   deb=${packages[0]}
-  same_list "the package" \
+  same_list "the package" "$package_list" \
     "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | sed 's|^\./usr/||' | sort)"
   [ "$(dpkg-deb -f "$deb" Package)" = velkari ] || fail "the package is called $(dpkg-deb -f "$deb" Package)"
   [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is $(dpkg-deb -f "$deb" Version)"
@@ -189,6 +208,40 @@ else
 $tags"
   [ "$lintian_status" = 0 ] || fail "lintian failed: $(cat "$work/lintian.err")"
 fi
+
+# cpack without either tool that works out the package's dependencies: no package, and
+# one line naming the Debian package to install. (PATH holds every program but that one.)
+for tool_and_package in dpkg-shlibdeps:dpkg-dev file:file; do
+  tool=${tool_and_package%%:*}
+  package=${tool_and_package#*:}
+  bin=$work/without-$tool
+  mkdir "$bin"
+  IFS=: read -ra folders <<<"$PATH"
+  for folder in "${folders[@]}"; do
+    for program in "$folder"/*; do
+      name=${program##*/}
+      [ "$name" = "$tool" ] || [ -e "$bin/$name" ] || ln -s "$program" "$bin/$name"
+    done
+  done
+  status=0
+  output=$(PATH=$bin cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/without-$tool-package" 2>&1) ||
+    status=$?
+  [ "$status" != 0 ] || fail "cpack without $tool succeeded"
+  grep -qx " *dpkg-shlibdeps and file work out the package's dependencies: apt-get install $package" <<<"$output" ||
+    fail "cpack without $tool does not name the package $package: $output"
+  made=$(find "$work/without-$tool-package" -name '*.deb' 2>/dev/null || true)
+  [ -z "$made" ] || fail "cpack without $tool wrote $made"
+done
+
+# The installation's own manifest removes it whole, though cpack (above) and a second
+# installation have installed the same build since.
+other=$work/other
+cmake --install "$build" --prefix "$other" >/dev/null
+xargs -d '\n' rm -- <"$prefix/$manifest"
+left=$(find "$prefix" -type f)
+[ -z "$left" ] || fail "the install manifest leaves files behind: $left"
+same_list "the second installation, after the first was removed," "$installed_list" \
+  "$(cd "$other" && find . -type f | sed 's|^\./||' | sort)"
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed" >&2

@@ -2,13 +2,17 @@
 // close, Ctrl+PgUp/PgDn and Ctrl+Tab between tabs, a unit chosen by typing its name.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QTest>
 #include <functional>
+#include <vector>
 #include "framework/tab_ctrl.h"
 
 #include "framework/message_map.h"
+#include "res/resource.h"
 #include "sheet/TessaralDlg.h"
 #include "tests/support/page_driver.h"
 #include "tests/support/start_up.h"
@@ -21,6 +25,9 @@ using framework::ControlKind;
 constexpr int kConverterTabs = 16;
 constexpr int kTorqueTab = 13;
 constexpr int kAboutTab = 16;
+constexpr int kLengthTab = 6;
+constexpr int kTemperatureTab = 11;
+constexpr int kWeightTab = 15;
 
 bool TakesFocus(ControlKind kind)
 {
@@ -224,6 +231,166 @@ TEST(Keyboard, ATypedFullNameChoosesThatItem)
         }
     });
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+struct TypedEnterCase {
+    const char* what;
+    int list;
+    QString typed;
+    std::vector<Qt::Key> inPopup;  // keys pressed in the completion pop-up before Enter
+    QString picked;                // the item the list then shows; empty: nothing is converted
+};
+
+// A key as the keyboard delivers it: to the completion pop-up while one is open.
+void PressKey(CTessaralDlg& sheet, Qt::Key key)
+{
+    QTest::keyClick(sheet.windowHandle(), key);
+}
+
+// Length, 3 ft converted; then 7 typed in the value box and text in a list: one Enter
+// converts 7 with what the list names, as a second Enter or a click on "=" would, with
+// the completion pop-up open or not. Text that names nothing only closes the pop-up.
+TEST(Keyboard, OneEnterAfterTypingInAListConverts)
+{
+    const TypedEnterCase cases[]{
+        {"a unit item typed in full", IDC_LENGTH_UNIT, "Meter (m)", {}, "Meter (m)"},
+        {"in another case", IDC_LENGTH_UNIT, "meter (M)", {}, "Meter (m)"},
+        {"a decimals item", IDC_LENGTH_DECIMALS, "3", {}, "3"},
+        {"the pop-up's first item moved to",
+         IDC_LENGTH_UNIT,
+         "Mi",
+         {Qt::Key_Down},
+         "Millimeter (mm)"},
+        {"the pop-up's second item moved to",
+         IDC_LENGTH_UNIT,
+         "Mi",
+         {Qt::Key_Down, Qt::Key_Down},
+         "Micron"},
+        {"text that names no item", IDC_LENGTH_UNIT, "Mete", {}, ""},
+    };
+    MessageRecorder recorder;
+    RunStartUp([&](CTessaralDlg& sheet) {
+        CPropertyPage& page = ShowTab(sheet, kLengthTab);
+        for (const TypedEnterCase& c : cases) {
+            ChooseItem(page, IDC_LENGTH_UNIT, "Foot (ft)");
+            ChooseItem(page, IDC_LENGTH_DECIMALS, "2");
+            TypeInto(page, IDC_LENGTH_VALUE, "3");
+            ClickButton(page, IDC_LENGTH_EQUALS);
+            const QString before = ShownText(page, IDC_LENGTH_VALUES);
+
+            TypeInto(page, IDC_LENGTH_VALUE, "7");
+            TypeIntoList(page, c.list, c.typed);
+            auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(c.list));
+            EXPECT_TRUE(list->completer()->popup()->isVisible()) << c.what;
+            for (const Qt::Key key : c.inPopup) {
+                PressKey(sheet, key);
+            }
+            PressKey(sheet, Qt::Key_Return);
+            EXPECT_FALSE(list->completer()->popup()->isVisible()) << c.what;
+            const QString afterEnter = ShownText(page, IDC_LENGTH_VALUES);
+            if (c.picked.isEmpty()) {
+                EXPECT_EQ(afterEnter, before) << c.what;
+                EXPECT_EQ(list->currentText(), c.typed) << c.what;
+                continue;
+            }
+            EXPECT_EQ(list->currentText(), c.picked) << c.what;
+            // "=" again with the same inputs shows what the one Enter did.
+            ClickButton(page, IDC_LENGTH_EQUALS);
+            EXPECT_EQ(afterEnter, ShownText(page, IDC_LENGTH_VALUES)) << c.what;
+            EXPECT_NE(afterEnter, before) << c.what;
+        }
+    });
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+struct NameCase {
+    int tab;
+    const char* typed;
+    const char* picked;
+};
+
+// A unit list takes every name its units answer to in a query: the name typed and one
+// Enter pick its item and convert, as picking the item by hand and "=" do.
+TEST(Keyboard, AUnitListTakesEveryNameOfItsUnits)
+{
+    const NameCase cases[]{
+        {kLengthTab, "ft", "Foot (ft)"},
+        {kLengthTab, "feet", "Foot (ft)"},
+        {kLengthTab, "foot", "Foot (ft)"},
+        {kLengthTab, "m", "Meter (m)"},
+        {kLengthTab, "mi", "Mile (mi)"},
+        {kLengthTab, "µm", "Micron"},
+        {kLengthTab, "Å", "Angstrom"},
+        {kLengthTab, " INCHES ", "Inch (in)"},
+        {kWeightTab, "kg", "Kilogram (kg)"},
+        {kWeightTab, "kilograms", "Kilogram (kg)"},
+        {kTemperatureTab, "celsius", "Celsius (°C)"},
+        {kTemperatureTab, "°F", "Farenheit (°F)"},
+        {kTemperatureTab, "K", "Kelvin (K)"},
+    };
+    MessageRecorder recorder;
+    RunStartUp([&](CTessaralDlg& sheet) {
+        // A new value each time, so that results left from the case before differ.
+        int value = 2;
+        for (const NameCase& c : cases) {
+            CPropertyPage& page = ShowTab(sheet, c.tab);
+            const int unit = UnitList(page);
+            auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(unit));
+            ChooseItem(page, unit, list->itemText(list->count() - 1));
+            TypeInto(page, ValueBox(page), QString::number(value++));
+            TypeIntoList(page, unit, QString::fromUtf8(c.typed));
+            PressKey(sheet, Qt::Key_Return);
+            EXPECT_EQ(list->currentText(), QString::fromUtf8(c.picked)) << c.typed;
+            const QString typed = ShownText(page, ValuesBox(page));
+
+            ChooseItem(page, unit, QString::fromUtf8(c.picked));
+            ClickButton(page, FirstControl(page, ControlKind::PushButton));
+            EXPECT_EQ(typed, ShownText(page, ValuesBox(page))) << c.typed;
+            EXPECT_FALSE(typed.isEmpty()) << c.typed;
+        }
+    });
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+struct OfferCase {
+    int tab;
+    const char* typed;
+    std::vector<const char*> offered;  // in the list's order
+};
+
+// The completion pop-up offers each item once for every name of it that begins with
+// what is typed, the item itself shown ("fe" offers Foot, for "feet"), in the list's
+// order, and closes when nothing begins so.
+TEST(Keyboard, TheCompletionPopUpOffersEachNamedItemOnce)
+{
+    const OfferCase cases[]{
+        {kLengthTab, "f", {"Foot (ft)"}},
+        {kLengthTab, "FE", {"Foot (ft)"}},
+        {kLengthTab, "mi", {"Millimeter (mm)", "Micron", "Mile (mi)"}},
+        {kLengthTab, "met", {"Meter (m)"}},
+        {kLengthTab, "µ", {"Micron"}},
+        {kLengthTab, "furlong", {}},
+        {kTemperatureTab, "deg", {"Celsius (°C)", "Farenheit (°F)"}},
+    };
+    RunStartUp([&](CTessaralDlg& sheet) {
+        for (const OfferCase& c : cases) {
+            CPropertyPage& page = ShowTab(sheet, c.tab);
+            auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(UnitList(page)));
+            TypeIntoList(page, UnitList(page), QString::fromUtf8(c.typed));
+            QStringList expected;
+            for (const char* item : c.offered) {
+                expected.append(QString::fromUtf8(item));
+            }
+            QStringList offered;
+            const QAbstractItemModel* shown = list->completer()->completionModel();
+            for (int row = 0; row < shown->rowCount(); ++row) {
+                offered.append(shown->index(row, 0).data().toString());
+            }
+            EXPECT_EQ(offered, expected) << c.typed;
+            EXPECT_EQ(list->completer()->popup()->isVisible(), !expected.isEmpty()) << c.typed;
+            list->completer()->popup()->hide();
+        }
+    });
 }
 
 }  // namespace

@@ -1,0 +1,23 @@
+// What a list with an edit field does with what is typed into it: the item it names,
+// the completion pop-up, and Enter.
+#pragma once
+
+class QComboBox;
+
+namespace framework {
+
+// The item that the list's typed text names, or -1: the item spelt exactly, else the
+// item spelt whatever the case and the blanks at either end (some items end in blanks
+// nobody sees), else the item that the application names by that text
+// (AppResources::itemNamed).
+int TypedItem(const QComboBox* list);
+
+// Sets up typing in a list with an edit field, built from template templateId:
+// - the completion pop-up offers each item whose text, or a name the application gives
+//   it (AppResources::itemNames), starts with what is typed, the item itself shown;
+// - Enter with the pop-up open takes the item chosen in it, if one is, closes it and,
+//   when the text then names an item, goes on to the window as an Enter outside the
+//   pop-up does (so that it presses the default button).
+void SetUpTyping(QComboBox* list, int templateId);
+
+}  // namespace framework
