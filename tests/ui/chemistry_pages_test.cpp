@@ -177,6 +177,24 @@ TEST_F(MolecularWeightPage, GramsToMolesByZeroKeepsThePreviousResult)
     EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "2");
 }
 
+// Beyond the field's eight characters or beyond any int, a count is refused alike, and
+// the formula is weighed with the count the field held before.
+TEST_F(MolecularWeightPage, CountsHaveOneRangeAndOneMessage)
+{
+    for (const char* count : {"2147483648", "99999999", "-1000000"}) {
+        MessageRecorder refusals;
+        Slot(0, "H", count);
+        ClickButton(page, IDC_MW_EQUALS);
+        ExpectOneWarning(refusals, "Please enter a whole number between -999999 and 9999999.",
+                         CPropertyPage::ApplicationName().toUtf8().constData());
+        EXPECT_EQ(ShownText(page, IDC_MW_COUNT1), "1") << count;
+        EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "H1 = 1.008    grams/moles");
+    }
+    Slot(0, "H", "9999999");
+    ClickButton(page, IDC_MW_EQUALS);
+    EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "H9999999 = 10079398.992    grams/moles");
+}
+
 constexpr int kGrams[]{IDC_FORMULA_GRAMS1, IDC_FORMULA_GRAMS2, IDC_FORMULA_GRAMS3};
 constexpr int kSymbols[]{IDC_FORMULA_ELEMENT1, IDC_FORMULA_ELEMENT2, IDC_FORMULA_ELEMENT3};
 
