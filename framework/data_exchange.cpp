@@ -98,7 +98,12 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
 {
     QWidget* control = pDX->PrepareCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        SetControlText(control, ToQString(convert::FormatRoundTrip(value)));
+        // A box the user types into gets back exactly the double it gave; a result box
+        // shows fifteen significant digits, as every computed result is written.
+        const auto* line = qobject_cast<QLineEdit*>(control);
+        const bool isResult = line != nullptr && line->isReadOnly();
+        SetControlText(control, ToQString(isResult ? convert::FormatGeneral(value)
+                                                   : convert::FormatRoundTrip(value)));
         return;
     }
     const convert::RealReading reading = convert::ReadReal(ControlText(control).toStdString());

@@ -177,6 +177,28 @@ TEST_F(MolecularWeightPage, GramsToMolesByZeroKeepsThePreviousResult)
     EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "2");
 }
 
+// Computed results are written with fifteen significant digits, as the command line
+// writes them; the boxes typed into get back the shortest text of their double.
+TEST_F(MolecularWeightPage, ResultsShowFifteenSignificantDigits)
+{
+    const struct {
+        const char* direction;
+        const char* given;
+        const char* weight;
+        const char* result;
+    } cases[]{
+        {"Moles to Grams", "0.1", "3", "0.3"},
+        {"Grams to Moles", "2", "18.015", "0.111018595614765"},
+        {"Grams to Moles", "1", "3", "0.333333333333333"},
+    };
+    for (const auto& c : cases) {
+        Convert(c.direction, c.given, c.weight);
+        EXPECT_EQ(ShownText(page, IDC_MW_RESULT), c.result) << c.given;
+        EXPECT_EQ(ShownText(page, IDC_MW_GIVEN), c.given);
+    }
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
 // Beyond the field's eight characters or beyond any int, a count is refused alike, and
 // the formula is weighed with the count the field held before.
 TEST_F(MolecularWeightPage, CountsHaveOneRangeAndOneMessage)
