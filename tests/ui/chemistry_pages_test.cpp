@@ -2,6 +2,8 @@
 // driven through its real widgets.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "chem/MISC.h"
 #include "chem/chem.h"
 #include "chem/periodic.h"
@@ -196,6 +198,23 @@ TEST_F(MolecularWeightPage, ResultsShowFifteenSignificantDigits)
         EXPECT_EQ(ShownText(page, IDC_MW_RESULT), c.result) << c.given;
         EXPECT_EQ(ShownText(page, IDC_MW_GIVEN), c.given);
     }
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+// Enter presses the "=" of the row the focus is in: each row has its own.
+TEST_F(MolecularWeightPage, EnterPressesTheEqualsOfItsRow)
+{
+    ChooseItem(page, IDC_MW_MODE, "Moles to Grams");
+    TypeInto(page, IDC_MW_GIVEN, "3");
+    TypeInto(page, IDC_MW_MOLECULAR_WEIGHT, "2");
+    QTest::keyClick(page.GetDlgItem(IDC_MW_MOLECULAR_WEIGHT), Qt::Key_Return);
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "6");
+    EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "");
+
+    Slot(0, "H", "2");
+    QTest::keyClick(page.GetDlgItem(IDC_MW_COUNT1), Qt::Key_Enter);
+    EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "H2 = 2.016    grams/moles");
     EXPECT_TRUE(recorder.messages.empty());
 }
 
