@@ -195,6 +195,15 @@ void CPropertySheet::resizeEvent(QResizeEvent* event)
     QDialog::resizeEvent(event);
 }
 
+void CPropertySheet::SetButtonRowHeight(int height)
+{
+    m_buttonRowHeight = std::max(height, kButtonSize.height());
+    if (m_created) {
+        ApplyStyle();
+        LayOutSheet();
+    }
+}
+
 QRect CPropertySheet::ButtonRow() const
 {
     const QRect last = GetDlgItem(kButtons[std::size(kButtons) - 1].id)->geometry();

@@ -62,6 +62,10 @@ protected:
     void accept() override;
     void resizeEvent(QResizeEvent* event) override;
 
+    // Makes the row of buttons at least this high (for something drawn beside them);
+    // the buttons stand in its middle.
+    void SetButtonRowHeight(int height);
+
 private:
     void OnTabChosen(int index);
     // Moves by step tabs from the current one, wrapping around at either end.

@@ -35,8 +35,8 @@ QRect HeadingRect(CTessaralDlg& sheet)
 // right edge, in the row of the buttons.
 QRect LogoRect(CTessaralDlg& sheet)
 {
-    const QRect ok = sheet.GetDlgItem(IDOK)->geometry();
-    return {QPoint(sheet.GetTabControl()->geometry().left(), ok.top()), ok.bottomRight()};
+    const QRect row = sheet.ButtonRow();
+    return {row.topLeft(), QPoint(sheet.GetDlgItem(IDOK)->geometry().right(), row.bottom())};
 }
 
 // The share of aligned 2 x 2 pixel blocks within area that are not one colour. A
