@@ -1,10 +1,14 @@
 // How the window looks on other screens and themes: scaled to 200 % it is drawn at
-// twice the pixels, not blown up; in a dark palette its logo and headings still show.
+// twice the pixels, not blown up; in a dark palette its logo and headings still show;
+// every text is whole, and a number too long for its box shows that it is cut.
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTransform>
@@ -13,7 +17,9 @@
 #include "framework/tab_ctrl.h"
 
 #include "framework/property_page.h"
+#include "res/resource.h"
 #include "sheet/TessaralDlg.h"
+#include "tests/support/page_driver.h"
 #include "tests/support/start_up.h"
 
 namespace {
@@ -188,6 +194,49 @@ TEST(Themes, LogoAndHeadingShowInLightAndDarkPalettes)
             EXPECT_GT(tabs.lighter + tabs.darker, 1000) << c.first << ": the tabs' captions";
         });
     }
+}
+
+// A number too long for its box is never cut silently: the whole of it is the box's
+// tool tip, an ellipsis marks the end it runs past, and a results box that a line runs
+// out of scrolls sideways. The boxes keep their sizes.
+TEST(LongTexts, ShowWhereTheyAreCutAndCanBeReadWhole)
+{
+    PageInSheet host("temperature");
+    CPropertyPage& page = host.page();
+    QWidget* value = page.GetDlgItem(IDC_TEMPERATURE_VALUE);
+    QWidget* values = page.GetDlgItem(IDC_TEMPERATURE_VALUES);
+    const QSize valueSize = value->size();
+    const QSize valuesSize = values->size();
+
+    TypeInto(page, IDC_TEMPERATURE_VALUE, "3");
+    ChooseItem(page, IDC_TEMPERATURE_UNIT, "Kelvin (K)");
+    ClickButton(page, IDC_TEMPERATURE_EQUALS);
+    EXPECT_EQ(value->toolTip(), "") << "a short number fits";
+
+    TypeInto(page, IDC_TEMPERATURE_VALUE, "1e300");
+    ClickButton(page, IDC_TEMPERATURE_EQUALS);
+    EXPECT_EQ(value->toolTip(), "1e+300");
+    EXPECT_EQ(value->size(), valueSize);
+    EXPECT_EQ(values->size(), valuesSize);
+    const auto* results = qobject_cast<QAbstractScrollArea*>(values);
+    ASSERT_NE(results, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(results->horizontalScrollBar()->isVisible());
+    EXPECT_GT(results->horizontalScrollBar()->maximum(), 0);
+
+    // The ellipsis: where the text runs past the right end, the last characters are
+    // covered by the mark, so two long texts alike in length but not in digits look
+    // alike there.
+    auto* box = qobject_cast<QLineEdit*>(value);
+    ASSERT_NE(box, nullptr);
+    const auto rightEnd = [&](const QString& text) {
+        box->setText(text);
+        box->setCursorPosition(0);
+        const QImage image = box->grab().toImage();
+        const int mark = box->fontMetrics().horizontalAdvance(QChar(0x2026));
+        return image.copy(QRect(image.width() - mark, 0, mark, image.height()));
+    };
+    EXPECT_EQ(rightEnd(QString(40, '1')), rightEnd(QString(40, '8')));
 }
 
 }  // namespace
