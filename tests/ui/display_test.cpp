@@ -5,9 +5,12 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -193,6 +196,72 @@ TEST(Themes, LogoAndHeadingShowInLightAndDarkPalettes)
                 CountStandOut(image, sheet.GetTabControl()->geometry(), background, 128);
             EXPECT_GT(tabs.lighter + tabs.darker, 1000) << c.first << ": the tabs' captions";
         });
+    }
+}
+
+// What of a control's text does not fit its box, or an empty text when all of it does.
+// Widths come from the control's own font metrics; a heading is a picture of its words,
+// so there it is the picture's size and its last column, which no letter may reach.
+QString CutText(QWidget* control)
+{
+    const QFontMetrics metrics = control->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        if (!label->pixmap().isNull()) {
+            const QImage picture = label->pixmap().toImage();
+            const QSize logical = (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize();
+            bool inkAtEdge = false;
+            for (int y = 0; y < picture.height(); ++y) {
+                inkAtEdge = inkAtEdge || qAlpha(picture.pixel(picture.width() - 1, y)) != 0;
+            }
+            const bool fits = logical.width() <= label->width() && !inkAtEdge;
+            return fits ? QString() : label->accessibleName();
+        }
+        if (label->wordWrap()) {
+            return label->heightForWidth(label->width()) <= label->height() ? QString()
+                                                                            : label->text();
+        }
+        return metrics.horizontalAdvance(label->text()) <= label->contentsRect().width()
+                   ? QString()
+                   : label->text();
+    }
+    if (auto* box = qobject_cast<QCheckBox*>(control)) {
+        return box->sizeHint().width() <= box->width() ? QString() : box->text();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        return metrics.horizontalAdvance(button->text()) < button->width() ? QString()
+                                                                           : button->text();
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        return metrics.horizontalAdvance(group->title()) < group->width() ? QString()
+                                                                          : group->title();
+    }
+    return {};
+}
+
+QStringList CutTexts(QWidget& page)
+{
+    QStringList cut;
+    for (auto* control : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (const QString text = CutText(control); !text.isEmpty() && control->isVisible()) {
+            cut.append(text);
+        }
+    }
+    return cut;
+}
+
+// Every caption, label and heading of every page shows whole, at whatever scale the
+// suite runs (ctest runs this test at 125, 150 and 200 % too).
+TEST(ScreenScale, EveryTextOfEveryPageIsWhole)
+{
+    RunStartUp([&](CTessaralDlg& sheet) {
+        for (int tab = 0; tab < sheet.GetTabControl()->count(); ++tab) {
+            CPropertyPage& page = ShowTab(sheet, tab);
+            EXPECT_EQ(CutTexts(page), QStringList()) << page.Title().toStdString();
+        }
+    });
+    for (const char* className : {"periodic", "chem", "MISC"}) {
+        PageInSheet host(className);
+        EXPECT_EQ(CutTexts(host.page()), QStringList()) << className;
     }
 }
 
