@@ -98,6 +98,9 @@ TEST(TabRows, TheSheetStaysWholeAndCentredWhenTheWindowIsResized)
             EXPECT_LE(std::abs(tabs.left() - (sheet.width() - 1 - pages->geometry().right())), 1)
                 << c.scale;
             EXPECT_LE(std::abs(tabs.top() - (sheet.height() - 1 - buttons.bottom())), 1) << c.scale;
+            if (c.scale > 1) {
+                SaveScreenshot(sheet, QStringLiteral("enlarged"));
+            }
         }
     });
 }
