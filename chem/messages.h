@@ -16,9 +16,10 @@ struct Message {
 // The same message as on the converter pages.
 inline constexpr Message kIncomplete{convert::kIncompleteText, convert::kIncompleteCaption};
 inline constexpr Message kDivideByZero{"Can not divide by zero", "Divide by zero"};
-// An atom count whose decimal text would not fit the formula's count field.
+// An atom count whose decimal text would not fit the formula's count field: the words
+// the count field itself refuses it with, so the window and the command line agree.
 inline constexpr Message kCountOutOfRange{
-    "Please enter each count as a whole number from -999999 to 9999999", "Count out of range"};
+    "Please enter a whole number between -999999 and 9999999.", "Out of range"};
 // A grams/moles result too large for a double: it could not be shown or read back.
 inline constexpr Message kResultOutOfRange{
     "The result is too large to show; please enter smaller numbers", "Out of range"};

@@ -15,7 +15,8 @@ namespace chemistry {
 inline constexpr int kFormulaSlotCount = 5;
 inline constexpr int kNoElement = -1;    // an element list with nothing chosen
 inline constexpr int kDefaultCount = 1;  // every count on a fresh page and after Reset
-// The counts whose decimal text fits the formula's eight-character count field.
+// The counts whose decimal text fits the formula's eight-character count field; the
+// field refuses any other.
 inline constexpr int kSmallestCount = -999999;
 inline constexpr int kLargestCount = 9999999;
 

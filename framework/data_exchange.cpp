@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <limits>
 
 #include "framework/dialog_builder.h"
 #include "framework/list_typing.h"
@@ -80,7 +81,12 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
 {
     QWidget* control = pDX->PrepareCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        SetControlText(control, ToQString(convert::FormatRoundTrip(value)));
+        // A box the user types into gets back exactly the double it gave; a result box
+        // shows fifteen significant digits, as every computed result is written.
+        const auto* line = qobject_cast<QLineEdit*>(control);
+        const bool isResult = line != nullptr && line->isReadOnly();
+        SetControlText(control, ToQString(isResult ? convert::FormatGeneral(value)
+                                                   : convert::FormatRoundTrip(value)));
         return;
     }
     const convert::RealReading reading = convert::ReadReal(ControlText(control).toStdString());
@@ -92,15 +98,20 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
 
 void DDX_Text(CDataExchange* pDX, int id, int& value)
 {
+    DDX_Text(pDX, id, value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+}
+
+void DDX_Text(CDataExchange* pDX, int id, int& value, int smallest, int largest)
+{
     QWidget* control = pDX->PrepareCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
         SetControlText(control, QString::number(value));
         return;
     }
     const convert::WholeReading reading =
-        convert::ReadWholeNumber(ControlText(control).toStdString());
+        convert::ReadWholeNumber(ControlText(control).toStdString(), smallest, largest);
     if (!reading.value) {
-        pDX->Fail(ToQString(convert::WholeRefusalMessage(reading.refusal)));
+        pDX->Fail(ToQString(convert::WholeRefusalMessage(reading.refusal, smallest, largest)));
     }
     value = *reading.value;
 }

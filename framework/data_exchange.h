@@ -33,6 +33,8 @@ struct DataExchangeRefused {};
 
 void DDX_Text(CDataExchange* pDX, int id, double& value);
 void DDX_Text(CDataExchange* pDX, int id, int& value);
+// A whole number from smallest to largest; any other is refused with that range.
+void DDX_Text(CDataExchange* pDX, int id, int& value, int smallest, int largest);
 void DDX_Text(CDataExchange* pDX, int id, CString& value);
 void DDX_CBIndex(CDataExchange* pDX, int id, int& index);
 void DDX_Check(CDataExchange* pDX, int id, int& value);

@@ -8,9 +8,12 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 
 #include "framework/app_resources.h"
@@ -42,10 +45,82 @@ QStringList Items(const ControlTemplate& control)
     return items;
 }
 
+// A one-line box whose text may not fit: the whole text is its tool tip then, and an
+// ellipsis stands at each end the text runs past, so a cut number never reads as a
+// shorter one. The cursor keys still scroll through the text.
+class TextBox : public QLineEdit {
+public:
+    explicit TextBox(QWidget* parent) : QLineEdit(parent)
+    {
+        connect(this, &QLineEdit::textChanged, this, &TextBox::ShowWholeTextAsTip);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QLineEdit::resizeEvent(event);
+        ShowWholeTextAsTip();
+    }
+
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLineEdit::paintEvent(event);
+        if (!Overflows()) {
+            return;
+        }
+        const QRect area = TextArea();
+        const QFontMetrics metrics = fontMetrics();
+        // Where the text begins, from where the cursor stands in it. The cursor's
+        // rectangle centres on it only to a pixel, so a pixel's difference is no cut.
+        const int start = cursorRect().center().x() + 1 -
+                          metrics.horizontalAdvance(displayText().left(cursorPosition()));
+        const int end = start + metrics.horizontalAdvance(displayText());
+        QPainter painter(this);
+        const QString ellipsis(QChar(0x2026));
+        const int markWidth = metrics.horizontalAdvance(ellipsis) + 2;
+        // A mark covers the text's clear margin at its end too, where a sliver of the
+        // next digit would otherwise show.
+        const auto mark = [&](int left, int right) {
+            const QRect box(QPoint(left, area.top()), QPoint(right, area.bottom()));
+            painter.fillRect(box, palette().brush(hasFrame() ? QPalette::Base : QPalette::Window));
+            painter.setPen(palette().color(QPalette::Text));
+            painter.drawText(box, Qt::AlignCenter, ellipsis);
+        };
+        if (start < area.left()) {
+            mark(area.left() - kClearMargin, area.left() + markWidth - 1);
+        }
+        if (end > area.right() + 1) {
+            mark(area.right() + 1 - markWidth, area.right() + kClearMargin);
+        }
+    }
+
+private:
+    // QLineEdit keeps two pixels clear on either side of its text.
+    static constexpr int kClearMargin = 2;
+
+    QRect TextArea() const
+    {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QMargins margins = textMargins();
+        return style()
+            ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+            .adjusted(margins.left() + kClearMargin, margins.top(), -margins.right() - kClearMargin,
+                      -margins.bottom());
+    }
+
+    bool Overflows() const
+    {
+        return fontMetrics().horizontalAdvance(displayText()) > TextArea().width();
+    }
+
+    void ShowWholeTextAsTip() { setToolTip(Overflows() ? text() : QString()); }
+};
+
 QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
 {
     if ((control.style & kMultiLine) == 0) {
-        auto* edit = new QLineEdit(parent);
+        auto* edit = new TextBox(parent);
         edit->setReadOnly((control.style & kReadOnly) != 0);
         if ((control.style & kNoBorder) != 0) {
             // A borderless box reads as text on the page itself.
@@ -57,10 +132,12 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
     auto* edit = new QPlainTextEdit(parent);
     edit->setReadOnly((control.style & kReadOnly) != 0);
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // A line longer than the box can then still be read to its end.
-    edit->setHorizontalScrollBarPolicy(
-        (control.style & kHorizontalScroll) != 0 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A line longer than the box can still be read to its end: a box without a scroll
+    // bar of its own gets one when a line runs past its edge, and then one down the
+    // side too if the bar hides the last line.
+    const bool scrolls = (control.style & kHorizontalScroll) != 0;
+    edit->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    edit->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     // Read-only output stays selectable and copyable from the keyboard too.
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if ((control.style & kNoBorder) != 0) {

@@ -105,17 +105,37 @@ bool CPropertyPage::event(QEvent* event)
     return QWidget::event(event);
 }
 
-// Enter anywhere on the page presses its default button, as on a dialog.
+// Enter anywhere on the page presses its default button, as on a dialog. A page with
+// one "=" to each row of fields has a default button to each row: Enter presses the
+// one level with the control that has the focus, and the first one elsewhere.
 void CPropertyPage::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        for (auto* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
-            if (framework::IsDefaultButton(button) && button->isEnabled()) {
-                button->click();
-                event->accept();
-                return;
-            }
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QWidget* focus = focusWidget();
+    const int focusRow = focus != nullptr && isAncestorOf(focus)
+                             ? focus->mapTo(this, focus->rect().center()).y()
+                             : -1;
+    QAbstractButton* chosen = nullptr;
+    for (auto* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+        if (!framework::IsDefaultButton(button) || !button->isEnabled()) {
+            continue;
+        }
+        const QRect place = button->geometry();
+        if (focusRow >= place.top() && focusRow <= place.bottom()) {
+            chosen = button;
+            break;
+        }
+        if (chosen == nullptr) {
+            chosen = button;
         }
     }
-    QWidget::keyPressEvent(event);
+    if (chosen == nullptr) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    chosen->click();
+    event->accept();
 }

@@ -66,7 +66,7 @@ void CPropertySheet::AddPage(CPropertyPage* page)
     if (m_created) {
         m_stack->addWidget(page);
         m_tabs->addTab(page->Title());
-        LayOutSheet(width());
+        LayOutSheet();
     }
 }
 
@@ -173,9 +173,9 @@ void CPropertySheet::CreateSheetWindow()
     connect(m_tabs, &CTabCtrl::currentChanged, this, &CPropertySheet::OnTabChosen);
     AddTabShortcuts();
 
-    const int width = kMargin + m_stackSize.width() + kMargin;
-    LayOutSheet(width);
-    resize(width, GetDlgItem(IDOK)->geometry().bottom() + 1 + kMargin);
+    m_buttonRowHeight = std::max(m_buttonRowHeight, kButtonSize.height());
+    resize(SheetSize());
+    LayOutSheet();
     ApplyStyle();
 }
 
@@ -190,23 +190,52 @@ void CPropertySheet::accept()
 void CPropertySheet::resizeEvent(QResizeEvent* event)
 {
     if (m_created) {
-        LayOutSheet(width());
+        LayOutSheet();
     }
     QDialog::resizeEvent(event);
 }
 
-// The pages keep their size and the buttons their place under the pages; only the tab
-// rows follow the window's width, so that every caption stays in sight in a narrowed
-// window. A wider window leaves the tabs as wide as the pages.
-void CPropertySheet::LayOutSheet(int width)
+void CPropertySheet::SetButtonRowHeight(int height)
 {
-    const int tabsWidth = std::max(std::min(m_stackSize.width(), width - 2 * kMargin),
-                                   m_tabs->minimumSizeHint().width());
-    m_tabs->setGeometry(kMargin, kMargin, tabsWidth, m_tabs->heightForWidth(tabsWidth));
-    m_stack->setGeometry(QRect(QPoint(kMargin, m_tabs->geometry().bottom() + 1), m_stackSize));
+    m_buttonRowHeight = std::max(height, kButtonSize.height());
+    if (m_created) {
+        ApplyStyle();
+        LayOutSheet();
+    }
+}
+
+QRect CPropertySheet::ButtonRow() const
+{
+    const QRect last = GetDlgItem(kButtons[std::size(kButtons) - 1].id)->geometry();
+    const int top = m_stack->geometry().bottom() + 1 + kMargin;
+    return {QPoint(m_tabs->geometry().left(), top),
+            QPoint(last.right(), top + m_buttonRowHeight - 1)};
+}
+
+QSize CPropertySheet::SheetSize() const
+{
+    const int tabsWidth = std::max(m_stackSize.width(), m_tabs->minimumSizeHint().width());
+    return {kMargin + tabsWidth + kMargin, kMargin + m_tabs->heightForWidth(tabsWidth) +
+                                               m_stackSize.height() + kMargin + m_buttonRowHeight +
+                                               kMargin};
+}
+
+// The pages keep their size and the buttons their place under the pages, so nothing
+// on a page is ever out of sight; the window cannot be made smaller than that.
+void CPropertySheet::LayOutSheet()
+{
+    const QSize sheet = SheetSize();
+    const QPoint origin(std::max(0, (width() - sheet.width()) / 2),
+                        std::max(0, (height() - sheet.height()) / 2));
+    const int tabsWidth = sheet.width() - 2 * kMargin;
+    m_tabs->setGeometry(origin.x() + kMargin, origin.y() + kMargin, tabsWidth,
+                        m_tabs->heightForWidth(tabsWidth));
+    m_stack->setGeometry(
+        QRect(QPoint(origin.x() + kMargin, m_tabs->geometry().bottom() + 1), m_stackSize));
 
     // The buttons stand right-aligned under the pages, in the platform's order.
-    const int buttonTop = m_stack->geometry().bottom() + 1 + kMargin;
+    const int buttonTop =
+        m_stack->geometry().bottom() + 1 + kMargin + (m_buttonRowHeight - kButtonSize.height()) / 2;
     int x = m_stack->geometry().right() + 1 -
             static_cast<int>(std::size(kButtons)) * (kButtonSize.width() + kButtonGap) + kButtonGap;
     for (const SheetButton& b : kButtons) {
@@ -271,7 +300,7 @@ void CPropertySheet::AddTabShortcuts()
     }
 }
 
-// Without a sizing frame the window keeps its size; nothing inside it ever re-lays out.
+// Without a sizing frame the window keeps the sheet's size; with one it can grow.
 void CPropertySheet::ApplyStyle()
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -281,11 +310,13 @@ void CPropertySheet::ApplyStyle()
     }
     const bool wasVisible = isVisible();
     setWindowFlags(flags);
+    const QSize sheet = SheetSize();
     if ((m_style & WS_THICKFRAME) != 0) {
-        setMinimumSize(0, 0);
+        setMinimumSize(sheet);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(size().expandedTo(sheet));
     } else {
-        setFixedSize(size());
+        setFixedSize(sheet);
     }
     if (wasVisible) {
         show();

@@ -3,7 +3,8 @@
 // its tab is shown; leaving a tab pulls its page and is refused when the pull fails.
 // Ctrl+Tab / Ctrl+PgDn and Ctrl+Shift+Tab / Ctrl+PgUp move to the next and previous
 // tab, wrapping around; Esc closes the sheet like Cancel. The tabs stand on as many rows
-// as the sheet's width needs, laid out again when the window is resized.
+// as the pages' width needs. A resizable sheet cannot be made smaller than its tabs,
+// pages and buttons; a larger window keeps them together in its middle.
 #pragma once
 
 #include <QDialog>
@@ -41,6 +42,9 @@ public:
     void Create();
 
     CTabCtrl* GetTabControl() const { return m_tabs; }
+    // The row of buttons under the pages, from the left edge of the tabs to the right
+    // edge of the last button, in window coordinates.
+    QRect ButtonRow() const;
     QWidget* GetDlgItem(int id) const;
 
     // The window's style bits (WS_MINIMIZEBOX, WS_THICKFRAME).
@@ -58,15 +62,21 @@ protected:
     void accept() override;
     void resizeEvent(QResizeEvent* event) override;
 
+    // Makes the row of buttons at least this high (for something drawn beside them);
+    // the buttons stand in its middle.
+    void SetButtonRowHeight(int height);
+
 private:
     void OnTabChosen(int index);
     // Moves by step tabs from the current one, wrapping around at either end.
     void StepActivePage(int step);
     void AddTabShortcuts();
     void ApplyStyle();
-    // Places the tabs, at most as wide as the pages, then the pages and the buttons
-    // under them.
-    void LayOutSheet(int width);
+    // The tabs as wide as the pages, the pages under them, then the row of buttons.
+    QSize SheetSize() const;
+    // Places that block in the middle of the window, or at its top left when the
+    // window is no larger.
+    void LayOutSheet();
     // After a switch the keyboard goes on where a person can see it.
     void FocusAfterSwitch(CPropertyPage* page);
 
@@ -74,6 +84,7 @@ private:
     CTabCtrl* m_tabs = nullptr;
     QStackedWidget* m_stack = nullptr;
     QSize m_stackSize;
+    int m_buttonRowHeight = 0;
     int m_active = -1;
     UINT m_firstPage;
     DWORD m_style = 0;

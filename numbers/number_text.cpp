@@ -126,6 +126,13 @@ bool IsBelowOne(std::string_view text)
     return magnitude < 0;
 }
 
+// Whether the digits before the exponent hold anything but zeros.
+bool HasNonZeroMantissa(std::string_view text)
+{
+    const std::string_view mantissa = text.substr(0, text.find_first_of("eE"));
+    return mantissa.find_first_of("123456789") != std::string_view::npos;
+}
+
 template <typename... Format>
 std::string ToChars(double value, Format... format)
 {
@@ -195,18 +202,19 @@ RealReading ReadReal(std::string_view text)
     double value = 0;
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        // from_chars reports both ends alike: a number too small for a double is the
-        // nearest double, zero; one too large has no double at all.
+        // from_chars reports both ends alike: a number too small for a double would
+        // read as zero, one too large has no double at all.
         const std::string_view unsignedDigits = negative ? digits.substr(1) : digits;
-        if (IsBelowOne(unsignedDigits)) {
-            return {negative ? -0.0 : 0.0, NumberRefusal::None};
-        }
-        return {std::nullopt, NumberRefusal::OutOfRange};
+        return {std::nullopt,
+                IsBelowOne(unsignedDigits) ? NumberRefusal::TooSmall : NumberRefusal::OutOfRange};
+    }
+    if (value == 0 && HasNonZeroMantissa(text)) {
+        return {std::nullopt, NumberRefusal::TooSmall};
     }
     return {value, NumberRefusal::None};
 }
 
-WholeReading ReadWholeNumber(std::string_view text)
+WholeReading ReadWholeNumber(std::string_view text, int smallest, int largest)
 {
     text = TrimBlanks(text);
     if (text.empty()) {
@@ -219,7 +227,7 @@ WholeReading ReadWholeNumber(std::string_view text)
     const std::string_view digits = WithoutPlus(text);
     int value = 0;
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
+    if (result.ec == std::errc::result_out_of_range || value < smallest || value > largest) {
         return {std::nullopt, NumberRefusal::OutOfRange};
     }
     return {value, NumberRefusal::None};
@@ -233,6 +241,9 @@ std::string_view RealRefusalMessage(NumberRefusal refusal)
         case NumberRefusal::OutOfRange:
             return "Please enter a number between -1.7976931348623157e308 and "
                    "1.7976931348623157e308.";
+        case NumberRefusal::TooSmall:
+            return "Please enter 0, or a number from 4.9406564584124654e-324 up or from "
+                   "-4.9406564584124654e-324 down.";
         case NumberRefusal::None:
         case NumberRefusal::NotWhole:
         case NumberRefusal::NotANumber:
@@ -242,16 +253,18 @@ std::string_view RealRefusalMessage(NumberRefusal refusal)
            "exponent (for example 12.5 or -3e4).";
 }
 
-std::string_view WholeRefusalMessage(NumberRefusal refusal)
+std::string WholeRefusalMessage(NumberRefusal refusal, int smallest, int largest)
 {
     switch (refusal) {
         case NumberRefusal::Empty:
             return "Please enter a whole number.";
         case NumberRefusal::OutOfRange:
-            return "Please enter a whole number between -2147483648 and 2147483647.";
+            return "Please enter a whole number between " + std::to_string(smallest) + " and " +
+                   std::to_string(largest) + ".";
         case NumberRefusal::NotWhole:
             return "Please enter a whole number, without a decimal point or exponent.";
         case NumberRefusal::None:
+        case NumberRefusal::TooSmall:
         case NumberRefusal::NotANumber:
             break;
     }
@@ -278,16 +291,15 @@ std::string FormatGeneral(double value)
 
 std::string FormatRoundTrip(double value)
 {
-    // Seventeen significant digits tell every double apart; fewer usually do.
-    for (int digits = 15; digits < 17; ++digits) {
-        std::string text = ToChars(value, std::chars_format::general, digits);
-        double back = 0;
-        std::from_chars(text.data(), text.data() + text.size(), back);
-        if (back == value) {
-            return text;
-        }
+    // The shortest digits come from to_chars in its shortest form; "%.15g" then decides
+    // between the fixed and the exponent layout by the decimal exponent, so that a
+    // million stays "1000000" where the shortest text of all would be "1e+06".
+    const std::string shortest = ToChars(value, std::chars_format::scientific);
+    const int exponent = std::stoi(shortest.substr(shortest.find('e') + 1));
+    if (exponent >= -4 && exponent < 15) {
+        return ToChars(value, std::chars_format::fixed);
     }
-    return ToChars(value, std::chars_format::general, 17);
+    return shortest;
 }
 
 }  // namespace convert

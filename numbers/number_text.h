@@ -3,6 +3,7 @@
 // whatever the process locale.
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@ enum class NumberRefusal {
     Empty,       // nothing but blanks
     NotANumber,  // not a plain decimal number
     OutOfRange,  // beyond the range of the field's type
+    TooSmall,    // a nonzero number closer to zero than the smallest double
     NotWhole,    // a fraction or exponent where a whole number is asked for
 };
 
@@ -28,16 +30,22 @@ struct WholeReading {
 };
 
 // Accepts an optional sign, digits with an optional point and fraction, and an
-// optional exponent, with blanks around. A value too small for a double reads as the
-// nearest double (a subnormal or zero); one too large for a double is refused.
+// optional exponent, with blanks around. A value below the normal doubles reads as the
+// nearest subnormal; a nonzero value that would read as zero, and one too large for a
+// double, are refused.
 RealReading ReadReal(std::string_view text);
 
-// Accepts an optional sign and digits, with blanks around, within the 32-bit range.
-WholeReading ReadWholeNumber(std::string_view text);
+// Accepts an optional sign and digits, with blanks around, from smallest to largest
+// (the 32-bit range unless a field narrows it).
+WholeReading ReadWholeNumber(std::string_view text, int smallest = std::numeric_limits<int>::min(),
+                             int largest = std::numeric_limits<int>::max());
 
-// What the user is told when a field refuses its text.
+// What the user is told when a field refuses its text; a whole-number field names the
+// range it was read with.
 std::string_view RealRefusalMessage(NumberRefusal refusal);
-std::string_view WholeRefusalMessage(NumberRefusal refusal);
+std::string WholeRefusalMessage(NumberRefusal refusal,
+                                int smallest = std::numeric_limits<int>::min(),
+                                int largest = std::numeric_limits<int>::max());
 
 // printf "%e": six digits after the point, an exponent of at least two digits.
 std::string FormatExponent(double value);
@@ -45,9 +53,9 @@ std::string FormatExponent(double value);
 std::string FormatFixed(double value, int digits);
 // printf "%.15g": a result as the command line writes it.
 std::string FormatGeneral(double value);
-// How a number is written back into its box: the shortest "%.Ng" (N = 15 to 17) that
-// reads back as exactly the same double, so a value survives any number of pushes and
-// pulls unchanged ("0" for zero).
+// How a number is written back into its box: the fewest significant digits that read
+// back as exactly the same double, laid out as "%g" lays out fifteen ("1e-320",
+// "10000000", "0.1"), so a value survives any number of pushes and pulls unchanged.
 std::string FormatRoundTrip(double value);
 
 }  // namespace convert

@@ -10,16 +10,23 @@ bold=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 
 # Heading pictures: 16 pixels high, the words in bold black. The background is left
 # clear so the picture sits on the window's own grey. The @2x picture, drawn at twice
-# the size and exactly twice as wide, serves screens scaled to 200 %.
+# the size and exactly twice as wide, serves screens scaled above 100 %. Its words run
+# a little wider than twice the small ones, so both pictures take the width the wider
+# needs, and one clear column more: no letter ever touches the right edge.
+words() {
+  convert -background none -fill black -font "$bold" -pointsize "$1" label:"$2" "$3"
+}
 picture() {
-  convert -background none -fill black -font "$bold" -pointsize 11 \
-    label:"$2" -gravity west -extent x16 +repage \
-    -define png:exclude-chunks=date,time "bitmaps/$1.png"
-  local width
-  width=$(identify -format %w "bitmaps/$1.png")
-  convert -background none -fill black -font "$bold" -pointsize 22 \
-    label:"$2" -gravity west -extent "$((2 * width))x32" +repage \
-    -define png:exclude-chunks=date,time "bitmaps/$1@2x.png"
+  local small="bitmaps/$1.png" large="bitmaps/$1@2x.png" width
+  words 11 "$2" "$small"
+  words 22 "$2" "$large"
+  width=$(identify -format %w "$small")
+  width=$(( (width > ($(identify -format %w "$large") + 1) / 2 ? width : \
+    ($(identify -format %w "$large") + 1) / 2) + 1 ))
+  convert "$small" -background none -gravity west -extent "${width}x16" +repage \
+    -define png:exclude-chunks=date,time "$small"
+  convert "$large" -background none -gravity west -extent "$((2 * width))x32" +repage \
+    -define png:exclude-chunks=date,time "$large"
 }
 # A converter tab's heading: "<caption> Converter".
 heading() {

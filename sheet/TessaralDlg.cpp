@@ -1,9 +1,9 @@
 #include "sheet/TessaralDlg.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
 #include <utility>
-#include "framework/tab_ctrl.h"
 
 #include "framework/text.h"
 #include "framework/win_app.h"
@@ -31,6 +31,9 @@ void CTessaralDlg::CreateLogoFont(const CString& faceName, int height, int weigh
     font.setItalic(italic);
     font.setUnderline(underline);
     m_fontLogoText = font;
+    // The row of buttons grows to the logo's line, so no letter below the baseline is
+    // cut off by the window's edge.
+    SetButtonRowHeight(QFontMetrics(font).height());
 }
 
 // The window manager's own menu offers restore, minimise and size once the window has
@@ -65,10 +68,8 @@ void CTessaralDlg::OnPaint()
     if (m_strLogoText.isEmpty()) {
         return;
     }
-    const QWidget* okButton = GetDlgItem(IDOK);
-    const QRect tabs = GetTabControl()->geometry();
-    const QRect ok = okButton->geometry();
-    const QRect textRect(QPoint(tabs.left(), ok.top()), QPoint(ok.right(), ok.bottom()));
+    const QRect row = ButtonRow();
+    const QRect textRect(row.topLeft(), QPoint(GetDlgItem(IDOK)->geometry().right(), row.bottom()));
     if (m_fontLogoText) {
         painter.setFont(*m_fontLogoText);
     }

@@ -28,11 +28,11 @@ void chem::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_MW_EXPLANATION, m_strExplanation);
     DDX_Text(pDX, IDC_MW_RESULT, m_dResult);
     DDX_Text(pDX, IDC_MW_RESULT_LABEL, m_strResultLabel);
-    DDX_Text(pDX, IDC_MW_COUNT1, m_nCount1);
-    DDX_Text(pDX, IDC_MW_COUNT2, m_nCount2);
-    DDX_Text(pDX, IDC_MW_COUNT3, m_nCount3);
-    DDX_Text(pDX, IDC_MW_COUNT4, m_nCount4);
-    DDX_Text(pDX, IDC_MW_COUNT5, m_nCount5);
+    DDX_Text(pDX, IDC_MW_COUNT1, m_nCount1, chemistry::kSmallestCount, chemistry::kLargestCount);
+    DDX_Text(pDX, IDC_MW_COUNT2, m_nCount2, chemistry::kSmallestCount, chemistry::kLargestCount);
+    DDX_Text(pDX, IDC_MW_COUNT3, m_nCount3, chemistry::kSmallestCount, chemistry::kLargestCount);
+    DDX_Text(pDX, IDC_MW_COUNT4, m_nCount4, chemistry::kSmallestCount, chemistry::kLargestCount);
+    DDX_Text(pDX, IDC_MW_COUNT5, m_nCount5, chemistry::kSmallestCount, chemistry::kLargestCount);
     DDX_Text(pDX, IDC_MW_OPERATOR, m_strOperator);
 }
 

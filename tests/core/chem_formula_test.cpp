@@ -9,6 +9,8 @@
 #include <string>
 
 #include "chem/elements.h"
+#include "chem/messages.h"
+#include "numbers/number_text.h"
 
 namespace chemistry {
 namespace {
@@ -93,8 +95,12 @@ TEST(MolecularWeightTextTest, RefusesCountsTheCountFieldCannotHold)
         const FormulaOutcome outcome = MolecularWeightText(slots);
         EXPECT_EQ(outcome.result, "") << count;
         ASSERT_TRUE(outcome.message.has_value());
-        EXPECT_EQ(outcome.message->caption, "Count out of range");
+        EXPECT_EQ(outcome.message->text, kCountOutOfRange.text);
     }
+    // The count field refuses with the same words.
+    EXPECT_EQ(convert::WholeRefusalMessage(convert::NumberRefusal::OutOfRange, kSmallestCount,
+                                           kLargestCount),
+              kCountOutOfRange.text);
     // A count beyond the formula's end is never written, so it is not refused.
     const Slots ignored{{{kH, 2}, kNone, {kO, 10000000}, kNone, kNone}};
     EXPECT_EQ(MolecularWeightText(ignored).result, "H2 = 2.016    grams/moles");

@@ -53,9 +53,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RealCase{"90", 90.0, kNo}, RealCase{"  -1.5e3 ", -1500.0, kNo},
                       RealCase{"+.5", 0.5, kNo}, RealCase{"5.", 5.0, kNo},
                       RealCase{"1E+2", 100.0, kNo}, RealCase{"1.7e308", 1.7e308, kNo},
-                      RealCase{"5e-324", 5e-324, kNo},
-                      // Too small for a double reads as the nearest double, zero.
-                      RealCase{"1e-400", 0.0, kNo}, RealCase{"0.0000001e-99999999999", 0.0, kNo},
+                      RealCase{"5e-324", 5e-324, kNo}, RealCase{"3e-324", 5e-324, kNo},
+                      RealCase{"0e-99999", 0.0, kNo}, RealCase{"-0.000", -0.0, kNo},
+                      // Nonzero, but nearer to zero than any double but zero.
+                      RealCase{"1e-400", std::nullopt, NumberRefusal::TooSmall},
+                      RealCase{"-2e-324", std::nullopt, NumberRefusal::TooSmall},
+                      RealCase{"0.0000001e-99999999999", std::nullopt, NumberRefusal::TooSmall},
                       RealCase{"", std::nullopt, NumberRefusal::Empty},
                       RealCase{"   ", std::nullopt, NumberRefusal::Empty},
                       RealCase{"1e999", std::nullopt, NumberRefusal::OutOfRange},
@@ -84,10 +87,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(WholeCase{"3", 3, kNo}, WholeCase{" -2147483648 ", -2147483648, kNo},
                       WholeCase{"+2147483647", 2147483647, kNo},
                       WholeCase{"2147483648", std::nullopt, NumberRefusal::OutOfRange},
+                      WholeCase{"-99999999999999999999", std::nullopt, NumberRefusal::OutOfRange},
                       WholeCase{"2.5", std::nullopt, NumberRefusal::NotWhole},
                       WholeCase{"1e3", std::nullopt, NumberRefusal::NotWhole},
                       WholeCase{"", std::nullopt, NumberRefusal::Empty},
                       WholeCase{"three", std::nullopt, kNo}));
+
+// A field that narrows the range refuses beyond it with the same message as beyond
+// the 32-bit range, naming its own ends.
+TEST(ReadWholeNumberTest, RefusesOutsideANarrowedRangeNamingIt)
+{
+    EXPECT_EQ(ReadWholeNumber("9999999", -999999, 9999999).value, 9999999);
+    EXPECT_EQ(ReadWholeNumber("-999999", -999999, 9999999).value, -999999);
+    for (const char* text : {"10000000", "-1000000", "2147483648"}) {
+        EXPECT_EQ(ReadWholeNumber(text, -999999, 9999999).refusal, NumberRefusal::OutOfRange)
+            << text;
+    }
+    EXPECT_EQ(WholeRefusalMessage(NumberRefusal::OutOfRange, -999999, 9999999),
+              "Please enter a whole number between -999999 and 9999999.");
+    EXPECT_EQ(WholeRefusalMessage(NumberRefusal::OutOfRange),
+              "Please enter a whole number between -2147483648 and 2147483647.");
+}
 
 // The same text as the C library's printf in the C locale, for random values of every
 // magnitude and sign, exact halves that round to even, and the edges of the ranges.
@@ -135,7 +155,15 @@ TEST(FormatRoundTripTest, WritesTheShortestTextThatReadsBackExactly)
         {1.0000000000000002, "1.0000000000000002"},
         {9999999.999999998, "9999999.999999998"},
         {2.0 / 3.0, "0.6666666666666666"},
-        {5e-324, "4.94065645841247e-324"},
+        {5e-324, "5e-324"},
+        {1e-320, "1e-320"},
+        {-2.5e-310, "-2.5e-310"},
+        {1e6, "1000000"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1e+15"},
+        {0.0001, "0.0001"},
+        {0.00001, "1e-05"},
+        {1e300, "1e+300"},
         {-1.7976931348623157e308, "-1.7976931348623157e+308"},
     };
     for (const auto& [value, text] : cases) {
@@ -143,6 +171,24 @@ TEST(FormatRoundTripTest, WritesTheShortestTextThatReadsBackExactly)
         const auto read = ReadReal(text).value;
         ASSERT_TRUE(read.has_value()) << text;
         EXPECT_EQ(std::bit_cast<std::uint64_t>(*read), std::bit_cast<std::uint64_t>(value)) << text;
+    }
+}
+
+// Where fifteen significant digits already read back, the box shows what "%.15g"
+// writes: only numbers that need more digits, or fewer (below the normal doubles),
+// are written otherwise.
+TEST(FormatRoundTripTest, AgreesWithFifteenDigitsWhereTheyReadBack)
+{
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-300, 300);
+    for (int i = 0; i < 100000; ++i) {
+        const double value = mantissa(random) * std::pow(10.0, exponent(random));
+        std::array<char, 64> fifteen{};
+        std::snprintf(fifteen.data(), fifteen.size(), "%.15g", value);
+        if (ReadReal(fifteen.data()).value == value) {
+            ASSERT_EQ(FormatRoundTrip(value), fifteen.data()) << value;
+        }
     }
 }
 

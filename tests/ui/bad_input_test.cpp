@@ -24,6 +24,9 @@ constexpr const char* kFraction =
     "Please enter a whole number, without a decimal point or exponent.";
 constexpr const char* kTooLargeReal =
     "Please enter a number between -1.7976931348623157e308 and 1.7976931348623157e308.";
+constexpr const char* kTooSmallReal =
+    "Please enter 0, or a number from 4.9406564584124654e-324 up or from "
+    "-4.9406564584124654e-324 down.";
 
 struct KeptCase {
     const char* page;
@@ -43,6 +46,8 @@ TEST(BadInput, ValueBoxKeepsTheLastConversion)
     const KeptCase cases[]{
         {"Angles", IDC_ANGLE_VALUE, IDC_ANGLE_UNIT, IDC_ANGLE_EQUALS, IDC_ANGLE_VALUES, "Degrees",
          "90", "inf", kNotReal},
+        {"length", IDC_LENGTH_VALUE, IDC_LENGTH_UNIT, IDC_LENGTH_EQUALS, IDC_LENGTH_VALUES,
+         "Foot (ft)", "3", "1e-400", kTooSmallReal},
         {"DAT", IDC_ENERGY_VALUE, IDC_ENERGY_UNIT, IDC_ENERGY_EQUALS, IDC_ENERGY_VALUES,
          "Joule (J)", "3", "2.5", kFraction},
     };

@@ -2,6 +2,8 @@
 // driven through its real widgets.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "pages/chem/MISC.h"
 #include "pages/chem/chem.h"
 #include "pages/chem/periodic.h"
@@ -175,6 +177,63 @@ TEST_F(MolecularWeightPage, GramsToMolesByZeroKeepsThePreviousResult)
 
     ExpectOneWarning(recorder, "Can not divide by zero", "Divide by zero");
     EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "2");
+}
+
+// Computed results are written with fifteen significant digits, as the command line
+// writes them; the boxes typed into get back the shortest text of their double.
+TEST_F(MolecularWeightPage, ResultsShowFifteenSignificantDigits)
+{
+    const struct {
+        const char* direction;
+        const char* given;
+        const char* weight;
+        const char* result;
+    } cases[]{
+        {"Moles to Grams", "0.1", "3", "0.3"},
+        {"Grams to Moles", "2", "18.015", "0.111018595614765"},
+        {"Grams to Moles", "1", "3", "0.333333333333333"},
+    };
+    for (const auto& c : cases) {
+        Convert(c.direction, c.given, c.weight);
+        EXPECT_EQ(ShownText(page, IDC_MW_RESULT), c.result) << c.given;
+        EXPECT_EQ(ShownText(page, IDC_MW_GIVEN), c.given);
+    }
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+// Enter presses the "=" of the row the focus is in: each row has its own.
+TEST_F(MolecularWeightPage, EnterPressesTheEqualsOfItsRow)
+{
+    ChooseItem(page, IDC_MW_MODE, "Moles to Grams");
+    TypeInto(page, IDC_MW_GIVEN, "3");
+    TypeInto(page, IDC_MW_MOLECULAR_WEIGHT, "2");
+    QTest::keyClick(page.GetDlgItem(IDC_MW_MOLECULAR_WEIGHT), Qt::Key_Return);
+    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "6");
+    EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "");
+
+    Slot(0, "H", "2");
+    QTest::keyClick(page.GetDlgItem(IDC_MW_COUNT1), Qt::Key_Enter);
+    EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "H2 = 2.016    grams/moles");
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+// Beyond the field's eight characters or beyond any int, a count is refused alike, and
+// the formula is weighed with the count the field held before.
+TEST_F(MolecularWeightPage, CountsHaveOneRangeAndOneMessage)
+{
+    for (const char* count : {"2147483648", "99999999", "-1000000"}) {
+        MessageRecorder refusals;
+        Slot(0, "H", count);
+        ClickButton(page, IDC_MW_EQUALS);
+        ExpectOneWarning(refusals, "Please enter a whole number between -999999 and 9999999.",
+                         CPropertyPage::ApplicationName().toUtf8().constData());
+        EXPECT_EQ(ShownText(page, IDC_MW_COUNT1), "1") << count;
+        EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "H1 = 1.008    grams/moles");
+    }
+    Slot(0, "H", "9999999");
+    ClickButton(page, IDC_MW_EQUALS);
+    EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "H9999999 = 10079398.992    grams/moles");
 }
 
 constexpr int kGrams[]{IDC_FORMULA_GRAMS1, IDC_FORMULA_GRAMS2, IDC_FORMULA_GRAMS3};

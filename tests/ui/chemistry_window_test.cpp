@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QTest>
 
 #include "framework/app_resources.h"
@@ -61,6 +62,25 @@ TEST(ChemistryWindow, ItsNameHeadsThePagesMessages)
     });
     ASSERT_EQ(recorder.messages.size(), 1U);
     EXPECT_EQ(recorder.messages[0].caption, "Velkari Chemistry");
+}
+
+// The logo is drawn whole at the window's opening size: nothing of it, not the tail of
+// its "y", reaches the bottom rows of the window, which show the window's background.
+TEST(ChemistryWindow, TheLogoEndsAboveTheWindowsEdge)
+{
+    RunStartUp([&](CTessaralDlg& sheet) {
+        const QImage window = sheet.grab().toImage();
+        const QRect logo = sheet.ButtonRow();
+        const QRgb background = window.pixel(0, window.height() - 1);
+        int ink = 0;
+        for (int y = window.height() - 2; y < window.height(); ++y) {
+            for (int x = logo.left(); x <= logo.right(); ++x) {
+                ink += window.pixel(x, y) != background ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(ink, 0);
+        EXPECT_LT(logo.bottom(), sheet.height() - 2);
+    });
 }
 
 }  // namespace

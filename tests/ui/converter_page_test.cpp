@@ -1,6 +1,8 @@
 // The converter tabs driven through their real widgets.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <QComboBox>
 
 #include "numbers/number_text.h"
@@ -96,6 +98,15 @@ TEST_F(AnglePage, EqualsTwiceGivesTheSameTexts)
                   convert::ReadReal(typed).value);
         ClickButton(page, IDC_ANGLE_EQUALS);
         EXPECT_EQ(values(), first) << typed;
+    }
+    // Written back in the fewest digits that read as the same double.
+    for (const auto& [typed, shown] : {std::pair{"1e-320", "1e-320"},
+                                       {"1000000.0", "1000000"},
+                                       {"5e-324", "5e-324"},
+                                       {"0.1e1", "1"}}) {
+        TypeInto(page, IDC_ANGLE_VALUE, typed);
+        ClickButton(page, IDC_ANGLE_EQUALS);
+        EXPECT_EQ(ShownText(page, IDC_ANGLE_VALUE), shown) << typed;
     }
 }
 

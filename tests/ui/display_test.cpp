@@ -1,10 +1,17 @@
 // How the window looks on other screens and themes: scaled to 200 % it is drawn at
-// twice the pixels, not blown up; in a dark palette its logo and headings still show.
+// twice the pixels, not blown up; in a dark palette its logo and headings still show;
+// every text is whole, and a number too long for its box shows that it is cut.
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTransform>
@@ -13,7 +20,9 @@
 #include "framework/tab_ctrl.h"
 
 #include "framework/property_page.h"
+#include "res/resource.h"
 #include "sheet/TessaralDlg.h"
+#include "tests/support/page_driver.h"
 #include "tests/support/start_up.h"
 
 namespace {
@@ -35,8 +44,8 @@ QRect HeadingRect(CTessaralDlg& sheet)
 // right edge, in the row of the buttons.
 QRect LogoRect(CTessaralDlg& sheet)
 {
-    const QRect ok = sheet.GetDlgItem(IDOK)->geometry();
-    return {QPoint(sheet.GetTabControl()->geometry().left(), ok.top()), ok.bottomRight()};
+    const QRect row = sheet.ButtonRow();
+    return {row.topLeft(), QPoint(sheet.GetDlgItem(IDOK)->geometry().right(), row.bottom())};
 }
 
 // The share of aligned 2 x 2 pixel blocks within area that are not one colour. A
@@ -195,6 +204,115 @@ TEST(Themes, LogoAndHeadingShowInLightAndDarkPalettes)
             EXPECT_GT(tabs.lighter + tabs.darker, 1000) << c.first << ": the tabs' captions";
         });
     }
+}
+
+// What of a control's text does not fit its box, or an empty text when all of it does.
+// Widths come from the control's own font metrics; a heading is a picture of its words,
+// so there it is the picture's size and its last column, which no letter may reach.
+QString CutText(QWidget* control)
+{
+    const QFontMetrics metrics = control->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        if (!label->pixmap().isNull()) {
+            const QImage picture = label->pixmap().toImage();
+            const QSize logical = (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize();
+            bool inkAtEdge = false;
+            for (int y = 0; y < picture.height(); ++y) {
+                inkAtEdge = inkAtEdge || qAlpha(picture.pixel(picture.width() - 1, y)) != 0;
+            }
+            const bool fits = logical.width() <= label->width() && !inkAtEdge;
+            return fits ? QString() : label->accessibleName();
+        }
+        if (label->wordWrap()) {
+            return label->heightForWidth(label->width()) <= label->height() ? QString()
+                                                                            : label->text();
+        }
+        return metrics.horizontalAdvance(label->text()) <= label->contentsRect().width()
+                   ? QString()
+                   : label->text();
+    }
+    if (auto* box = qobject_cast<QCheckBox*>(control)) {
+        return box->sizeHint().width() <= box->width() ? QString() : box->text();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        return metrics.horizontalAdvance(button->text()) < button->width() ? QString()
+                                                                           : button->text();
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        return metrics.horizontalAdvance(group->title()) < group->width() ? QString()
+                                                                          : group->title();
+    }
+    return {};
+}
+
+QStringList CutTexts(QWidget& page)
+{
+    QStringList cut;
+    for (auto* control : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (const QString text = CutText(control); !text.isEmpty() && control->isVisible()) {
+            cut.append(text);
+        }
+    }
+    return cut;
+}
+
+// Every caption, label and heading of every page shows whole, at whatever scale the
+// suite runs (ctest runs this test at 125, 150 and 200 % too).
+TEST(ScreenScale, EveryTextOfEveryPageIsWhole)
+{
+    RunStartUp([&](CTessaralDlg& sheet) {
+        for (int tab = 0; tab < sheet.GetTabControl()->count(); ++tab) {
+            CPropertyPage& page = ShowTab(sheet, tab);
+            EXPECT_EQ(CutTexts(page), QStringList()) << page.Title().toStdString();
+        }
+    });
+    for (const char* className : {"periodic", "chem", "MISC"}) {
+        PageInSheet host(className);
+        EXPECT_EQ(CutTexts(host.page()), QStringList()) << className;
+    }
+}
+
+// A number too long for its box is never cut silently: the whole of it is the box's
+// tool tip, an ellipsis marks the end it runs past, and a results box that a line runs
+// out of scrolls sideways. The boxes keep their sizes.
+TEST(LongTexts, ShowWhereTheyAreCutAndCanBeReadWhole)
+{
+    PageInSheet host("temperature");
+    CPropertyPage& page = host.page();
+    QWidget* value = page.GetDlgItem(IDC_TEMPERATURE_VALUE);
+    QWidget* values = page.GetDlgItem(IDC_TEMPERATURE_VALUES);
+    const QSize valueSize = value->size();
+    const QSize valuesSize = values->size();
+
+    TypeInto(page, IDC_TEMPERATURE_VALUE, "3");
+    ChooseItem(page, IDC_TEMPERATURE_UNIT, "Kelvin (K)");
+    ClickButton(page, IDC_TEMPERATURE_EQUALS);
+    EXPECT_EQ(value->toolTip(), "") << "a short number fits";
+
+    TypeInto(page, IDC_TEMPERATURE_VALUE, "1e300");
+    ClickButton(page, IDC_TEMPERATURE_EQUALS);
+    EXPECT_EQ(value->toolTip(), "1e+300");
+    EXPECT_EQ(value->size(), valueSize);
+    EXPECT_EQ(values->size(), valuesSize);
+    const auto* results = qobject_cast<QAbstractScrollArea*>(values);
+    ASSERT_NE(results, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(results->horizontalScrollBar()->isVisible());
+    EXPECT_GT(results->horizontalScrollBar()->maximum(), 0);
+
+    // The ellipsis: where the text runs past the right end, the last characters are
+    // covered by the mark, so two long texts alike in length but not in digits look
+    // alike there.
+    auto* box = qobject_cast<QLineEdit*>(value);
+    ASSERT_NE(box, nullptr);
+    const auto rightEnd = [&](const QString& text) {
+        box->setText(text);
+        box->setCursorPosition(0);
+        const QImage image = box->grab().toImage();
+        const int mark = box->fontMetrics().horizontalAdvance(QChar(0x2026));
+        return image.copy(QRect(image.width() - mark, 0, mark, image.height()));
+    };
+    EXPECT_EQ(rightEnd(QString(40, '1')), rightEnd(QString(40, '8')));
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // The sheet's tab rows: every caption whole and in sight, in tab order, none over
-// another, the current tab against its page, laid out again when the window is resized.
+// another, the current tab against its page, the sheet whole whatever the window's size.
 #include <gtest/gtest.h>
 
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -71,23 +72,35 @@ TEST(TabRows, EveryCaptionInSightWhicheverTabIsCurrent)
     });
 }
 
-// Narrowed, the window takes more rows and keeps every caption in sight; widened
-// beyond its opening size, the tabs stay as wide as the pages.
-TEST(TabRows, LaidOutAgainWhenTheWindowIsResized)
+// The window cannot be narrowed below its tabs, pages and buttons; made larger, it
+// keeps them at their size in its middle, with the same tab rows.
+TEST(TabRows, TheSheetStaysWholeAndCentredWhenTheWindowIsResized)
 {
     RunStartUp([](CTessaralDlg& sheet) {
         const QSize opening = sheet.size();
         const int rows = sheet.GetTabControl()->rowCount();
+        EXPECT_EQ(sheet.minimumSize(), opening);
+        const QWidget* pages = sheet.findChild<QStackedWidget*>();
+        const QSize pageSize = pages->size();
         const struct {
-            double widthScale;
-            int moreRows;  // sign of the change against the opening size
-        } cases[]{{0.6, 1}, {0.4, 1}, {1.5, 0}, {1.0, 0}};
+            double scale;
+            QSize expected;
+        } cases[]{{0.6, opening}, {0.4, opening}, {1.5, opening * 1.5}, {1.0, opening}};
         for (const auto& c : cases) {
-            sheet.resize(static_cast<int>(opening.width() * c.widthScale), opening.height() * 2);
-            QTRY_COMPARE(sheet.width(), static_cast<int>(opening.width() * c.widthScale));
-            const int change = sheet.GetTabControl()->rowCount() - rows;
-            EXPECT_EQ((change > 0) - (change < 0), c.moreRows) << c.widthScale;
-            EXPECT_TRUE(EveryCaptionInSight(sheet)) << c.widthScale;
+            sheet.resize(opening * c.scale);
+            EXPECT_EQ(sheet.size(), c.expected) << c.scale;
+            EXPECT_EQ(sheet.GetTabControl()->rowCount(), rows) << c.scale;
+            EXPECT_EQ(pages->size(), pageSize) << c.scale;
+            EXPECT_TRUE(EveryCaptionInSight(sheet)) << c.scale;
+            // As much room on either side of the block, and above as below it.
+            const QRect tabs = sheet.GetTabControl()->geometry();
+            const QRect buttons = sheet.ButtonRow();
+            EXPECT_LE(std::abs(tabs.left() - (sheet.width() - 1 - pages->geometry().right())), 1)
+                << c.scale;
+            EXPECT_LE(std::abs(tabs.top() - (sheet.height() - 1 - buttons.bottom())), 1) << c.scale;
+            if (c.scale > 1) {
+                SaveScreenshot(sheet, QStringLiteral("enlarged"));
+            }
         }
     });
 }
