@@ -1,0 +1,259 @@
+#include "search/search_service.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMetaType>
+#include <QProcess>
+
+#include "res/search_provider_strings.h"
+#include "search/search_results.h"
+
+namespace search {
+
+namespace {
+
+std::vector<std::string> Utf8Of(const QStringList& list)
+{
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(list.size()));
+    for (const QString& text : list) {
+        texts.push_back(text.toStdString());
+    }
+    return texts;
+}
+
+QString QStringOf(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList IdsOf(const std::vector<SearchResult>& results)
+{
+    QStringList ids;
+    for (const SearchResult& result : results) {
+        ids.push_back(QStringOf(result.id));
+    }
+    return ids;
+}
+
+// A search's terms are far fewer than this; the rest of a flood is not looked at.
+constexpr qsizetype kMaxTerms = 64;
+
+std::string QueryOf(const QStringList& terms)
+{
+    if (terms.size() > kMaxTerms) {
+        return {};
+    }
+    return QueryOfTerms(Utf8Of(terms));
+}
+
+// KRunner's kind of match for an answer to what was typed (Plasma's ExactMatch).
+constexpr int kExactMatch = 100;
+
+// The error name of a call whose id or action this provider never gave out.
+constexpr std::string_view kInvalidArgsError = "org.freedesktop.DBus.Error.InvalidArgs";
+
+}  // namespace
+
+SearchService::SearchService(QString window, QString icon, std::chrono::milliseconds idle)
+    : m_window(std::move(window)), m_icon(std::move(icon))
+{
+    m_idle.setSingleShot(true);
+    m_idle.setInterval(idle);
+    connect(&m_idle, &QTimer::timeout, QCoreApplication::instance(), &QCoreApplication::quit);
+    m_idle.start();
+}
+
+void SearchService::Called()
+{
+    m_idle.start();
+}
+
+void SearchService::OpenWindow(const std::vector<std::string>& words) const
+{
+    QStringList arguments{QStringLiteral("--convert")};
+    for (const std::string& word : words) {
+        arguments.push_back(QStringOf(word));
+    }
+    QProcess::startDetached(m_window, arguments);
+}
+
+void SearchService::OpenWindow() const
+{
+    QProcess::startDetached(m_window, {});
+}
+
+void SearchService::Refuse(const QDBusMessage& call, std::string_view message)
+{
+    call.setDelayedReply(true);
+    QDBusConnection::sessionBus().send(
+        call.createErrorReply(QStringOf(kInvalidArgsError), QStringOf(message)));
+}
+
+GnomeSearchProvider::GnomeSearchProvider(SearchService* service)
+    : QDBusAbstractAdaptor(service), m_service(service)
+{
+}
+
+QStringList GnomeSearchProvider::GetInitialResultSet(const QStringList& terms)
+{
+    m_service->Called();
+    return IdsOf(ResultsOfQuery(QueryOf(terms), kGnomeResultLimit));
+}
+
+// The results are worked out from the new terms alone: an id carries its whole query,
+// so there is nothing to narrow that a fresh answer would not give.
+QStringList GnomeSearchProvider::GetSubsearchResultSet(const QStringList& /*previous_results*/,
+                                                       const QStringList& terms)
+{
+    m_service->Called();
+    return IdsOf(ResultsOfQuery(QueryOf(terms), kGnomeResultLimit));
+}
+
+QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList& identifiers)
+{
+    m_service->Called();
+    QList<QVariantMap> metas;
+    if (identifiers.size() > kMaxTerms) {
+        return metas;
+    }
+    for (const QString& identifier : identifiers) {
+        const auto result = ResultOfId(identifier.toStdString());
+        if (!result) {
+            continue;
+        }
+        metas.push_back({
+            {QStringLiteral("id"), identifier},
+            {QStringLiteral("name"), QStringOf(result->title)},
+            {QStringLiteral("description"), QStringOf(result->description)},
+            {QStringLiteral("gicon"), m_service->Icon()},
+        });
+    }
+    return metas;
+}
+
+void GnomeSearchProvider::ActivateResult(const QString& identifier, const QStringList& /*terms*/,
+                                         uint /*timestamp*/, const QDBusMessage& call)
+{
+    m_service->Called();
+    const auto words = QueryWordsOfId(identifier.toStdString());
+    if (!words) {
+        SearchService::Refuse(call, res::kUnknownResultMessage);
+        return;
+    }
+    m_service->OpenWindow(*words);
+}
+
+void GnomeSearchProvider::LaunchSearch(const QStringList& terms, uint /*timestamp*/)
+{
+    m_service->Called();
+    const std::string query = QueryOf(terms);
+    if (ResultsOfQuery(query, 1).empty()) {
+        m_service->OpenWindow();
+    } else {
+        m_service->OpenWindow(WordsOf(query));
+    }
+}
+
+KRunnerProvider::KRunnerProvider(SearchService* service)
+    : QDBusAbstractAdaptor(service), m_service(service)
+{
+}
+
+// No action beside opening the window: see the README's "Desktop search" on copying.
+QList<RemoteAction> KRunnerProvider::Actions()
+{
+    m_service->Called();
+    return {};
+}
+
+QList<RemoteMatch> KRunnerProvider::Match(const QString& query)
+{
+    m_service->Called();
+    QList<RemoteMatch> matches;
+    const auto results = ResultsOfQuery(QueryOfText(query.toStdString()), kNoResultLimit);
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        // The first result is the most relevant: the target asked for, or the tab's order.
+        const double relevance = 1.0 - 0.01 * static_cast<double>(std::min<std::size_t>(i, 50));
+        matches.push_back({QStringOf(results[i].id),
+                           QStringOf(results[i].title),
+                           m_service->Icon(),
+                           kExactMatch,
+                           relevance,
+                           {{QStringLiteral("subtext"), QStringOf(results[i].description)},
+                            {QStringLiteral("actions"), QStringList{}}}});
+    }
+    return matches;
+}
+
+void KRunnerProvider::Run(const QString& matchId, const QString& actionId, const QDBusMessage& call)
+{
+    m_service->Called();
+    if (!actionId.isEmpty()) {
+        SearchService::Refuse(call, res::kUnknownActionMessage);
+        return;
+    }
+    const auto words = QueryWordsOfId(matchId.toStdString());
+    if (!words) {
+        SearchService::Refuse(call, res::kUnknownResultMessage);
+        return;
+    }
+    m_service->OpenWindow(*words);
+}
+
+void KRunnerProvider::Teardown()
+{
+    m_service->Called();
+}
+
+// Only asked of runners that declare the newer DBus2 protocol; this one declares DBus.
+QVariantMap KRunnerProvider::Config()
+{
+    m_service->Called();
+    return {};
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const RemoteAction& action)
+{
+    argument.beginStructure();
+    argument << action.id << action.text << action.iconName;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteAction& action)
+{
+    argument.beginStructure();
+    argument >> action.id >> action.text >> action.iconName;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const RemoteMatch& match)
+{
+    argument.beginStructure();
+    argument << match.id << match.text << match.iconName << match.type << match.relevance
+             << match.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, RemoteMatch& match)
+{
+    argument.beginStructure();
+    argument >> match.id >> match.text >> match.iconName >> match.type >> match.relevance >>
+        match.properties;
+    argument.endStructure();
+    return argument;
+}
+
+void RegisterDBusTypes()
+{
+    qDBusRegisterMetaType<RemoteAction>();
+    qDBusRegisterMetaType<RemoteMatch>();
+    qDBusRegisterMetaType<QList<RemoteAction>>();
+    qDBusRegisterMetaType<QList<RemoteMatch>>();
+    qDBusRegisterMetaType<QList<QVariantMap>>();
+}
+
+}  // namespace search
