@@ -36,12 +36,18 @@ QStringList IdsOf(const std::vector<SearchResult>& results)
     return ids;
 }
 
-// A search's terms are far fewer than this; the rest of a flood is not looked at.
+// A search's terms are far fewer than this: a flood of terms or ids is no search.
 constexpr qsizetype kMaxTerms = 64;
 
+// The query of the terms. Terms too long to make one are not converted at all: a
+// UTF-16 code unit is at least one byte of UTF-8.
 std::string QueryOf(const QStringList& terms)
 {
-    if (terms.size() > kMaxTerms) {
+    qsizetype length = 0;
+    for (const QString& term : terms) {
+        length += term.size() + 1;
+    }
+    if (terms.size() > kMaxTerms || length > static_cast<qsizetype>(2 * kMaxQueryBytes)) {
         return {};
     }
     return QueryOfTerms(Utf8Of(terms));
