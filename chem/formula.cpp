@@ -283,14 +283,19 @@ std::string CanonicalFormula(std::span<const ElementCount> elements)
     return formula;
 }
 
-std::string FormulaWeightText(std::span<const ElementCount> elements)
+FormulaOutcome FormulaWeight(std::span<const ElementCount> elements)
 {
     std::vector<FormulaSlot> slots;
     slots.reserve(elements.size());
     for (const ElementCount& element : elements) {
         slots.push_back({element.row, element.count});
     }
-    return MolecularWeightText(slots).result;
+    return MolecularWeightText(slots);
+}
+
+std::string FormulaWeightText(std::span<const ElementCount> elements)
+{
+    return FormulaWeight(elements).result;
 }
 
 std::vector<ElementShare> PercentComposition(std::span<const ElementCount> elements)

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "chem/molecular_weight.h"
+
 namespace chemistry {
 
 // One element of a formula with its total count. `row` is its element-table row.
@@ -44,6 +46,8 @@ std::string CanonicalFormula(std::span<const ElementCount> elements);
 // each were chosen in a slot of its own in this order (more than the page's five
 // slots extend the same text): "H2S1O4 = 98.079    grams/moles".
 std::string FormulaWeightText(std::span<const ElementCount> elements);
+// The same text with the weight as a number.
+FormulaOutcome FormulaWeight(std::span<const ElementCount> elements);
 
 // What one element contributes to a compound.
 struct ElementShare {

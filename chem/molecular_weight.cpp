@@ -35,7 +35,7 @@ FormulaOutcome MolecularWeightText(std::span<const FormulaSlot> slots)
     formula += " = ";
     formula += convert::FormatFixed(weight, 3);
     formula += kGramsPerMole;
-    return {formula, std::nullopt};
+    return {formula, std::nullopt, weight};
 }
 
 ConversionRow ChooseDirection(int mode, ConversionRow row)

@@ -28,6 +28,7 @@ struct FormulaSlot {
 struct FormulaOutcome {
     std::string result;              // the formula result field, empty on failure
     std::optional<Message> message;  // the message box to show, if any
+    double weight = 0.0;             // the molecular weight the result shows, grams/mole
 };
 
 // The "=" of the formula row. Slot 1 must be chosen (else kIncomplete); the formula

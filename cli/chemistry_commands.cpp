@@ -14,7 +14,8 @@
 #include "chem/molecular_weight.h"
 #include "chem/periodic_text.h"
 #include "cli/cli.h"
-#include "cli/json.h"
+#include "cli/options.h"
+#include "cli/text.h"
 #include "numbers/number_text.h"
 
 namespace cli {
@@ -73,18 +74,14 @@ element symbol ("weight H2O", "weight H 2 O 1") for the molecular weight.
 
 namespace {
 
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return lower;
-}
-
 bool IsWord(std::string_view arg, std::string_view command)
 {
     return Lower(arg) == command;
+}
+
+Value Text(std::string_view text)
+{
+    return {std::string(text)};
 }
 
 // The row of the element whose symbol `text` spells in the periodic table's own
@@ -153,96 +150,100 @@ int RequireWholeNumber(std::string_view what, std::string_view text)
     return *reading.value;
 }
 
-void RefuseOptions(std::span<const std::string_view> args)
+// A command's words after its name; those from firstLiteral on came after "--".
+struct Arguments {
+    std::span<const std::string_view> words;
+    std::size_t firstLiteral;
+
+    std::size_t size() const { return words.size(); }
+    std::string_view operator[](std::size_t i) const { return words[i]; }
+    bool IsOption(std::size_t i) const { return i < firstLiteral && IsOptionWord(words[i]); }
+};
+
+void RefuseOptions(const Arguments& args)
 {
-    for (const std::string_view arg : args) {
-        if (arg.starts_with("--")) {
-            throw Refusal{"unknown option " + Quoted(arg) + " (see --help)"};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args.IsOption(i)) {
+            throw Refusal{"unknown option " + Quoted(args[i]) + " (see --help)"};
         }
     }
 }
 
-void Element(std::span<const std::string_view> args, std::ostream& out, bool json)
+Report Element(const Arguments& args)
 {
     RefuseOptions(args);
     if (args.size() != 1) {
         throw Refusal{"expected element SYMBOL (see --help)"};
     }
-    std::string fields;
+    Report report;
+    Record fields;
     for (const chemistry::PeriodicLine& line :
          chemistry::PeriodicLinesFor(RequireElement(args[0]))) {
-        if (!json) {
-            out << line.label << ": " << line.text << '\n';
-        }
-        fields += fields.empty() ? "" : ",";
-        fields += JsonString(line.label) + ":" + JsonString(line.text);
+        report.text += std::string(line.label) + ": " + std::string(line.text) + '\n';
+        fields.push_back({std::string(line.label), Text(line.text)});
     }
-    if (json) {
-        out << "{\"symbol\":" << JsonString(args[0]) << ",\"fields\":{" << fields << "}}\n";
-    }
+    report.record = {{"symbol", Text(args[0])}, {"fields", {std::move(fields)}}};
+    return report;
 }
 
-void MolecularWeight(std::span<const std::string_view> args, std::ostream& out, bool json)
+Report FormulaWeight(std::string_view formula)
+{
+    const chemistry::FormulaOutcome outcome = chemistry::FormulaWeight(RequireFormula(formula));
+    return {
+        outcome.result + '\n',
+        {{"formula", Text(formula)}, {"weight", {outcome.weight}}, {"text", Text(outcome.result)}}};
+}
+
+Report MolecularWeight(const Arguments& args)
 {
     RefuseOptions(args);
     if (args.size() == 1) {
-        const std::string text = chemistry::FormulaWeightText(RequireFormula(args[0]));
-        if (json) {
-            out << "{\"formula\":" << JsonString(args[0]) << ",\"text\":" << JsonString(text)
-                << "}\n";
-        } else {
-            out << text << '\n';
-        }
-        return;
+        return FormulaWeight(args[0]);
     }
-    if (args.empty() || args.size() % 2 != 0 ||
+    if (args.size() == 0 || args.size() % 2 != 0 ||
         args.size() > 2 * static_cast<std::size_t>(chemistry::kFormulaSlotCount)) {
         throw Refusal{
             "expected weight SYMBOL COUNT, with one to five symbols each followed "
             "by its count (see --help)"};
     }
     std::array<chemistry::FormulaSlot, chemistry::kFormulaSlotCount> formula{};
-    std::string elements;
+    List elements;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         const int row = RequireElement(args[i]);
-        formula[i / 2] = {row, RequireWholeNumber("count", args[i + 1])};
-        elements += std::string(i == 0 ? "" : ",") + "{\"symbol\":" + JsonString(args[i]) +
-                    ",\"count\":" + std::to_string(formula[i / 2].count) + "}";
+        const std::size_t slot = i / 2;
+        formula[slot] = {row, RequireWholeNumber("count", args[i + 1])};
+        elements.push_back({Record{{"symbol", Text(args[i])},
+                                   {"count", {static_cast<double>(formula[slot].count)}}}});
     }
     const chemistry::FormulaOutcome outcome = chemistry::MolecularWeightText(formula);
     if (outcome.message) {
         throw Refusal{std::string(outcome.message->text)};
     }
-    if (json) {
-        out << "{\"elements\":[" << elements << "],\"text\":" << JsonString(outcome.result)
-            << "}\n";
-        return;
-    }
-    out << outcome.result << '\n';
+    return {outcome.result + '\n',
+            {{"elements", {std::move(elements)}},
+             {"weight", {outcome.weight}},
+             {"text", Text(outcome.result)}}};
 }
 
-void Composition(std::span<const std::string_view> args, std::ostream& out, bool json)
+Report Composition(const Arguments& args)
 {
     RefuseOptions(args);
     if (args.size() != 1) {
         throw Refusal{"expected composition FORMULA (see --help)"};
     }
     const std::vector<chemistry::ElementCount> elements = RequireFormula(args[0]);
-    if (!json) {
-        out << chemistry::PercentCompositionText(elements);
-        return;
-    }
-    std::string shares;
+    List shares;
     for (const chemistry::ElementShare& share : chemistry::PercentComposition(elements)) {
-        shares += shares.empty() ? "{\"symbol\":" : ",{\"symbol\":";
-        shares += JsonString(share.symbol) + ",\"percent\":" + JsonNumber(share.percent) +
-                  ",\"grams_per_mole\":" + JsonNumber(share.gramsPerMole) + "}";
+        shares.push_back({Record{{"symbol", Text(share.symbol)},
+                                 {"percent", {share.percent}},
+                                 {"grams_per_mole", {share.gramsPerMole}}}});
     }
-    out << "{\"formula\":" << JsonString(args[0]) << ",\"elements\":[" << shares
-        << "],\"text\":" << JsonString(chemistry::PercentCompositionText(elements)) << "}\n";
+    std::string text = chemistry::PercentCompositionText(elements);
+    return {text,
+            {{"formula", Text(args[0])}, {"elements", {std::move(shares)}}, {"text", Text(text)}}};
 }
 
-void GramsMoles(int mode, std::span<const std::string_view> args, std::ostream& out, bool json)
+Report GramsMoles(int mode, const Arguments& args)
 {
     RefuseOptions(args);
     const bool toMoles = mode == chemistry::kGramsToMoles;
@@ -256,68 +257,62 @@ void GramsMoles(int mode, std::span<const std::string_view> args, std::ostream& 
     if (outcome.message) {
         throw Refusal{std::string(outcome.message->text)};
     }
-    if (json) {
-        out << "{" << (toMoles ? "\"grams\":" : "\"moles\":") << JsonNumber(given)
-            << ",\"weight\":" << JsonNumber(weight) << (toMoles ? ",\"moles\":" : ",\"grams\":")
-            << JsonNumber(outcome.result)
-            << ",\"text\":" << JsonString(convert::FormatGeneral(outcome.result)) << "}\n";
-        return;
-    }
-    out << convert::FormatGeneral(outcome.result) << '\n';
+    const std::string text = convert::FormatGeneral(outcome.result);
+    return {text + '\n',
+            {{toMoles ? "grams" : "moles", {given}},
+             {"weight", {weight}},
+             {toMoles ? "moles" : "grams", {outcome.result}},
+             {"text", Text(text)}}};
 }
 
-// "--name VALUE" or "--name=VALUE"; advances i past what it used.
-std::optional<std::string_view> OptionValue(std::span<const std::string_view> args, std::size_t& i,
-                                            std::string_view name)
-{
-    const std::string_view arg = args[i];
-    if (arg == name) {
-        if (i + 1 == args.size()) {
-            throw Refusal{std::string(name) + " needs a number"};
-        }
-        return args[++i];
-    }
-    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
-        return arg.substr(name.size() + 1);
-    }
-    return std::nullopt;
-}
-
-void Formula(std::span<const std::string_view> args, std::ostream& out, bool json)
-{
+// The formula command's words: the compound's weight, the unknown's, and the pairs.
+struct FormulaWords {
     std::optional<double> compound;
     std::optional<double> unknown;
     std::vector<std::string_view> pairs;
+};
+
+void ReadOnce(std::optional<double>& into, std::string_view name, std::string_view text)
+{
+    if (into) {
+        throw Refusal{std::string(name) + " is given twice"};
+    }
+    into = RequireReal(name, text);
+}
+
+FormulaWords ReadFormulaWords(const Arguments& args)
+{
+    FormulaWords words;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (const auto value = OptionValue(args, i, "--compound")) {
-            if (compound) {
-                throw Refusal{"--compound is given twice"};
-            }
-            compound = RequireReal("--compound", *value);
-        } else if (const auto weight = OptionValue(args, i, "--unknown")) {
-            if (unknown) {
-                throw Refusal{"--unknown is given twice"};
-            }
-            unknown = RequireReal("--unknown", *weight);
-        } else if (args[i].starts_with("--")) {
-            throw Refusal{"unknown option " + Quoted(args[i]) + " (see --help)"};
+        if (!args.IsOption(i)) {
+            words.pairs.push_back(args[i]);
+        } else if (const auto value = OptionValue(args.words, i, "--compound", "a number")) {
+            ReadOnce(words.compound, "--compound", *value);
+        } else if (const auto weight = OptionValue(args.words, i, "--unknown", "a number")) {
+            ReadOnce(words.unknown, "--unknown", *weight);
         } else {
-            pairs.push_back(args[i]);
+            throw Refusal{"unknown option " + Quoted(args[i]) + " (see --help)"};
         }
     }
-    if (!compound) {
+    if (!words.compound) {
         throw Refusal{"formula needs --compound GRAMS, the weight of the whole sample"};
     }
-    if (pairs.size() != 4 && pairs.size() != 6) {
+    if (words.pairs.size() != 4 && words.pairs.size() != 6) {
         throw Refusal{
             "expected two or three elements, each a SYMBOL followed by its GRAMS "
             "(see --help)"};
     }
-    chemistry::CompositionInput input{*compound, unknown.value_or(0.0), {}};
-    for (std::size_t i = 0; i < pairs.size(); i += 2) {
-        const int row = RequireElement(pairs[i]);
+    return words;
+}
+
+Report Formula(const Arguments& args)
+{
+    const FormulaWords words = ReadFormulaWords(args);
+    chemistry::CompositionInput input{*words.compound, words.unknown.value_or(0.0), {}};
+    for (std::size_t i = 0; i < words.pairs.size(); i += 2) {
+        const int row = RequireElement(words.pairs[i]);
         // Item 0 of the page's lists is the empty one; item k is row k - 1.
-        input.slots[i / 2] = {row + 1, RequireReal("grams", pairs[i + 1])};
+        input.slots[i / 2] = {row + 1, RequireReal("grams", words.pairs[i + 1])};
     }
     const chemistry::CompositionOutcome outcome = chemistry::ComputeComposition(input);
     if (outcome.message) {
@@ -327,17 +322,13 @@ void Formula(std::span<const std::string_view> args, std::ostream& out, bool jso
         }
         throw Refusal{std::string(outcome.message->text)};
     }
-    if (json) {
-        out << "{\"compound\":" << JsonNumber(*compound)
-            << ",\"unknown\":" << (unknown ? JsonNumber(*unknown) : "null")
-            << ",\"composition\":" << JsonString(outcome.composition)
-            << ",\"simplestFormula\":" << JsonString(outcome.simplestFormula)
-            << ",\"molecularFormula\":" << JsonString(outcome.molecularFormula) << "}\n";
-        return;
-    }
-    out << outcome.composition << '\n'
-        << outcome.simplestFormula << '\n'
-        << outcome.molecularFormula << '\n';
+    return {outcome.composition + '\n' + outcome.simplestFormula + '\n' + outcome.molecularFormula +
+                '\n',
+            {{"compound", {*words.compound}},
+             {"unknown", words.unknown ? Value{*words.unknown} : Value{}},
+             {"composition", Text(outcome.composition)},
+             {"simplestFormula", Text(outcome.simplestFormula)},
+             {"molecularFormula", Text(outcome.molecularFormula)}}};
 }
 
 }  // namespace
@@ -349,29 +340,35 @@ bool IsChemistryCommand(std::span<const std::string_view> args)
     }
     const std::string_view command = args[0];
     if (IsWord(command, "weight")) {
-        return args.size() >= 2 && LooksLikeFormula(args[1]);
+        // One word alone that is no number can only be a formula ("2H2O", ""): its
+        // refusal then says what is wrong with it.
+        return (args.size() >= 2 && LooksLikeFormula(args[1])) ||
+               (args.size() == 2 && !convert::ReadReal(args[1]).value);
     }
     return IsWord(command, "element") || IsWord(command, "composition") ||
            IsWord(command, "moles") || IsWord(command, "grams") || IsWord(command, "formula");
 }
 
-void RunChemistry(std::span<const std::string_view> args, std::ostream& out, bool json)
+Report RunChemistry(std::span<const std::string_view> args, std::size_t firstLiteral)
 {
     const std::string_view command = args[0];
-    const std::span<const std::string_view> rest = args.subspan(1);
+    const Arguments rest{args.subspan(1), firstLiteral == 0 ? 0 : firstLiteral - 1};
     if (IsWord(command, "element")) {
-        Element(rest, out, json);
-    } else if (IsWord(command, "weight")) {
-        MolecularWeight(rest, out, json);
-    } else if (IsWord(command, "composition")) {
-        Composition(rest, out, json);
-    } else if (IsWord(command, "moles")) {
-        GramsMoles(chemistry::kGramsToMoles, rest, out, json);
-    } else if (IsWord(command, "grams")) {
-        GramsMoles(chemistry::kMolesToGrams, rest, out, json);
-    } else {
-        Formula(rest, out, json);
+        return Element(rest);
     }
+    if (IsWord(command, "weight")) {
+        return MolecularWeight(rest);
+    }
+    if (IsWord(command, "composition")) {
+        return Composition(rest);
+    }
+    if (IsWord(command, "moles")) {
+        return GramsMoles(chemistry::kGramsToMoles, rest);
+    }
+    if (IsWord(command, "grams")) {
+        return GramsMoles(chemistry::kMolesToGrams, rest);
+    }
+    return Formula(rest);
 }
 
 }  // namespace cli

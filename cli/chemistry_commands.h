@@ -4,9 +4,10 @@
 // the same input.
 #pragma once
 
-#include <iosfwd>
 #include <span>
 #include <string_view>
+
+#include "cli/report.h"
 
 namespace cli {
 
@@ -19,8 +20,9 @@ extern const std::string_view kChemistryHelp;
 // "Weight 5 Gram" is the Weight conversion.
 bool IsChemistryCommand(std::span<const std::string_view> args);
 
-// Runs the chemistry command, results on out (one JSON object when json is set); throws
-// Refusal for a bad argument.
-void RunChemistry(std::span<const std::string_view> args, std::ostream& out, bool json);
+// Runs the chemistry command (its word first, without --format; the words from
+// firstLiteral on came after "--" and are never options); throws Refusal for a bad
+// argument.
+Report RunChemistry(std::span<const std::string_view> args, std::size_t firstLiteral);
 
 }  // namespace cli

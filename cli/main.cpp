@@ -28,7 +28,10 @@ protected:
         do {
             got = read(m_fd, m_buffer.data(), m_buffer.size());
         } while (got < 0 && errno == EINTR);
-        if (got <= 0) {
+        if (got < 0) {
+            throw cli::ReadError{errno};
+        }
+        if (got == 0) {
             return traits_type::eof();
         }
         setg(m_buffer.data(), m_buffer.data(), m_buffer.data() + got);
@@ -94,7 +97,7 @@ int main(int argc, char** argv)
     std::ostream out(&outBuffer);
     const int status = cli::Run(args, in, out, std::cerr);
     // A reader that went away (| head -1) wanted no more: that ends the run quietly.
-    if (status == cli::kWriteFailed && outBuffer.error() != EPIPE) {
+    if (outBuffer.error() != 0 && outBuffer.error() != EPIPE) {
         std::cerr << "velkari-cli: write error: "
                   << std::system_category().message(outBuffer.error()) << '\n';
     }

@@ -17,5 +17,5 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev help2man
 test_packages=(libgtest-dev fonts-dejavu-core locales-all
                clang libclang-rt-14-dev clang-tidy cppcheck jq
                desktop-file-utils appstream dpkg-dev file lintian xvfb x11-utils
-               weston qt6-wayland man-db zsh fish
+               weston qt6-wayland man-db zsh fish tmux
                dbus-daemon libglib2.0-bin gnome-shell-common)

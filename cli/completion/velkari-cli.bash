@@ -2,16 +2,58 @@
 # already typed (names and abbreviations), options and element symbols. The names come
 # from the program itself (--list, --names), so they are always its own.
 
-# Offers the lines of standard input that start with the word being completed, case
-# ignored, each quoted for the shell ("Computer\ Storage").
-_velkari_cli_offer() {
-    local word=$1 line
-    word=${word#[\"\']}
-    while IFS= read -r line; do
-        if [[ ${line,,} == "${word,,}"* ]]; then
-            COMPREPLY+=("$(printf '%q' "$line")")
+# The word as the shell will read it, into the variable named $2: quotes taken off and
+# escapes undone ('Candela / c, "Foot (, Square\ k). What was typed is never evaluated.
+# The locals have names of their own: the caller's variable is set by its name.
+_velkari_cli_unquote() {
+    local _text=$1 _plain="" _quote="" _c _i
+    for ((_i = 0; _i < ${#_text}; _i++)); do
+        _c=${_text:_i:1}
+        if [[ $_quote == "'" ]]; then
+            [[ $_c == "'" ]] && _quote="" || _plain+=$_c
+        elif [[ $_quote == '"' ]]; then
+            if [[ $_c == '"' ]]; then
+                _quote=""
+            elif [[ $_c == '\' && ${_text:_i+1:1} == [\"\\\$\`] ]]; then
+                _plain+=${_text:_i+1:1}
+                _i=$((_i + 1))
+            else
+                _plain+=$_c
+            fi
+        elif [[ $_c == "'" || $_c == '"' ]]; then
+            _quote=$_c
+        elif [[ $_c == '\' ]]; then
+            _plain+=${_text:_i+1:1}
+            _i=$((_i + 1))
+        else
+            _plain+=$_c
         fi
     done
+    printf -v "$2" '%s' "$_plain"
+}
+
+# Offers the lines of standard input that start with the word being completed: those
+# in its own capitals if there are any ("Square k" is "Square kilometer (km²)", not also
+# "square kilometer"), else those with case ignored. The lines go as they are:
+# readline quotes them as the word was begun (in single or double quotes, or with
+# backslashes), as it does for file names.
+_velkari_cli_offer() {
+    local word line
+    local -a same=() folded=()
+    _velkari_cli_unquote "$1" word
+    compopt -o filenames 2>/dev/null || true
+    while IFS= read -r line; do
+        if [[ $line == "$word"* ]]; then
+            same+=("$line")
+        elif [[ ${line,,} == "${word,,}"* ]]; then
+            folded+=("$line")
+        fi
+    done
+    if ((${#same[@]})); then
+        COMPREPLY+=("${same[@]}")
+    else
+        COMPREPLY+=("${folded[@]}")
+    fi
 }
 
 _velkari_cli() {

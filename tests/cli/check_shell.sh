@@ -62,22 +62,60 @@ expect_offered() {
   # Not piped into grep -q, whose early exit would fail the pipe under pipefail.
   grep -qxF -- "$want" <<<"$offered" || fail "completing '${*:2}' does not offer '$want'"
 }
-expect_offered 'Computer\ Storage' "$cli" comp
+expect_offered 'Computer Storage' "$cli" comp
 expect_offered weight "$cli" we
 expect_offered ft "$cli" Length 3 f
 expect_offered feet "$cli" length 3 f
-expect_offered 'Kilometer\ \(km\)' "$cli" Length 3 ft --to Kil
+expect_offered 'Kilometer (km)' "$cli" Length 3 ft --to Kil
 expect_offered km2 "$cli" '"Area"' 1 k
 expect_offered json "$cli" Length 3 ft --format j
 expect_offered --scientific "$cli" Length 3 ft --sc
 expect_offered Fe "$cli" element F
 expect_offered O "$cli" weight H 2 O
-expect_offered gram "$cli" Weight 5 Gr
+expect_offered gram "$cli" Weight 5 gr
+expect_offered 'Gram (g)' "$cli" Weight 5 Gr
 [ -z "$(complete_words "$cli" weight H 2)" ] || fail "completing an atom count offers words"
+
+cli_dir=$(cd "$(dirname "$cli")" && pwd)
+
+# --- bash as a person uses it: an interactive shell in tmux, the line typed, Tab pressed,
+# and the line read back from the screen. Quoted and escaped units complete whole.
+if command -v tmux >/dev/null; then
+  socket=$(mktemp -u)
+  tmux_run() { tmux -S "$socket" "$@"; }
+  tmux_run new-session -d -x 200 -y 10 \
+    env -i PATH="$cli_dir:/usr/bin:/bin" TERM=xterm LANG=C.UTF-8 INPUTRC=/dev/null \
+    bash --norc --noprofile -i
+  tmux_run send-keys -l "source '$completion/velkari-cli.bash'; PS1='> '; clear"
+  tmux_run send-keys Enter
+  # Types $1, presses Tab and expects the line to read "> $2" within five seconds.
+  completes_to() {
+    local line="" tries
+    tmux_run send-keys -l "$1"
+    tmux_run send-keys Tab
+    for ((tries = 0; tries < 50; tries++)); do
+      line=$(tmux_run capture-pane -p | grep '^> ' | tail -1 | sed 's/ *$//')
+      [ "$line" = "> $2" ] && break
+      sleep 0.1
+    done
+    [ "$line" = "> $2" ] || fail "bash completes '$1' to '${line#> }', not '$2'"
+    tmux_run send-keys C-u
+  }
+  # (the screen's trailing blank, the space after a whole word, is not compared)
+  completes_to "velkari-cli Light 1 'Candela / c" "velkari-cli Light 1 'Candela / cm²'"
+  completes_to 'velkari-cli Light 1 "Candela / i' 'velkari-cli Light 1 "Candela / in²"'
+  completes_to 'velkari-cli Area 1 Square\ k' 'velkari-cli Area 1 Square\ kilometer\ \(km²\)'
+  completes_to 'velkari-cli Length 1 Foot\ \(' 'velkari-cli Length 1 Foot\ \(ft\)'
+  completes_to "velkari-cli 'Computer Storage' 1 Gigabi" "velkari-cli 'Computer Storage' 1 Gigabit"
+  completes_to 'velkari-cli comp' 'velkari-cli Computer\ Storage'
+  tmux_run kill-server
+  rm -f "$socket"
+else
+  fail "tmux is not installed: bash's completion is not tried in a real shell"
+fi
 
 # --- zsh and fish: the scripts parse, and offer the units of the category typed (zsh's
 # compadd stood in for by a function that prints what it is given)
-cli_dir=$(cd "$(dirname "$cli")" && pwd)
 if command -v zsh >/dev/null; then
   zsh -n "$completion/_velkari-cli" || fail "zsh cannot parse _velkari-cli"
   offered=$(PATH="$cli_dir:$PATH" zsh -c 'compadd() { print -l -- "${@[${@[(i)--]}+1,-1]}" }

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "numbers/number_text.h"
 
 extern char** environ;
 
@@ -38,10 +39,18 @@ struct Stdout {
     bool readerGone = false;
 };
 
+// Where standard input comes from instead of `input`: a file such as a directory, which
+// cannot be read, or nothing (closed).
+struct Stdin {
+    const char* file = nullptr;
+    bool closed = false;
+};
+
 // Runs the program with the arguments and `input` as its standard input. Standard input
 // and error are files, so that only standard output is a pipe, read to its end here, and
 // neither side can stall on a full one.
-Outcome RunCli(const std::vector<std::string>& args, const std::string& input = {}, Stdout to = {})
+Outcome RunCli(const std::vector<std::string>& args, const std::string& input = {}, Stdout to = {},
+               Stdin from = {})
 {
     std::FILE* in = std::tmpfile();
     std::FILE* err = std::tmpfile();
@@ -60,7 +69,13 @@ Outcome RunCli(const std::vector<std::string>& args, const std::string& input = 
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, fileno(in), STDIN_FILENO);
+    if (from.closed) {
+        posix_spawn_file_actions_addclose(&actions, STDIN_FILENO);
+    } else if (from.file != nullptr) {
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, from.file, O_RDONLY, 0);
+    } else {
+        posix_spawn_file_actions_adddup2(&actions, fileno(in), STDIN_FILENO);
+    }
     if (to.file != nullptr) {
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, to.file, O_WRONLY, 0);
     } else {
@@ -113,7 +128,7 @@ std::string Describe(const std::vector<std::string>& args)
 {
     std::string text = "velkari-cli";
     for (const std::string& arg : args) {
-        text += " '" + arg + "'";
+        text += " '" + (arg.size() > 80 ? arg.substr(0, 80) + "..." : arg) + "'";
     }
     return text;
 }
@@ -255,7 +270,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"Angle", "90", "Degrees", "--decimals", "9"},
                 "--decimals takes a number from 0 to 5, not \"9\""},
         Refused{{"Angle", "90", "Degrees", "--bogus"}, "unknown option \"--bogus\" (see --help)"},
-        Refused{{"Angle", "90"}, "expected CATEGORY VALUE UNIT, got 2 argument(s) (see --help)"},
+        Refused{{"Angle", "90"},
+                "expected CATEGORY VALUE UNIT, got 2 arguments: \"Angle\" \"90\" (see --help)"},
         Refused{{}, "nothing to convert (see --help)"}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -289,6 +305,61 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"formula", "--unknown", "1", "--unknown", "2", "--compound", "100", "C", "40", "H",
                  "6"},
                 "--unknown is given twice"}));
+
+// What the user typed comes back escaped and cut, so no argument can paint the terminal
+// or fill it; "--" and unknown options are named the same way for every command.
+INSTANTIATE_TEST_SUITE_P(
+    TypedTextAndOptions, Refuses,
+    ::testing::Values(
+        Refused{{"Angle", "90", "\x1b[31mx"},
+                "unknown unit \"\\x1b[31mx\" for Angle (velkari-cli --list \"Angle\" shows its "
+                "units)"},
+        Refused{{"Angle", "90",
+                 "\xef\xbb\xbf"
+                 "deg\"\\\xff"},
+                "unknown unit \"\\ufeffdeg\\\"\\\\\\xff\" for Angle (velkari-cli --list \"Angle\" "
+                "shows its units)"},
+        Refused{{"Angle", std::string(100000, '1'), "0"},
+                "value \"" + std::string(64, '1') + "\u2026\": " +
+                    std::string(convert::RealRefusalMessage(convert::NumberRefusal::OutOfRange))},
+        Refused{{"Angle", "90", std::string(100000, '9')},
+                "unit index " + std::string(64, '9') + "\u2026 is not one of Angle's (0 to 4)"},
+        Refused{{"-x", "Length", "1", "m"}, "unknown option \"-x\" (see --help)"},
+        Refused{{"moles", "-g", "1", "2"}, "unknown option \"-g\" (see --help)"},
+        Refused{{"--version", "extra"}, "--version takes no arguments, not \"extra\""},
+        Refused{{"--help", "--format", "json", "Length"},
+                "--help takes no arguments, not \"json\""},
+        Refused{{"--", "Temperature", "-40", "C", "--to", "F"},
+                "expected CATEGORY VALUE UNIT, got 5 arguments: \"Temperature\" \"-40\" \"C\" "
+                "\"--to\" \"F\" (after \"--\" every word is an argument) (see --help)"},
+        Refused{{"element", "--", "--format"}, "unknown element symbol \"--format\""},
+        // Every formula command reads a formula by one rule and says the same of it.
+        Refused{{"weight", "2H2O"},
+                "formula \"2H2O\": character 1: a formula starts with an element symbol, not a "
+                "count"},
+        Refused{{"weight", "2H2O*CuSO4"},
+                "formula \"2H2O*CuSO4\": character 1: a formula starts with an element symbol, "
+                "not a count"},
+        Refused{{"weight", ""}, "formula \"\": character 1: the formula is empty"},
+        Refused{{"composition", ""}, "formula \"\": character 1: the formula is empty"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    DoubleDash, Prints,
+    ::testing::Values(Success{{"--", "moles", "-5", "18"}, "-0.277777777777778\n"},
+                      Success{{"moles", "--", "-5", "18"}, "-0.277777777777778\n"},
+                      Success{{"--format", "json", "--", "grams", "-1", "2"},
+                              "{\"moles\":-1,\"weight\":2,\"grams\":-2,\"text\":\"-2\"}\n"},
+                      Success{{"formula", "--compound", "100", "--", "C", "40", "H", "6.71", "O",
+                               "53.29"},
+                              "C= 40.000%,  H= 6.710%,  O= 53.290%\nC1 H2 O1\n\n"},
+                      // The molecular weight as a number, as composition and moles give theirs.
+                      Success{{"weight", "H2O", "--format", "json"},
+                              "{\"formula\":\"H2O\",\"weight\":18.01528,"
+                              "\"text\":\"H2O1 = 18.015    grams/moles\"}\n"},
+                      Success{{"weight", "H", "2", "O", "1", "--format=json"},
+                              "{\"elements\":[{\"symbol\":\"H\",\"count\":2},{\"symbol\":\"O\","
+                              "\"count\":1}],\"weight\":18.01528,"
+                              "\"text\":\"H2O1 = 18.015    grams/moles\"}\n"}));
 
 TEST(Help, NamesEveryCommandInLinesOf79ColumnsOneUsageALine)
 {
@@ -385,6 +456,47 @@ TEST(Column, StopsAtALineThatIsNoNumberAfterWritingEveryLineBefore)
               "velkari-cli: line 4: value \"abc\": Please enter a number, written with digits, "
               "an optional \".\" and an optional exponent (for example 12.5 or -3e4).\n");
     EXPECT_EQ(run.status, 2);
+}
+
+// A byte order mark before the first value is skipped; a refused line is shown with its
+// invisible bytes escaped, whatever ends the lines.
+TEST(Column, SkipsAByteOrderMarkAndEscapesWhatARefusalShows)
+{
+    struct Case {
+        std::string input;
+        std::string out;
+        std::string err;
+    };
+    const std::string why =
+        ": Please enter a number, written with digits, an optional \".\" and an optional "
+        "exponent (for example 12.5 or -3e4).\n";
+    for (const Case& c :
+         {Case{"\xef\xbb\xbf"
+               "1\r\n2\n",
+               "0.30480\n0.60960\n", ""},
+          Case{"1\r2\r", "", "velkari-cli: line 1: value \"1\\r2\"" + why},
+          Case{"1\n\x1b[31m2\n", "0.30480\n", "velkari-cli: line 2: value \"\\x1b[31m2\"" + why},
+          Case{std::string("3\0", 2) + "\n", "", "velkari-cli: line 1: value \"3\\0\"" + why},
+          Case{"2\n\xef\xbb\xbf"
+               "1\n",
+               "0.60960\n", "velkari-cli: line 2: value \"\\ufeff1\"" + why}}) {
+        const Outcome run = RunCli({"Length", "-", "ft", "--to", "m"}, c.input);
+        EXPECT_EQ(run.out, c.out) << c.input;
+        EXPECT_EQ(run.err, c.err) << c.input;
+        EXPECT_EQ(run.status, c.err.empty() ? 0 : 2) << c.input;
+    }
+}
+
+// Standard input that cannot be read is a failure, never an empty success.
+TEST(Column, AFailedReadIsReportedWithStatusOne)
+{
+    const std::vector<std::string> column{"Length", "-", "ft", "--to", "m"};
+    const Outcome directory = RunCli(column, {}, {}, {"/tmp"});
+    EXPECT_EQ(directory.err, "velkari-cli: read error: Is a directory\n");
+    EXPECT_EQ(directory.status, 1);
+    const Outcome closed = RunCli(column, {}, {}, {nullptr, true});
+    EXPECT_EQ(closed.err, "velkari-cli: read error: Bad file descriptor\n");
+    EXPECT_EQ(closed.status, 1);
 }
 
 // A full disk is an error on every kind of command; a reader that went away is not.

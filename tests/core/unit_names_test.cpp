@@ -1,6 +1,6 @@
 // The names velkari-cli takes for a unit: what people type, and never a guess between
 // two units.
-#include "cli/unit_names.h"
+#include "convert/unit_names.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "convert/categories.h"
 #include "convert/temperature_formula.h"
 
-namespace cli {
+namespace convert {
 namespace {
 
 std::vector<UnitTexts> AllCategories()
@@ -99,4 +99,4 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{"Temperature", "K", "Kelvin(K)"}));
 
 }  // namespace
-}  // namespace cli
+}  // namespace convert

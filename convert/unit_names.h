@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cli {
+namespace convert {
 
 // Another name for the unit of `category` whose label is `label`.
 struct UnitAlias {
@@ -42,4 +42,4 @@ std::vector<std::size_t> MatchUnit(const UnitTexts& units, std::span<const UnitA
 // The folded names that more than one unit of the category answers to.
 std::vector<std::string> AmbiguousNames(const UnitTexts& units, std::span<const UnitAlias> aliases);
 
-}  // namespace cli
+}  // namespace convert

@@ -1,11 +1,11 @@
-#include "cli/unit_names.h"
+#include "convert/unit_names.h"
 
 #include <algorithm>
 #include <array>
 #include <map>
 #include <set>
 
-namespace cli {
+namespace convert {
 namespace {
 
 // What people commonly write for a unit, beside what its label already offers. The
@@ -210,4 +210,4 @@ std::vector<std::string> AmbiguousNames(const UnitTexts& units, std::span<const 
     return {ambiguous.begin(), ambiguous.end()};
 }
 
-}  // namespace cli
+}  // namespace convert
