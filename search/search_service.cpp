@@ -53,6 +53,16 @@ std::string QueryOf(const QStringList& terms)
     return QueryOfTerms(Utf8Of(terms));
 }
 
+// The same for a search typed as one text, or an id taken back from the bus: a text
+// too long to be one is not converted at all.
+std::string QueryOf(const QString& text)
+{
+    if (text.size() > static_cast<qsizetype>(2 * kMaxQueryBytes)) {
+        return {};
+    }
+    return text.toStdString();
+}
+
 // KRunner's kind of match for an answer to what was typed (Plasma's ExactMatch).
 constexpr int kExactMatch = 100;
 
@@ -124,7 +134,7 @@ QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList& identi
         return metas;
     }
     for (const QString& identifier : identifiers) {
-        const auto result = ResultOfId(identifier.toStdString());
+        const auto result = ResultOfId(QueryOf(identifier));
         if (!result) {
             continue;
         }
@@ -142,7 +152,7 @@ void GnomeSearchProvider::ActivateResult(const QString& identifier, const QStrin
                                          uint /*timestamp*/, const QDBusMessage& call)
 {
     m_service->Called();
-    const auto words = QueryWordsOfId(identifier.toStdString());
+    const auto words = QueryWordsOfId(QueryOf(identifier));
     if (!words) {
         SearchService::Refuse(call, res::kUnknownResultMessage);
         return;
@@ -177,7 +187,7 @@ QList<RemoteMatch> KRunnerProvider::Match(const QString& query)
 {
     m_service->Called();
     QList<RemoteMatch> matches;
-    const auto results = ResultsOfQuery(QueryOfText(query.toStdString()), kNoResultLimit);
+    const auto results = ResultsOfQuery(QueryOfText(QueryOf(query)), kNoResultLimit);
     for (std::size_t i = 0; i < results.size(); ++i) {
         // The first result is the most relevant: the target asked for, or the tab's order.
         const double relevance = 1.0 - 0.01 * static_cast<double>(std::min<std::size_t>(i, 50));
@@ -199,7 +209,7 @@ void KRunnerProvider::Run(const QString& matchId, const QString& actionId, const
         SearchService::Refuse(call, res::kUnknownActionMessage);
         return;
     }
-    const auto words = QueryWordsOfId(matchId.toStdString());
+    const auto words = QueryWordsOfId(QueryOf(matchId));
     if (!words) {
         SearchService::Refuse(call, res::kUnknownResultMessage);
         return;
