@@ -1,5 +1,5 @@
-// What people type into a converter ("3 ft to m", "350F", "5 ft 3 in") read as a
-// conversion of one of the window's tabs, and its answers as the tab writes them.
+// A conversion asked in the user's own words ("3 ft to m", "350F", "5 ft 3 in"), read
+// into the terms of the category form and answered with the category form's texts.
 #pragma once
 
 #include <cstddef>

@@ -29,7 +29,8 @@ std::string QueryResultTitle(const QueryAnswer& answer)
 std::string QueryResultDescription(const ParsedQuery& query, const QueryAnswer& answer)
 {
     // The amount as its value box would hold it: the shortest text that reads back as
-    // the same number, so "3" stays "3" and "5 ft 3 in" shows as "5.25".
+    // the same number, so "3" stays "3"; a sum such as "5 ft 3 in" is
+    // written in the unit of its last part, "63 Inch (in)".
     std::string description = FormatRoundTrip(query.value);
     description += ' ';
     description += LabelOf(query, query.unit);

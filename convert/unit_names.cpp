@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <map>
 #include <set>
+
+#include "convert/categories.h"
+#include "convert/temperature_formula.h"
 
 namespace convert {
 namespace {
@@ -208,6 +212,333 @@ std::vector<std::string> AmbiguousNames(const UnitTexts& units, std::span<const 
         }
     }
     return {ambiguous.begin(), ambiguous.end()};
+}
+
+namespace {
+
+// Each name of a ";"-separated list, blanks around it trimmed.
+template <typename Visit>
+void ForEachListed(std::string_view list, Visit visit)
+{
+    while (!list.empty()) {
+        const auto cut = list.find(';');
+        std::string_view name = list.substr(0, cut);
+        while (!name.empty() && IsBlank(name.front())) {
+            name.remove_prefix(1);
+        }
+        while (!name.empty() && IsBlank(name.back())) {
+            name.remove_suffix(1);
+        }
+        if (!name.empty()) {
+            visit(name);
+        }
+        list = cut == std::string_view::npos ? std::string_view() : list.substr(cut + 1);
+    }
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// The names of one unit as people write them: its list item and label, these without
+// their parenthesised parts, the abbreviations in parentheses, the old alias table's
+// names and its row of the name table (words with their plurals).
+struct WrittenNames {
+    std::vector<std::string> folded;  // found in any case
+    std::vector<std::string> exact;   // found only as written
+};
+
+WrittenNames NamesWritten(const ConverterTab& tab, std::size_t unit)
+{
+    WrittenNames names;
+    auto add = [&](std::string_view name) {
+        name = Trimmed(name);
+        if (!name.empty()) {
+            names.folded.emplace_back(name);
+        }
+    };
+    const std::string_view label = tab.texts.labels[unit];
+    for (const std::string_view text : {tab.texts.listItems[unit], label}) {
+        add(text);
+        add(text.substr(0, BareEnd(text)));
+        for (auto open = text.find('('); open != std::string_view::npos;
+             open = text.find('(', open + 1)) {
+            const auto close = text.find(')', open);
+            if (close == std::string_view::npos) {
+                break;
+            }
+            const std::string_view inner = text.substr(open + 1, close - open - 1);
+            const std::string folded = FoldName(inner);
+            if (std::find(kQualifiers.begin(), kQualifiers.end(), folded) == kQualifiers.end()) {
+                add(inner);
+            }
+        }
+    }
+    for (const UnitAlias& alias : kAliases) {
+        if (alias.category == tab.caption && alias.label == label) {
+            add(alias.alias);
+        }
+    }
+    for (const UnitNameRow& row : UnitNameRows()) {
+        if (row.caption != tab.caption || row.label != label) {
+            continue;
+        }
+        ForEachListed(row.words, [&](std::string_view word) {
+            add(word);
+            add(PluralOf(word));
+        });
+        ForEachListed(row.symbols, add);
+        ForEachListed(row.exact, [&](std::string_view name) { names.exact.emplace_back(name); });
+    }
+    return names;
+}
+
+// The look-up table, built once: every name of every unit of every tab, sorted by key.
+struct NameIndex {
+    std::vector<UnitName> folded;  // by folded key
+    std::vector<UnitName> exact;   // by the name as written
+    std::vector<std::string> notHere;
+    // The names of each unit as written, first seen first, for completion.
+    std::vector<std::vector<std::vector<std::string>>> written;
+};
+
+bool ByKey(const UnitName& a, const UnitName& b)
+{
+    return a.key < b.key ||
+           (a.key == b.key && (a.tab < b.tab || (a.tab == b.tab && a.unit < b.unit)));
+}
+
+NameIndex BuildIndex()
+{
+    NameIndex index;
+    std::set<std::string> guarded;  // folded forms of the names whose case matters
+    for (const UnitNameRow& row : UnitNameRows()) {
+        ForEachListed(row.exact, [&](std::string_view name) { guarded.insert(FoldName(name)); });
+    }
+    const auto tabs = ConverterTabs();
+    index.written.resize(tabs.size());
+    for (std::size_t t = 0; t < tabs.size(); ++t) {
+        for (std::size_t unit = 0; unit < tabs[t].texts.labels.size(); ++unit) {
+            const WrittenNames names = NamesWritten(tabs[t], unit);
+            std::vector<std::string>& shown = index.written[t].emplace_back();
+            auto show = [&](const std::string& name) {
+                if (std::find(shown.begin(), shown.end(), name) == shown.end()) {
+                    shown.push_back(name);
+                }
+            };
+            for (const std::string& name : names.folded) {
+                std::string key = FoldName(name);
+                if (guarded.contains(key)) {
+                    continue;
+                }
+                show(name);
+                index.folded.push_back(
+                    {std::move(key), name, static_cast<int>(t), static_cast<int>(unit)});
+            }
+            for (const std::string& name : names.exact) {
+                show(name);
+                index.exact.push_back({name, name, static_cast<int>(t), static_cast<int>(unit)});
+            }
+        }
+    }
+    for (std::vector<UnitName>* names : {&index.folded, &index.exact}) {
+        std::sort(names->begin(), names->end(), ByKey);
+        // One entry per key and unit: the first spelling stays the one shown.
+        names->erase(std::unique(names->begin(), names->end(),
+                                 [](const UnitName& a, const UnitName& b) {
+                                     return a.key == b.key && a.tab == b.tab && a.unit == b.unit;
+                                 }),
+                     names->end());
+    }
+    for (const std::string_view name : UnitsNotHere()) {
+        index.notHere.push_back(FoldName(name));
+    }
+    std::sort(index.notHere.begin(), index.notHere.end());
+    return index;
+}
+
+const NameIndex& Index()
+{
+    static const NameIndex index = BuildIndex();
+    return index;
+}
+
+std::span<const UnitName> EqualKeys(const std::vector<UnitName>& names, std::string_view key)
+{
+    const auto first =
+        std::lower_bound(names.begin(), names.end(), key,
+                         [](const UnitName& n, std::string_view k) { return n.key < k; });
+    auto last = first;
+    while (last != names.end() && last->key == key) {
+        ++last;
+    }
+    return {first, last};
+}
+
+bool IsVowel(char c)
+{
+    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+}
+
+// The plural of one word: "foot" and the words ending in it become "feet"; "hertz"
+// stays as it is.
+std::string PluralWord(std::string_view word)
+{
+    std::string plural(word);
+    if (word.ends_with("foot")) {
+        plural.replace(plural.size() - 4, 4, "feet");
+    } else if (word.ends_with("hertz")) {
+    } else if (word.size() > 1 && word.back() == 'y' && !IsVowel(word[word.size() - 2])) {
+        plural.replace(plural.size() - 1, 1, "ies");
+    } else if (word.ends_with('s') || word.ends_with('x') || word.ends_with('z') ||
+               word.ends_with("ch") || word.ends_with("sh")) {
+        plural += "es";
+    } else {
+        plural += 's';
+    }
+    return plural;
+}
+
+unsigned EditDistance(std::string_view a, std::string_view b)
+{
+    std::array<unsigned, 65> row{};
+    if (b.size() >= row.size()) {
+        return static_cast<unsigned>(std::max(a.size(), b.size()));
+    }
+    for (std::size_t j = 0; j <= b.size(); ++j) {
+        row[j] = static_cast<unsigned>(j);
+    }
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        unsigned diagonal = row[0];
+        row[0] = static_cast<unsigned>(i);
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const unsigned above = row[j];
+            row[j] =
+                std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0U : 1U)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+int TabOfCaption(std::string_view caption)
+{
+    const auto tabs = ConverterTabs();
+    for (std::size_t t = 0; t < tabs.size(); ++t) {
+        if (tabs[t].caption == caption) {
+            return static_cast<int>(t);
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+std::span<const ConverterTab> ConverterTabs()
+{
+    static const auto tabs = [] {
+        std::array<ConverterTab, kConverterCategories.size() + 1> all{};
+        for (std::size_t t = 0; t < kConverterCategories.size(); ++t) {
+            const Category* category = kConverterCategories[t];
+            all[t] = {category->caption, category,
+                      UnitTexts{category->caption, category->labels, category->listItems}};
+        }
+        all.back() = {"Temperature", nullptr,
+                      UnitTexts{"Temperature", kTemperatureLabels, kTemperatureListItems}};
+        return all;
+    }();
+    return tabs;
+}
+
+std::string PluralOf(std::string_view name)
+{
+    // "mile per hour" -> "miles per hour", "cycle/second" -> "cycles/second".
+    auto cut = name.find(" per ");
+    if (cut == std::string_view::npos) {
+        cut = name.find('/');
+    }
+    if (cut == std::string_view::npos) {
+        cut = name.size();
+    }
+    return PluralWord(name.substr(0, cut)) + std::string(name.substr(cut));
+}
+
+std::span<const UnitName> UnitsNamed(std::string_view text)
+{
+    const NameIndex& index = Index();
+    const std::string_view trimmed = Trimmed(text);
+    if (const auto exact = EqualKeys(index.exact, trimmed); !exact.empty()) {
+        return exact;
+    }
+    return EqualKeys(index.folded, FoldName(trimmed));
+}
+
+bool IsUnitNotHere(std::string_view text)
+{
+    const auto& names = Index().notHere;
+    return std::binary_search(names.begin(), names.end(), FoldName(text));
+}
+
+std::vector<std::string> ClosestUnitNames(std::string_view text)
+{
+    const std::string typed = FoldName(text);
+    const unsigned limit = typed.size() <= 3 ? 1 : 2;
+    std::vector<std::pair<unsigned, const UnitName*>> close;
+    const NameIndex& index = Index();
+    for (const std::vector<UnitName>* names : {&index.folded, &index.exact}) {
+        for (const UnitName& name : *names) {
+            const unsigned distance = EditDistance(typed, FoldName(name.key));
+            if (distance <= limit && name.key != typed) {
+                close.emplace_back(distance, &name);
+            } else if (distance == 0 && names == &index.exact) {
+                close.emplace_back(0, &name);  // "mB" for "MB", "Mb" and "mb"
+            }
+        }
+    }
+    std::stable_sort(close.begin(), close.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> closest;
+    for (const auto& [distance, name] : close) {
+        if (closest.size() == 4) {
+            break;
+        }
+        if (std::find(closest.begin(), closest.end(), name->written) == closest.end()) {
+            closest.push_back(name->written);
+        }
+    }
+    return closest;
+}
+
+int UnitNamed(std::string_view caption, std::string_view text)
+{
+    const int tab = TabOfCaption(caption);
+    int found = -1;
+    for (const UnitName& name : UnitsNamed(text)) {
+        if (name.tab == tab) {
+            if (found >= 0 && found != name.unit) {
+                return -1;  // never a guess between two units
+            }
+            found = name.unit;
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> UnitNames(std::string_view caption, int unit)
+{
+    const int tab = TabOfCaption(caption);
+    const auto& written = Index().written;
+    if (tab < 0 || unit < 0 || static_cast<std::size_t>(unit) >= written[tab].size()) {
+        return {};
+    }
+    return written[static_cast<std::size_t>(tab)][static_cast<std::size_t>(unit)];
 }
 
 }  // namespace convert

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/converter.h"
+
 namespace convert {
 
 // Another name for the unit of `category` whose label is `label`.
@@ -41,5 +43,68 @@ std::vector<std::size_t> MatchUnit(const UnitTexts& units, std::span<const UnitA
 
 // The folded names that more than one unit of the category answers to.
 std::vector<std::string> AmbiguousNames(const UnitTexts& units, std::span<const UnitAlias> aliases);
+
+// A unit of one of the window's converter tabs (Temperature included), by its tab
+// caption and its index in that tab's unit list.
+struct UnitRef {
+    std::string_view caption;  // "Length", "Temperature", ...
+    int unit;
+};
+
+// The unit of the tab with that caption that `text` names (any name the grammar knows:
+// list item, label, abbreviation, symbol, plural, alias), or -1. Used by the window's
+// unit lists and by velkari-cli's UNIT and --to.
+int UnitNamed(std::string_view caption, std::string_view text);
+
+// Every name a unit answers to, as people type them (not folded), for completion.
+std::vector<std::string> UnitNames(std::string_view caption, int unit);
+
+// The names one unit answers to besides its label and list item: `words` take a
+// plural, `symbols` are taken as written in any case, `exact` only in their own case.
+// Each list separates its names with ";".
+struct UnitNameRow {
+    std::string_view caption;
+    std::string_view label;
+    std::string_view words;
+    std::string_view symbols;
+    std::string_view exact;
+};
+
+std::span<const UnitNameRow> UnitNameRows();
+
+// Names of units the converter does not have ("knot", "atm", "year", "ms").
+std::span<const std::string_view> UnitsNotHere();
+
+// One of the window's converter tabs: the factor-table categories in tab order, then
+// Temperature (whose category is nullptr).
+struct ConverterTab {
+    std::string_view caption;
+    const Category* category;
+    UnitTexts texts;
+};
+
+std::span<const ConverterTab> ConverterTabs();
+
+// A name of the look-up table: the key it is found by (folded, or as written when its
+// case matters), the name as people write it, and its unit.
+struct UnitName {
+    std::string key;
+    std::string written;
+    int tab;  // an index into ConverterTabs()
+    int unit;
+};
+
+// Every unit, of any tab, that `text` names; empty when it names none.
+std::span<const UnitName> UnitsNamed(std::string_view text);
+
+// True when `text` names a unit the converter does not have.
+bool IsUnitNotHere(std::string_view text);
+
+// The names closest to `text` by edit distance, as people write them (at most four),
+// when one is close enough to be a likely typing slip; else none.
+std::vector<std::string> ClosestUnitNames(std::string_view text);
+
+// The plural of a unit's word name: "feet", "cups", "miles per hour", "inches".
+std::string PluralOf(std::string_view name);
 
 }  // namespace convert

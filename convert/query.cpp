@@ -1,0 +1,666 @@
+#include "convert/query.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+#include "convert/temperature_formula.h"
+#include "convert/unit_names.h"
+#include "numbers/number_text.h"
+
+namespace convert {
+namespace {
+
+// Where a name lies in several tabs and the query's other units do not decide, the
+// first tab of a rule is used over the second, and the user is told so.
+struct ClashRule {
+    std::string_view preferred;
+    std::string_view other;
+};
+
+// Volume holds the metric and US measures that Cooking repeats for the kitchen; a
+// minute or second is one of time before one of angle; "oz" alone is an ounce of
+// weight ("fl oz" is the fluid ounce).
+constexpr ClashRule kClashRules[]{
+    {"Volume", "Cooking"},
+    {"Time", "Angle"},
+    {"Weight", "Volume"},
+    {"Weight", "Cooking"},
+};
+
+constexpr std::size_t kLongestName = 6;  // words in the longest unit name
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+enum class TokenKind { Number, Separator, Word };
+
+enum class NumberForm {
+    Whole,     // digits, with an optional sign
+    Decimal,   // a point or an exponent
+    Fraction,  // digits "/" digits
+};
+
+struct Token {
+    TokenKind kind;
+    NumberForm form;
+    std::size_t begin;
+    std::size_t end;
+};
+
+// The length of the number at the start of `text` (0 when there is none) and its form.
+std::size_t NumberLength(std::string_view text, NumberForm& form)
+{
+    std::size_t at = 0;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        ++at;
+    }
+    const std::size_t digitsBegin = at;
+    while (at < text.size() && IsDigit(text[at])) {
+        ++at;
+    }
+    const std::size_t wholeDigits = at - digitsBegin;
+    form = NumberForm::Whole;
+    if (wholeDigits > 0 && at + 1 < text.size() && text[at] == '/' && IsDigit(text[at + 1])) {
+        at += 1;
+        while (at < text.size() && IsDigit(text[at])) {
+            ++at;
+        }
+        form = NumberForm::Fraction;
+        return at;
+    }
+    std::size_t fractionDigits = 0;
+    if (at < text.size() && text[at] == '.') {
+        std::size_t after = at + 1;
+        while (after < text.size() && IsDigit(text[after])) {
+            ++after;
+        }
+        fractionDigits = after - at - 1;
+        if (wholeDigits + fractionDigits > 0) {
+            at = after;
+            form = NumberForm::Decimal;
+        }
+    }
+    if (wholeDigits + fractionDigits == 0) {
+        return 0;
+    }
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::size_t after = at + 1;
+        if (after < text.size() && (text[after] == '+' || text[after] == '-')) {
+            ++after;
+        }
+        if (after < text.size() && IsDigit(text[after])) {
+            while (after < text.size() && IsDigit(text[after])) {
+                ++after;
+            }
+            at = after;
+            form = NumberForm::Decimal;
+        }
+    }
+    return at;
+}
+
+// The length of the separator "->", "→" or "=" at the start of `text`, else 0.
+std::size_t SeparatorLength(std::string_view text)
+{
+    for (const std::string_view arrow : {"->", "\u2192", "="}) {
+        if (text.starts_with(arrow)) {
+            return arrow.size();
+        }
+    }
+    return 0;
+}
+
+// Blank-separated words; a number at the start of a word is a token of its own, so
+// that "3ft" reads as "3 ft", and the arrows and "=" are always tokens of their own.
+std::vector<Token> Tokens(std::string_view text)
+{
+    std::vector<Token> tokens;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (IsSpace(text[at])) {
+            ++at;
+            continue;
+        }
+        if (const std::size_t arrow = SeparatorLength(text.substr(at))) {
+            tokens.push_back({TokenKind::Separator, NumberForm::Whole, at, at + arrow});
+            at += arrow;
+            continue;
+        }
+        NumberForm form{};
+        if (const std::size_t number = NumberLength(text.substr(at), form)) {
+            tokens.push_back({TokenKind::Number, form, at, at + number});
+            at += number;
+            continue;
+        }
+        const std::size_t begin = at;
+        while (at < text.size() && !IsSpace(text[at]) && SeparatorLength(text.substr(at)) == 0) {
+            ++at;
+        }
+        tokens.push_back({TokenKind::Word, NumberForm::Whole, begin, at});
+    }
+    return tokens;
+}
+
+bool SameWord(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        };
+        return lower(x) == lower(y);
+    });
+}
+
+// A piece of the user's text fit to quote in a message: valid UTF-8 without control
+// characters, cut after 40 characters.
+std::string Shown(std::string_view text)
+{
+    std::string shown = "\"";
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size(); ++characters) {
+        if (characters == 40) {
+            shown += "\u2026";
+            break;
+        }
+        const auto c = static_cast<unsigned char>(text[at]);
+        std::size_t length = c < 0x80           ? 1
+                             : (c >> 5) == 0x6  ? 2
+                             : (c >> 4) == 0xe  ? 3
+                             : (c >> 3) == 0x1e ? 4
+                                                : 0;
+        bool valid = length > 0 && at + length <= text.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            valid = (static_cast<unsigned char>(text[at + k]) & 0xc0) == 0x80;
+        }
+        if (valid && length == 1 && (c < 0x20 || c == 0x7f)) {
+            valid = false;
+        }
+        if (!valid) {
+            shown += "\uFFFD";
+            at += 1;
+            continue;
+        }
+        shown.append(text.substr(at, length));
+        at += length;
+    }
+    return shown + "\"";
+}
+
+// One unit as the query names it: where, and which units of which tabs it may be.
+struct Mention {
+    std::size_t begin;
+    std::size_t end;
+    std::span<const UnitName> names;
+    std::uint32_t tabs;  // bit t: a unit of ConverterTabs()[t]
+};
+
+// One term of the amount: a number and its unit.
+struct Part {
+    double value;
+    std::size_t begin;  // the number's text
+    std::size_t end;
+    bool whole;     // written with digits only
+    bool negative;  // written with a leading "-"
+    Mention unit;
+};
+
+using Result = std::variant<ParsedQuery, QueryRefusal>;
+
+QueryRefusal Refuse(std::string message, std::size_t begin, std::size_t end)
+{
+    return {QueryRefusal::Kind::Refused, std::move(message), begin, end};
+}
+
+std::string TabsOf(std::uint32_t tabs)
+{
+    std::string names;
+    const auto all = ConverterTabs();
+    for (std::size_t t = 0; t < all.size(); ++t) {
+        if ((tabs >> t) & 1U) {
+            names += names.empty() ? "" : " or ";
+            names += all[t].caption;
+        }
+    }
+    return names;
+}
+
+std::string Article(std::string_view word)
+{
+    return word.empty() || std::string_view("AEIOU").find(word.front()) == std::string_view::npos
+               ? "a "
+               : "an ";
+}
+
+class Reader {
+public:
+    explicit Reader(std::string_view text) : text_(text), tokens_(Tokens(text)) {}
+
+    Result Read();
+
+private:
+    std::string_view TextOf(const Token& token) const
+    {
+        return text_.substr(token.begin, token.end - token.begin);
+    }
+    std::string_view Between(std::size_t begin, std::size_t end) const
+    {
+        return text_.substr(begin, end - begin);
+    }
+    bool AtEnd() const { return at_ >= tokens_.size(); }
+    bool IsSeparatorAt(std::size_t at) const;
+    std::variant<Part, QueryRefusal> ReadPart();
+    std::variant<Mention, QueryRefusal> ReadUnit(std::string_view role);
+    QueryRefusal UnknownName(std::size_t at) const;
+    Result Settle(std::vector<Part>& parts, std::vector<Mention>& targets);
+
+    std::string_view text_;
+    std::vector<Token> tokens_;
+    std::size_t at_ = 0;
+};
+
+bool Reader::IsSeparatorAt(std::size_t at) const
+{
+    const Token& token = tokens_[at];
+    if (token.kind == TokenKind::Separator) {
+        return true;
+    }
+    if (token.kind != TokenKind::Word) {
+        return false;
+    }
+    const std::string_view word = TextOf(token);
+    // "in" at the end of a query is the inch of "3 ft in".
+    return SameWord(word, "to") || SameWord(word, "as") || SameWord(word, "into") ||
+           (SameWord(word, "in") && at + 1 < tokens_.size());
+}
+
+QueryRefusal Reader::UnknownName(std::size_t at) const
+{
+    // A name of several words this converter lacks ("nautical mile"), else the word.
+    std::size_t last = at;
+    while (last + 1 < tokens_.size() && last + 1 < at + 3 &&
+           tokens_[last + 1].kind == TokenKind::Word) {
+        ++last;
+    }
+    for (std::size_t end = last + 1; end > at; --end) {
+        const std::string_view name = Between(tokens_[at].begin, tokens_[end - 1].end);
+        if (IsUnitNotHere(name)) {
+            return Refuse(Shown(name) + " is not a unit this converter has", tokens_[at].begin,
+                          tokens_[end - 1].end);
+        }
+    }
+    const std::string_view word = TextOf(tokens_[at]);
+    std::string message = Shown(word) + " is not a unit name";
+    const std::vector<std::string> closest = ClosestUnitNames(word);
+    for (std::size_t k = 0; k < closest.size(); ++k) {
+        message += k == 0 ? "; did you mean " : k + 1 == closest.size() ? " or " : ", ";
+        message += Shown(closest[k]);
+    }
+    message += closest.empty() ? "" : "?";
+    return Refuse(std::move(message), tokens_[at].begin, tokens_[at].end);
+}
+
+std::variant<Mention, QueryRefusal> Reader::ReadUnit(std::string_view role)
+{
+    std::size_t words = 0;
+    while (at_ + words < tokens_.size() && words < kLongestName &&
+           tokens_[at_ + words].kind == TokenKind::Word) {
+        ++words;
+    }
+    // The longest run of words that names a unit: "fl oz" before "fl", "sq ft" before "sq".
+    for (std::size_t count = words; count > 0; --count) {
+        const std::size_t begin = tokens_[at_].begin;
+        const std::size_t end = tokens_[at_ + count - 1].end;
+        std::string name;
+        for (std::size_t k = 0; k < count; ++k) {
+            name += k == 0 ? "" : " ";
+            name += TextOf(tokens_[at_ + k]);
+        }
+        const std::span<const UnitName> names = UnitsNamed(name);
+        if (names.empty()) {
+            continue;
+        }
+        std::uint32_t tabs = 0;
+        for (const UnitName& unit : names) {
+            const std::uint32_t bit = 1U << unit.tab;
+            if (tabs & bit) {
+                return Refuse(Shown(Between(begin, end)) + " names two units of " +
+                                  std::string(ConverterTabs()[unit.tab].caption),
+                              begin, end);
+            }
+            tabs |= bit;
+        }
+        at_ += count;
+        return Mention{begin, end, names, tabs};
+    }
+    if (AtEnd()) {
+        const std::size_t end = text_.size();
+        return Refuse(std::string("the ") + std::string(role) + " is missing: write a unit after " +
+                          Shown(Between(tokens_.back().begin, end)),
+                      end, end);
+    }
+    if (tokens_[at_].kind != TokenKind::Word) {
+        return Refuse(std::string("the ") + std::string(role) + " is missing before " +
+                          Shown(TextOf(tokens_[at_])),
+                      tokens_[at_].begin, tokens_[at_].end);
+    }
+    return UnknownName(at_);
+}
+
+std::variant<Part, QueryRefusal> Reader::ReadPart()
+{
+    const Token number = tokens_[at_++];
+    Part part{};
+    part.begin = number.begin;
+    part.end = number.end;
+    const std::string_view written = TextOf(number);
+    part.negative = written.starts_with('-');
+    part.whole = number.form == NumberForm::Whole;
+    auto read = [&](std::string_view digits) -> std::optional<double> {
+        const RealReading reading = ReadReal(digits);
+        return reading.value;
+    };
+    auto fraction = [&](const Token& token) -> std::variant<double, QueryRefusal> {
+        const std::string_view fractionText = TextOf(token);
+        const auto slash = fractionText.find('/');
+        const auto numerator = read(fractionText.substr(0, slash));
+        const auto denominator = read(fractionText.substr(slash + 1));
+        if (!numerator || !denominator || !std::isfinite(*numerator / *denominator) ||
+            *denominator == 0) {
+            return Refuse(Shown(fractionText) + " is not a fraction this converter can read",
+                          token.begin, token.end);
+        }
+        return *numerator / *denominator;
+    };
+    if (number.form == NumberForm::Fraction) {
+        auto value = fraction(number);
+        if (auto* refusal = std::get_if<QueryRefusal>(&value)) {
+            return std::move(*refusal);
+        }
+        part.value = std::get<double>(value);
+    } else {
+        const RealReading reading = ReadReal(written);
+        if (!reading.value) {
+            return Refuse(Shown(written) + ": " + std::string(RealRefusalMessage(reading.refusal)),
+                          number.begin, number.end);
+        }
+        part.value = *reading.value;
+        // "1 1/2": a whole number and a fraction.
+        if (number.form == NumberForm::Whole && !AtEnd() &&
+            tokens_[at_].kind == TokenKind::Number && tokens_[at_].form == NumberForm::Fraction &&
+            IsDigit(text_[tokens_[at_].begin])) {
+            auto value = fraction(tokens_[at_]);
+            if (auto* refusal = std::get_if<QueryRefusal>(&value)) {
+                return std::move(*refusal);
+            }
+            part.value += part.negative ? -std::get<double>(value) : std::get<double>(value);
+            part.end = tokens_[at_].end;
+            part.whole = false;
+            ++at_;
+        }
+    }
+    auto unit = ReadUnit("unit");
+    if (auto* refusal = std::get_if<QueryRefusal>(&unit)) {
+        return std::move(*refusal);
+    }
+    part.unit = std::get<Mention>(unit);
+    return part;
+}
+
+Result Reader::Read()
+{
+    if (tokens_.empty()) {
+        return QueryRefusal{QueryRefusal::Kind::NotAQuery, "the query is empty", 0, text_.size()};
+    }
+    if (tokens_.front().kind != TokenKind::Number) {
+        return QueryRefusal{QueryRefusal::Kind::NotAQuery,
+                            "a query begins with an amount, as in \"3 ft to m\"",
+                            tokens_.front().begin, tokens_.front().end};
+    }
+    std::vector<Part> parts;
+    std::vector<Mention> targets;
+    while (!AtEnd() && tokens_[at_].kind == TokenKind::Number) {
+        auto part = ReadPart();
+        if (auto* refusal = std::get_if<QueryRefusal>(&part)) {
+            return std::move(*refusal);
+        }
+        parts.push_back(std::get<Part>(part));
+    }
+    if (!AtEnd()) {
+        // "3 ft to m", "3 ft -> m", or the bare target of "3 ft m".
+        const Token& after = tokens_[at_];
+        if (IsSeparatorAt(at_)) {
+            ++at_;
+            if (AtEnd()) {
+                return Refuse("the target unit is missing after " + Shown(TextOf(after)),
+                              after.begin, after.end);
+            }
+        }
+        while (!AtEnd()) {
+            if (tokens_[at_].kind != TokenKind::Word) {
+                return Refuse("a target is a unit alone, so not " + Shown(TextOf(tokens_[at_])),
+                              tokens_[at_].begin, tokens_[at_].end);
+            }
+            auto target = ReadUnit("target unit");
+            if (auto* refusal = std::get_if<QueryRefusal>(&target)) {
+                return std::move(*refusal);
+            }
+            targets.push_back(std::get<Mention>(target));
+        }
+    }
+    return Settle(parts, targets);
+}
+
+// The tab of `tabs` that the clash rules put before every other one, or -1.
+int PreferredTab(std::uint32_t tabs)
+{
+    const auto all = ConverterTabs();
+    for (std::size_t t = 0; t < all.size(); ++t) {
+        if (!((tabs >> t) & 1U)) {
+            continue;
+        }
+        bool beatsAll = true;
+        for (std::size_t u = 0; u < all.size() && beatsAll; ++u) {
+            if (u == t || !((tabs >> u) & 1U)) {
+                continue;
+            }
+            beatsAll = std::any_of(
+                std::begin(kClashRules), std::end(kClashRules), [&](const ClashRule& rule) {
+                    return rule.preferred == all[t].caption && rule.other == all[u].caption;
+                });
+        }
+        if (beatsAll) {
+            return static_cast<int>(t);
+        }
+    }
+    return -1;
+}
+
+int UnitIn(const Mention& mention, int tab)
+{
+    for (const UnitName& name : mention.names) {
+        if (name.tab == tab) {
+            return name.unit;
+        }
+    }
+    return -1;
+}
+
+Result Reader::Settle(std::vector<Part>& parts, std::vector<Mention>& targets)
+{
+    std::vector<const Mention*> mentions;
+    for (const Part& part : parts) {
+        mentions.push_back(&part.unit);
+    }
+    for (const Mention& target : targets) {
+        mentions.push_back(&target);
+    }
+    std::uint32_t tabs = ~0U;
+    for (const Mention* mention : mentions) {
+        if ((tabs & mention->tabs) == 0) {
+            const Mention& first = *mentions.front();
+            const std::string firstTabs =
+                TabsOf(tabs & first.tabs ? tabs & first.tabs : first.tabs);
+            const std::string otherTabs = TabsOf(mention->tabs);
+            return Refuse(Shown(Between(first.begin, first.end)) + " is " + Article(firstTabs) +
+                              firstTabs + " unit, " + Shown(Between(mention->begin, mention->end)) +
+                              " " + Article(otherTabs) + otherTabs + " unit",
+                          mention->begin, mention->end);
+        }
+        tabs &= mention->tabs;
+    }
+    std::string preference;
+    int tab = std::countr_zero(tabs);
+    if (std::popcount(tabs) > 1) {
+        tab = PreferredTab(tabs);
+        const Mention& first = *mentions.front();
+        if (tab < 0) {
+            return Refuse(Shown(Between(first.begin, first.end)) + " is a unit of " + TabsOf(tabs) +
+                              ": name a unit of one of them as the target",
+                          first.begin, first.end);
+        }
+        const std::string used(ConverterTabs()[static_cast<std::size_t>(tab)].caption);
+        const std::string others = TabsOf(tabs & ~(1U << tab));
+        preference = Shown(Between(first.begin, first.end)) + " is a unit of " + used + " and of " +
+                     others + "; " + used + " was used. For " + others +
+                     ", convert into one of its own units.";
+    }
+    const ConverterTab& chosen = ConverterTabs()[static_cast<std::size_t>(tab)];
+    ParsedQuery query{chosen.caption,       chosen.category, 0, UnitIn(parts.back().unit, tab), {},
+                      std::move(preference)};
+    for (const Mention& target : targets) {
+        query.targets.push_back(UnitIn(target, tab));
+    }
+
+    // A sum of parts is written in the unit of its last part, the smallest in "5 ft
+    // 3 in" and "1 h 30 min", so that the total stays a round number.
+    if (parts.size() > 1) {
+        if (chosen.category == nullptr) {
+            return Refuse("temperatures do not add up: write one amount", parts[1].begin,
+                          parts.back().unit.end);
+        }
+        for (std::size_t k = 1; k < parts.size(); ++k) {
+            if (parts[k].negative || TextOf(tokens_[0]).empty()) {
+                return Refuse("only the first amount of a sum takes a sign", parts[k].begin,
+                              parts[k].end);
+            }
+        }
+    }
+    double total = 0;
+    for (const Part& part : parts) {
+        double value = std::abs(part.value);
+        if (parts.size() > 1) {
+            const auto converted =
+                ConvertProduct(*chosen.category, value, UnitIn(part.unit, tab), query.unit);
+            value = converted.value_or(0);
+        }
+        total += value;
+    }
+    if (parts.front().negative) {
+        total = -total;
+    }
+    if (!std::isfinite(total)) {
+        return Refuse("the amount is too large", parts.front().begin, parts.back().unit.end);
+    }
+    if (chosen.category != nullptr && chosen.category->valueKind == ValueKind::WholeNumber) {
+        // Energy's value box takes whole numbers only.
+        if (parts.size() == 1) {
+            const WholeReading reading = ReadWholeNumber(Between(parts[0].begin, parts[0].end));
+            if (!reading.value) {
+                return Refuse(
+                    Shown(Between(parts[0].begin, parts[0].end)) + ": " +
+                        std::string(WholeRefusalMessage(reading.refusal == NumberRefusal::NotANumber
+                                                            ? NumberRefusal::NotWhole
+                                                            : reading.refusal)),
+                    parts[0].begin, parts[0].end);
+            }
+            total = *reading.value;
+        } else if (total != std::trunc(total) || total < -2147483648.0 || total > 2147483647.0) {
+            return Refuse(
+                "the amounts add up to " + FormatGeneral(total) + " " +
+                    std::string(chosen.texts.labels[static_cast<std::size_t>(query.unit)]) + "; " +
+                    std::string(WholeRefusalMessage(NumberRefusal::NotWhole)),
+                parts.front().begin, parts.back().unit.end);
+        }
+    }
+    query.value = total;
+
+    if (chosen.category == nullptr) {
+        // Temperature converts into its two other scales only.
+        for (std::size_t k = 0; k < targets.size(); ++k) {
+            if (query.targets[k] == query.unit) {
+                return Refuse("Temperature converts into the two other scales only, so not into " +
+                                  Shown(chosen.texts.labels[static_cast<std::size_t>(query.unit)]),
+                              targets[k].begin, targets[k].end);
+            }
+        }
+    }
+    return query;
+}
+
+}  // namespace
+
+std::variant<ParsedQuery, QueryRefusal> ParseQuery(std::string_view text)
+{
+    return Reader(text).Read();
+}
+
+std::vector<QueryAnswer> AnswerQuery(const ParsedQuery& query, int scientific, int decimals)
+{
+    std::vector<QueryAnswer> answers;
+    if (query.category == nullptr) {
+        const auto results = TemperatureResults(query.value, query.unit);
+        if (!results) {
+            return answers;
+        }
+        auto add = [&](const TemperatureResult& r) {
+            answers.push_back({r.unit, kTemperatureLabels[static_cast<std::size_t>(r.unit)],
+                               FormatFixed(r.value, 3), r.value, r.formula});
+        };
+        if (query.targets.empty()) {
+            std::for_each(results->begin(), results->end(), add);
+        }
+        for (const int target : query.targets) {
+            for (const TemperatureResult& r : *results) {
+                if (r.unit == target) {
+                    add(r);
+                }
+            }
+        }
+        return answers;
+    }
+    const auto products = ConvertProducts(*query.category, query.value, query.unit);
+    if (!products) {
+        return answers;
+    }
+    auto add = [&](int unit) {
+        const double product = (*products)[static_cast<std::size_t>(unit)];
+        answers.push_back({unit,
+                           query.category->labels[static_cast<std::size_t>(unit)],
+                           FormatProduct(product, scientific, decimals),
+                           product,
+                           {}});
+    };
+    if (query.targets.empty()) {
+        for (std::size_t unit = 0; unit < products->size(); ++unit) {
+            add(static_cast<int>(unit));
+        }
+    }
+    for (const int target : query.targets) {
+        if (target >= 0 && static_cast<std::size_t>(target) < products->size()) {
+            add(target);
+        }
+    }
+    return answers;
+}
+
+}  // namespace convert
