@@ -240,6 +240,10 @@ TEST_F(SearchProviderBus, AnswersAsTheCommandLineWritesThem)
         {{"2", "kg", "in", "lb"}, {"Weight", "2", "kg", "--to", "lb"}},
         {{"90", "degrees"}, {"Angle", "90", "degrees"}},
         {{"1", "mi", "to", "km", "m"}, {"Length", "1", "mi", "--to", "km", "--to", "m"}},
+        {{"3ft", "m"}, {"Length", "3", "ft", "--to", "m"}},
+        {{"5", "ft", "3", "in"}, {"Length", "63", "in"}},
+        {{"1", "1/2", "cup", "in", "ml"}, {"Cooking", "1.5", "cup", "--to", "milliliter"}},
+        {{"0", "K"}, {"Temperature", "0", "K"}},
     };
     for (const AnswerCase& c : cases) {
         SCOPED_TRACE(c.terms.join(' ').toStdString());
