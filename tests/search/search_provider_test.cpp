@@ -340,8 +340,9 @@ TEST_F(SearchProviderBus, ChoosingAResultOpensTheWindowOnItsQuery)
     EXPECT_EQ(run.type(), QDBusMessage::ReplyMessage) << run.errorMessage().toStdString();
     EXPECT_EQ(LaunchedWith(), (QStringList{"--convert", "350F", "to", "C"}));
 
-    Call(kGnome, "LaunchSearch", {QStringList{"2", "kg"}, 0u});
-    EXPECT_EQ(LaunchedWith(), (QStringList{"--convert", "2", "kg"}));
+    // A negative amount goes on as a word of the query, after --convert.
+    Call(kGnome, "LaunchSearch", {QStringList{"-40", "C"}, 0u});
+    EXPECT_EQ(LaunchedWith(), (QStringList{"--convert", "-40", "C"}));
     // A search that is no query opens the window as the menu does; its words go nowhere.
     Call(kGnome, "LaunchSearch", {QStringList{"$(touch", "x)", ";rm"}, 0u});
     EXPECT_EQ(LaunchedWith(), QStringList{});
