@@ -35,11 +35,17 @@ inline constexpr std::string_view kSearchProviderUnexpectedArgument =
     "Try 'velkari-search-provider --help' for more information.\n";
 inline constexpr std::string_view kSearchProviderNoBus =
     "velkari-search-provider: cannot reach the session bus: %1\n";
+// %1 is the object's path.
+inline constexpr std::string_view kSearchProviderNoObject =
+    "velkari-search-provider: cannot serve the object %1 on the session bus\n";
 inline constexpr std::string_view kSearchProviderNameTaken =
     "velkari-search-provider: cannot own the bus name %1: %2\n";
 
-// The messages of the bus's error replies to calls that name a result or an action.
+// The messages of the bus's error replies: a result or an action this provider never
+// gave out, and a window that could not be started.
 inline constexpr std::string_view kUnknownResultMessage = "not a result of this search provider";
 inline constexpr std::string_view kUnknownActionMessage = "this search provider has no such action";
+inline constexpr std::string_view kWindowNotStartedMessage =
+    "the Velkari Unit Converter's window could not be started";
 
 }  // namespace res

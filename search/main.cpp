@@ -86,9 +86,12 @@ int main(int argc, char** argv)
     search::SearchService service(WindowProgram(), QStringLiteral(VELKARI_APP_ID), IdleTime());
     new search::GnomeSearchProvider(&service);
     new search::KRunnerProvider(&service);
-    bus.registerObject(QStringLiteral(VELKARI_SEARCH_PATH), &service);
-
     const QString name = QStringLiteral(VELKARI_SEARCH_NAME);
+    // The object first: a desktop may call as soon as the name is owned.
+    if (!bus.registerObject(QStringLiteral(VELKARI_SEARCH_PATH), &service)) {
+        Write(stderr, Replace(res::kSearchProviderNoObject, "%1", VELKARI_SEARCH_PATH));
+        return 1;
+    }
     if (!bus.registerService(name)) {
         const std::string why = bus.lastError().message().toStdString();
         Write(stderr,

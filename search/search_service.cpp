@@ -68,6 +68,8 @@ constexpr int kExactMatch = 100;
 
 // The error name of a call whose id or action this provider never gave out.
 constexpr std::string_view kInvalidArgsError = "org.freedesktop.DBus.Error.InvalidArgs";
+// The error name of a call whose window could not be started.
+constexpr std::string_view kExecFailedError = "org.freedesktop.DBus.Error.Spawn.ExecFailed";
 
 }  // namespace
 
@@ -85,25 +87,26 @@ void SearchService::Called()
     m_idle.start();
 }
 
-void SearchService::OpenWindow(const std::vector<std::string>& words) const
+void SearchService::OpenWindow(const std::vector<std::string>& words,
+                               const QDBusMessage& call) const
 {
-    QStringList arguments{QStringLiteral("--convert")};
+    QStringList arguments;
+    if (!words.empty()) {
+        arguments.push_back(QStringLiteral("--convert"));
+    }
     for (const std::string& word : words) {
         arguments.push_back(QStringOf(word));
     }
-    QProcess::startDetached(m_window, arguments);
+    if (!QProcess::startDetached(m_window, arguments)) {
+        Refuse(call, kExecFailedError, res::kWindowNotStartedMessage);
+    }
 }
 
-void SearchService::OpenWindow() const
-{
-    QProcess::startDetached(m_window, {});
-}
-
-void SearchService::Refuse(const QDBusMessage& call, std::string_view message)
+void SearchService::Refuse(const QDBusMessage& call, std::string_view error,
+                           std::string_view message)
 {
     call.setDelayedReply(true);
-    QDBusConnection::sessionBus().send(
-        call.createErrorReply(QStringOf(kInvalidArgsError), QStringOf(message)));
+    QDBusConnection::sessionBus().send(call.createErrorReply(QStringOf(error), QStringOf(message)));
 }
 
 GnomeSearchProvider::GnomeSearchProvider(SearchService* service)
@@ -154,21 +157,20 @@ void GnomeSearchProvider::ActivateResult(const QString& identifier, const QStrin
     m_service->Called();
     const auto words = QueryWordsOfId(QueryOf(identifier));
     if (!words) {
-        SearchService::Refuse(call, res::kUnknownResultMessage);
+        SearchService::Refuse(call, kInvalidArgsError, res::kUnknownResultMessage);
         return;
     }
-    m_service->OpenWindow(*words);
+    m_service->OpenWindow(*words, call);
 }
 
-void GnomeSearchProvider::LaunchSearch(const QStringList& terms, uint /*timestamp*/)
+// A search that is no conversion opens the window as the menu does; its words go nowhere.
+void GnomeSearchProvider::LaunchSearch(const QStringList& terms, uint /*timestamp*/,
+                                       const QDBusMessage& call)
 {
     m_service->Called();
     const std::string query = QueryOf(terms);
-    if (ResultsOfQuery(query, 1).empty()) {
-        m_service->OpenWindow();
-    } else {
-        m_service->OpenWindow(WordsOf(query));
-    }
+    const bool answered = !ResultsOfQuery(query, 1).empty();
+    m_service->OpenWindow(answered ? WordsOf(query) : std::vector<std::string>{}, call);
 }
 
 KRunnerProvider::KRunnerProvider(SearchService* service)
@@ -206,15 +208,15 @@ void KRunnerProvider::Run(const QString& matchId, const QString& actionId, const
 {
     m_service->Called();
     if (!actionId.isEmpty()) {
-        SearchService::Refuse(call, res::kUnknownActionMessage);
+        SearchService::Refuse(call, kInvalidArgsError, res::kUnknownActionMessage);
         return;
     }
     const auto words = QueryWordsOfId(QueryOf(matchId));
     if (!words) {
-        SearchService::Refuse(call, res::kUnknownResultMessage);
+        SearchService::Refuse(call, kInvalidArgsError, res::kUnknownResultMessage);
         return;
     }
-    m_service->OpenWindow(*words);
+    m_service->OpenWindow(*words, call);
 }
 
 void KRunnerProvider::Teardown()

@@ -29,12 +29,12 @@ public:
 
     // Every call from the bus comes through here first: the program stays while it is used.
     void Called();
-    // Starts the window on the query's words, detached: `window --convert WORD...`.
-    void OpenWindow(const std::vector<std::string>& words) const;
-    // Starts the window as it opens from the menu.
-    void OpenWindow() const;
+    // Starts the window on the query's words, detached: `window --convert WORD...`, or
+    // with no words as it opens from the menu. A window that cannot be started is the
+    // call's error reply, not a silent success.
+    void OpenWindow(const std::vector<std::string>& words, const QDBusMessage& call) const;
     // Answers the call with an error instead of its return value.
-    static void Refuse(const QDBusMessage& call, std::string_view message);
+    static void Refuse(const QDBusMessage& call, std::string_view error, std::string_view message);
 
     const QString& Icon() const { return m_icon; }
 
@@ -58,7 +58,7 @@ public Q_SLOTS:
     QList<QVariantMap> GetResultMetas(const QStringList& identifiers);
     void ActivateResult(const QString& identifier, const QStringList& terms, uint timestamp,
                         const QDBusMessage& call);
-    void LaunchSearch(const QStringList& terms, uint timestamp);
+    void LaunchSearch(const QStringList& terms, uint timestamp, const QDBusMessage& call);
 
 private:
     SearchService* m_service;

@@ -354,6 +354,22 @@ TEST_F(SearchProviderBus, ChoosingAResultOpensTheWindowOnItsQuery)
     EXPECT_FALSE(QFile::exists(argvFile));
 }
 
+TEST_F(SearchProviderBus, AWindowThatCannotStartIsAnErrorReply)
+{
+    const QString id = InitialResults({"3", "ft", "to", "m"}).value(0);
+    ASSERT_FALSE(id.isEmpty());
+    QFile standIn(argvFile.chopped(5));
+    const auto permissions = standIn.permissions();
+    ASSERT_TRUE(standIn.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    const QString failed = QStringLiteral("org.freedesktop.DBus.Error.Spawn.ExecFailed");
+    EXPECT_EQ(Call(kGnome, "ActivateResult", {id, QStringList{}, 0u}).errorName(), failed);
+    EXPECT_EQ(Call(kKRunner, "Run", {id, QString()}).errorName(), failed);
+    EXPECT_EQ(Call(kGnome, "LaunchSearch", {QStringList{"3", "ft"}, 0u}).errorName(), failed);
+    EXPECT_EQ(Call(kGnome, "LaunchSearch", {QStringList{"firefox"}, 0u}).errorName(), failed);
+    standIn.setPermissions(permissions);
+    EXPECT_FALSE(QFile::exists(argvFile));
+}
+
 TEST_F(SearchProviderBus, BadInputsGetAnAnswerAndTheServiceStays)
 {
     ASSERT_FALSE(InitialResults({"1", "m"}).isEmpty());
