@@ -47,7 +47,7 @@ std::chrono::milliseconds IdleTime()
 // place through VELKARI_SEARCH_PROVIDER_WINDOW.
 QString WindowProgram()
 {
-    const QString standIn = qEnvironmentVariable("VELKARI_SEARCH_PROVIDER_WINDOW");
+    QString standIn = qEnvironmentVariable("VELKARI_SEARCH_PROVIDER_WINDOW");
     if (!standIn.isEmpty()) {
         return standIn;
     }

@@ -114,12 +114,13 @@ std::optional<SearchResult> ResultOfId(std::string_view id)
     if (!parsed) {
         return std::nullopt;
     }
-    for (SearchResult& result : ResultsOfQuery(parsed->query, kNoResultLimit)) {
-        if (result.id == id) {
-            return std::move(result);
-        }
+    std::vector<SearchResult> results = ResultsOfQuery(parsed->query, kNoResultLimit);
+    const auto found = std::find_if(results.begin(), results.end(),
+                                    [id](const SearchResult& result) { return result.id == id; });
+    if (found == results.end()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return std::move(*found);
 }
 
 std::optional<std::vector<std::string>> QueryWordsOfId(std::string_view id)

@@ -50,6 +50,6 @@ std::optional<SearchResult> ResultOfId(std::string_view id);
 std::optional<std::vector<std::string>> QueryWordsOfId(std::string_view id);
 
 // The words of a text, split at ASCII white space.
-std::vector<std::string> WordsOf(std::string_view query);
+std::vector<std::string> WordsOf(std::string_view text);
 
 }  // namespace search

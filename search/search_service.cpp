@@ -38,16 +38,18 @@ QStringList IdsOf(const std::vector<SearchResult>& results)
 
 // A search's terms are far fewer than this: a flood of terms or ids is no search.
 constexpr qsizetype kMaxTerms = 64;
+// The longest text that may still make a query once its blanks are dropped (see
+// QueryOfText), in UTF-16 code units: each is at least one byte of UTF-8.
+constexpr auto kMaxTextLength = static_cast<qsizetype>(kMaxQueryBytes) * 2;
 
-// The query of the terms. Terms too long to make one are not converted at all: a
-// UTF-16 code unit is at least one byte of UTF-8.
+// The query of the terms. Terms too long to make one are not converted at all.
 std::string QueryOf(const QStringList& terms)
 {
     qsizetype length = 0;
     for (const QString& term : terms) {
         length += term.size() + 1;
     }
-    if (terms.size() > kMaxTerms || length > static_cast<qsizetype>(2 * kMaxQueryBytes)) {
+    if (terms.size() > kMaxTerms || length > kMaxTextLength) {
         return {};
     }
     return QueryOfTerms(Utf8Of(terms));
@@ -57,7 +59,7 @@ std::string QueryOf(const QStringList& terms)
 // too long to be one is not converted at all.
 std::string QueryOf(const QString& text)
 {
-    if (text.size() > static_cast<qsizetype>(2 * kMaxQueryBytes)) {
+    if (text.size() > kMaxTextLength) {
         return {};
     }
     return text.toStdString();
