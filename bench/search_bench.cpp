@@ -4,6 +4,7 @@
 //   - GetInitialResultSet and GetResultMetas (GNOME Shell), Match (KRunner), over a
 //     mix of queries and searches that are not queries: median and 99th percentile
 //     per call, the echo's as the floor;
+//   - Match with the longest search that reads as an amount and a unit it refuses;
 //   - start by activation to the first answer (the provider is ended between runs);
 //   - the resident memory of the provider once it has answered and sits idle.
 // A benchmark, not a test: it prints figures and asserts nothing.
@@ -198,6 +199,21 @@ int main(int argc, char** argv)
         Print("GetResultMetas", metas, echoTerms);
         Print("GNOME calls together", gnome, echoTerms);
         Print("Match", match, echoText);
+
+        // The dearest search there is: an amount and one word of the longest length the
+        // provider reads, which names no unit, so that the grammar looks for the names
+        // closest to it before it refuses.
+        Figures refused, echoRefused;
+        const QString longest = QStringLiteral("3 ") + QString(254, QLatin1Char('a'));
+        for (int i = 0; i < rounds / 10; ++i) {
+            refused.Add(Timed(
+                [&] { Call(bus, kProvider, kProviderPath, "org.kde.krunner1.Match", {longest}); }));
+            echoRefused.Add(Timed([&] {
+                Call(bus, kEcho, kEchoPath, "example.velkari.Bench.Echo.Text", {longest});
+            }));
+        }
+        std::printf("%d Match calls with 3 and 254 letters that name no unit:\n", rounds / 10);
+        Print("Match, longest refused", refused, echoRefused);
 
         QThread::msleep(1000);
         const uint pid = bus.interface()->servicePid(kProvider).value();
