@@ -13,23 +13,6 @@
 namespace convert {
 namespace {
 
-// Where a name lies in several tabs and the query's other units do not decide, the
-// first tab of a rule is used over the second, and the user is told so.
-struct ClashRule {
-    std::string_view preferred;
-    std::string_view other;
-};
-
-// Volume holds the metric and US measures that Cooking repeats for the kitchen; a
-// minute or second is one of time before one of angle; "oz" alone is an ounce of
-// weight ("fl oz" is the fluid ounce).
-constexpr ClashRule kClashRules[]{
-    {"Volume", "Cooking"},
-    {"Time", "Angle"},
-    {"Weight", "Volume"},
-    {"Weight", "Cooking"},
-};
-
 constexpr std::size_t kLongestName = 6;  // words in the longest unit name
 
 bool IsSpace(char c)
@@ -112,12 +95,19 @@ std::size_t NumberLength(std::string_view text, NumberForm& form)
 // The length of the separator "->", "→" or "=" at the start of `text`, else 0.
 std::size_t SeparatorLength(std::string_view text)
 {
-    for (const std::string_view arrow : {"->", "\u2192", "="}) {
-        if (text.starts_with(arrow)) {
-            return arrow.size();
-        }
+    if (text.empty()) {
+        return 0;
     }
-    return 0;
+    switch (text.front()) {
+        case '=':
+            return 1;
+        case '-':
+            return text.size() > 1 && text[1] == '>' ? 2 : 0;
+        case '\xe2':  // the first byte of the arrow
+            return text.starts_with("\u2192") ? 3 : 0;
+        default:
+            return 0;
+    }
 }
 
 // Blank-separated words; a number at the start of a word is a token of its own, so
@@ -125,6 +115,7 @@ std::size_t SeparatorLength(std::string_view text)
 std::vector<Token> Tokens(std::string_view text)
 {
     std::vector<Token> tokens;
+    tokens.reserve(8);
     std::size_t at = 0;
     while (at < text.size()) {
         if (IsSpace(text[at])) {
@@ -312,8 +303,11 @@ QueryRefusal Reader::UnknownName(std::size_t at) const
 std::variant<Mention, QueryRefusal> Reader::ReadUnit(std::string_view role)
 {
     std::size_t words = 0;
+    // No name holds "to", "as" or "into"; "in" is part of "cu in" and "sq in".
     while (at_ + words < tokens_.size() && words < kLongestName &&
-           tokens_[at_ + words].kind == TokenKind::Word) {
+           tokens_[at_ + words].kind == TokenKind::Word &&
+           (words == 0 || !IsSeparatorAt(at_ + words) ||
+            SameWord(TextOf(tokens_[at_ + words]), "in"))) {
         ++words;
     }
     // The longest run of words that names a unit: "fl oz" before "fl", "sq ft" before "sq".
@@ -473,8 +467,8 @@ int PreferredTab(std::uint32_t tabs)
             if (u == t || !((tabs >> u) & 1U)) {
                 continue;
             }
-            beatsAll = std::any_of(
-                std::begin(kClashRules), std::end(kClashRules), [&](const ClashRule& rule) {
+            beatsAll =
+                std::any_of(ClashRules().begin(), ClashRules().end(), [&](const ClashRule& rule) {
                     return rule.preferred == all[t].caption && rule.other == all[u].caption;
                 });
         }
@@ -483,6 +477,21 @@ int PreferredTab(std::uint32_t tabs)
         }
     }
     return -1;
+}
+
+// A unit name that asks for one of the tabs `others` where a rule prefers `used`.
+std::string_view ExampleFor(int used, std::uint32_t others)
+{
+    const auto all = ConverterTabs();
+    for (const ClashRule& rule : ClashRules()) {
+        for (std::size_t t = 0; t < all.size(); ++t) {
+            if (((others >> t) & 1U) && rule.other == all[t].caption &&
+                rule.preferred == all[static_cast<std::size_t>(used)].caption) {
+                return rule.example;
+            }
+        }
+    }
+    return {};
 }
 
 int UnitIn(const Mention& mention, int tab)
@@ -529,10 +538,18 @@ Result Reader::Settle(std::vector<Part>& parts, std::vector<Mention>& targets)
                           first.begin, first.end);
         }
         const std::string used(ConverterTabs()[static_cast<std::size_t>(tab)].caption);
-        const std::string others = TabsOf(tabs & ~(1U << tab));
+        const std::uint32_t otherTabs = tabs & ~(1U << tab);
+        const std::string others = TabsOf(otherTabs);
         preference = Shown(Between(first.begin, first.end)) + " is a unit of " + used + " and of " +
                      others + "; " + used + " was used. For " + others +
-                     ", convert into one of its own units.";
+                     ", convert into a unit of its own";
+        const std::string_view example = ExampleFor(tab, otherTabs);
+        if (!example.empty()) {
+            preference += ", as in " +
+                          Shown(std::string(Between(parts.front().begin, parts.back().unit.end)) +
+                                " to " + std::string(example));
+        }
+        preference += ".";
     }
     const ConverterTab& chosen = ConverterTabs()[static_cast<std::size_t>(tab)];
     ParsedQuery query{chosen.caption,       chosen.category, 0, UnitIn(parts.back().unit, tab), {},
@@ -549,7 +566,7 @@ Result Reader::Settle(std::vector<Part>& parts, std::vector<Mention>& targets)
                           parts.back().unit.end);
         }
         for (std::size_t k = 1; k < parts.size(); ++k) {
-            if (parts[k].negative || TextOf(tokens_[0]).empty()) {
+            if (parts[k].negative) {
                 return Refuse("only the first amount of a sum takes a sign", parts[k].begin,
                               parts[k].end);
             }

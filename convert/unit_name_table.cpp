@@ -10,9 +10,10 @@
 //            units apart: "MB" is a megabyte, "Mb" a megabit and "mb" a millibar;
 //            "kB"/"KB" a kilobyte and "kb"/"Kb" a kilobit; "GB" and "Gb"; "B" a byte
 //            and "b" a bit; "t" a tonne (a capital "T" is a tesla, not a weight);
-//            "MHz" against "mHz"; "MW", "MJ" and "Mcal" (a lower-case "m" would mean
-//            a thousandth). Any other spelling of such a symbol is not a name: "mB"
-//            and "mw" are refused and the exact spellings offered instead.
+//            "MHz" against "mHz"; "nm" a nanometre and "Nm" a newton metre; "MW",
+//            "MJ" and "Mcal" (a lower-case "m" would mean a thousandth). Any other
+//            spelling of such a symbol is not a name: "mB" and "mw" are refused and
+//            the exact spellings offered instead.
 // Every name is matched with blanks collapsed, ², ³, ^2 and ^3 read as 2 and 3, and
 // µ as u (so "um" is a micron and "ft^2" a square foot).
 #include "convert/unit_names.h"
@@ -106,7 +107,7 @@ constexpr UnitNameRow kUnitNameRows[]{
     {"Length", "Centimeter (cm)", "centimeter; centimetre",              "",          ""},
     {"Length", "Millimeter (mm)", "millimeter; millimetre",              "",          ""},
     {"Length", "Micron",          "micron; micrometer; micrometre",      "µm",        ""},
-    {"Length", "Nanometer (nm)",  "nanometer; nanometre",                "",          ""},
+    {"Length", "Nanometer (nm)",  "nanometer; nanometre",                "",          "nm"},
     {"Length", "Angstrom",        "angstrom; ångström",                  "Å; Å",      ""},
     {"Length", "Mile (mi)",       "mile",                                "",          ""},
     {"Length", "Yard (yd)",       "yard",                                "yds",       ""},
@@ -155,8 +156,8 @@ constexpr UnitNameRow kUnitNameRows[]{
     {"Speed", "Foot per second",             "foot per second",                            "ft/s; fps; ft/sec",     ""},
 
     // Temperature
-    {"Temperature", "Celsius(°C)",   "", "celsius; centigrade; degree celsius; degrees celsius; C; °C; degC; deg C; ℃",                    ""},
-    {"Temperature", "Farenheit(°F)", "", "fahrenheit; farenheit; degree fahrenheit; degrees fahrenheit; F; °F; degF; deg F; ℉",          ""},
+    {"Temperature", "Celsius(°C)",   "", "celsius; centigrade; degree celsius; degrees celsius; degree C; degrees C; ° C; C; °C; degC; deg C; ℃",                    ""},
+    {"Temperature", "Farenheit(°F)", "", "fahrenheit; farenheit; degree fahrenheit; degrees fahrenheit; degree F; degrees F; ° F; F; °F; degF; deg F; ℉",          ""},
     {"Temperature", "Kelvin(K)",     "kelvin", "K",                                                                                     ""},
 
     // Time
@@ -171,13 +172,13 @@ constexpr UnitNameRow kUnitNameRows[]{
     {"Torque", "Dyne Centimeters", "dyne centimeter; dyne-centimeter; dyne centimetre",
                                    "dyn·cm; dyn cm; dyn-cm; dyncm", ""},
     {"Torque", "Foot-Pounds",      "foot-pound; foot pound; pound-foot; pound foot",
-                                   "ft-lb; ft·lb; ft lb; ft-lbs; ft·lbf; ft-lbf; lbf·ft; lbf-ft; lb-ft; lb·ft", ""},
+                                   "ft-lb; ft·lb; ft lb; lb ft; lbf ft; ft-lbs; ft·lbf; ft-lbf; lbf·ft; lbf-ft; lb-ft; lb·ft", ""},
     {"Torque", "Inch-Pounds",      "inch-pound; inch pound; pound-inch",
                                    "in-lb; in·lb; in-lbs; in·lbf; lbf·in; lbf-in; lb-in", ""},
     {"Torque", "Kilogram-Meter",   "kilogram-meter; kilogram meter; kilogram-force meter",
                                    "kgf·m; kgf-m; kg·m; kg-m", ""},
     {"Torque", "Meter-Newtons",    "newton meter; newton-meter; newton metre; meter-newton",
-                                   "N·m; Nm; N-m; N m", ""},
+                                   "N·m; N-m; N m", "Nm"},
 
     // Volume
     {"Volume", "Cubic meter (m³)",          "cubic meter; cubic metre",             "cu m",           ""},
@@ -202,7 +203,7 @@ constexpr UnitNameRow kUnitNameRows[]{
     {"Volume", "Fluid ounce (oz) (US)",     "fluid ounce",                          "fl oz; fl. oz.; floz", ""},
 
     // Weight
-    {"Weight", "Kilotonne",          "kilotonne",                      "kt",                 ""},
+    {"Weight", "Kilotonne",          "kilotonne",                      "",                   ""},
     {"Weight", "Tonne",              "tonne; metric ton",              "",                   "t"},
     {"Weight", "Centner",            "centner",                        "",                   ""},
     {"Weight", "Kilogram (kg)",      "kilogram; kilogramme; kilo",     "kgs",                ""},
@@ -231,11 +232,28 @@ constexpr std::string_view kUnitsNotHere[]{
 };
 // clang-format on
 
+// Names held by two tabs: "liter", "gallon", "pint", "ml", "cu in", "fl oz" ... are
+// units of Volume, which holds the metric and US measures, and of Cooking, which
+// repeats them for the kitchen; "minute" and "second" are units of time before units of
+// angle ("arcmin", "′" and "″" ask for the angle); "oz" alone is an ounce of weight
+// ("fl oz" is the fluid ounce). A query whose other unit belongs to one tab only ("2 l
+// to cup") needs no rule.
+constexpr ClashRule kClashRules[]{
+    {"Volume", "Cooking", "cup"},
+    {"Time", "Angle", "deg"},
+    {"Weight", "Volume", "ml"},
+};
+
 }  // namespace
 
 std::span<const UnitNameRow> UnitNameRows()
 {
     return kUnitNameRows;
+}
+
+std::span<const ClashRule> ClashRules()
+{
+    return kClashRules;
 }
 
 std::span<const std::string_view> UnitsNotHere()

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 #include "convert/categories.h"
 #include "convert/temperature_formula.h"
@@ -135,6 +136,7 @@ std::string FoldName(std::string_view name)
         {"\xce\xbc", 'u'},  // μ, the Greek letter
     }};
     std::string folded;
+    folded.reserve(name.size());
     bool blank = false;
     for (std::size_t at = 0; at < name.size();) {
         const char c = name[at];
@@ -147,13 +149,16 @@ std::string FoldName(std::string_view name)
             folded += ' ';
         }
         blank = false;
-        const auto spelling =
-            std::find_if(kSpellings.begin(), kSpellings.end(),
-                         [&](const auto& s) { return name.substr(at).starts_with(s.first); });
-        if (spelling != kSpellings.end()) {
-            folded += spelling->second;
-            at += spelling->first.size();
-            continue;
+        // Every spelling starts with one of these three bytes.
+        if (c == '^' || c == '\xc2' || c == '\xce') {
+            const auto spelling =
+                std::find_if(kSpellings.begin(), kSpellings.end(),
+                             [&](const auto& s) { return name.substr(at).starts_with(s.first); });
+            if (spelling != kSpellings.end()) {
+                folded += spelling->second;
+                at += spelling->first.size();
+                continue;
+            }
         }
         folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         ++at;
@@ -304,7 +309,12 @@ WrittenNames NamesWritten(const ConverterTab& tab, std::size_t unit)
 struct NameIndex {
     std::vector<UnitName> folded;  // by folded key
     std::vector<UnitName> exact;   // by the name as written
+    // Where each key's entries lie in the vectors above.
+    std::unordered_map<std::string_view, std::span<const UnitName>> byFolded;
+    std::unordered_map<std::string_view, std::span<const UnitName>> byExact;
     std::vector<std::string> notHere;
+    // Every key folded, with a name as written, for the closest names.
+    std::vector<std::pair<std::string, std::string>> spellings;
     // The names of each unit as written, first seen first, for completion.
     std::vector<std::vector<std::vector<std::string>>> written;
 };
@@ -357,6 +367,26 @@ NameIndex BuildIndex()
                                  }),
                      names->end());
     }
+    for (const std::vector<UnitName>* names : {&index.folded, &index.exact}) {
+        auto& byKey = names == &index.folded ? index.byFolded : index.byExact;
+        for (auto first = names->begin(); first != names->end();) {
+            auto last = first;
+            while (last != names->end() && last->key == first->key) {
+                ++last;
+            }
+            byKey.emplace(first->key, std::span<const UnitName>(first, last));
+            first = last;
+        }
+        for (const UnitName& name : *names) {
+            index.spellings.emplace_back(FoldName(name.key), name.written);
+        }
+    }
+    // By length, so that a look-up visits only the names of about the typed length.
+    std::sort(index.spellings.begin(), index.spellings.end(), [](const auto& a, const auto& b) {
+        return a.first.size() != b.first.size() ? a.first.size() < b.first.size() : a < b;
+    });
+    index.spellings.erase(std::unique(index.spellings.begin(), index.spellings.end()),
+                          index.spellings.end());
     for (const std::string_view name : UnitsNotHere()) {
         index.notHere.push_back(FoldName(name));
     }
@@ -370,16 +400,12 @@ const NameIndex& Index()
     return index;
 }
 
-std::span<const UnitName> EqualKeys(const std::vector<UnitName>& names, std::string_view key)
+std::span<const UnitName> Found(
+    const std::unordered_map<std::string_view, std::span<const UnitName>>& names,
+    std::string_view key)
 {
-    const auto first =
-        std::lower_bound(names.begin(), names.end(), key,
-                         [](const UnitName& n, std::string_view k) { return n.key < k; });
-    auto last = first;
-    while (last != names.end() && last->key == key) {
-        ++last;
-    }
-    return {first, last};
+    const auto found = names.find(key);
+    return found == names.end() ? std::span<const UnitName>() : found->second;
 }
 
 bool IsVowel(char c)
@@ -406,11 +432,12 @@ std::string PluralWord(std::string_view word)
     return plural;
 }
 
-unsigned EditDistance(std::string_view a, std::string_view b)
+// The edit distance of a and b when it is at most `limit`, else limit + 1.
+unsigned EditDistance(std::string_view a, std::string_view b, unsigned limit)
 {
-    std::array<unsigned, 65> row{};
+    std::array<unsigned, 65> row;
     if (b.size() >= row.size()) {
-        return static_cast<unsigned>(std::max(a.size(), b.size()));
+        return limit + 1;
     }
     for (std::size_t j = 0; j <= b.size(); ++j) {
         row[j] = static_cast<unsigned>(j);
@@ -418,11 +445,16 @@ unsigned EditDistance(std::string_view a, std::string_view b)
     for (std::size_t i = 1; i <= a.size(); ++i) {
         unsigned diagonal = row[0];
         row[0] = static_cast<unsigned>(i);
+        unsigned smallest = row[0];
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const unsigned above = row[j];
-            row[j] =
-                std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0U : 1U)});
+            const unsigned replaced = diagonal + (a[i - 1] == b[j - 1] ? 0U : 1U);
+            row[j] = std::min(std::min(above, row[j - 1]) + 1, replaced);
+            smallest = std::min(smallest, row[j]);
             diagonal = above;
+        }
+        if (smallest > limit) {
+            return limit + 1;  // no later row comes back under the limit
         }
     }
     return row[b.size()];
@@ -474,10 +506,10 @@ std::span<const UnitName> UnitsNamed(std::string_view text)
 {
     const NameIndex& index = Index();
     const std::string_view trimmed = Trimmed(text);
-    if (const auto exact = EqualKeys(index.exact, trimmed); !exact.empty()) {
+    if (const auto exact = Found(index.byExact, trimmed); !exact.empty()) {
         return exact;
     }
-    return EqualKeys(index.folded, FoldName(trimmed));
+    return Found(index.byFolded, FoldName(trimmed));
 }
 
 bool IsUnitNotHere(std::string_view text)
@@ -490,27 +522,31 @@ std::vector<std::string> ClosestUnitNames(std::string_view text)
 {
     const std::string typed = FoldName(text);
     const unsigned limit = typed.size() <= 3 ? 1 : 2;
-    std::vector<std::pair<unsigned, const UnitName*>> close;
-    const NameIndex& index = Index();
-    for (const std::vector<UnitName>* names : {&index.folded, &index.exact}) {
-        for (const UnitName& name : *names) {
-            const unsigned distance = EditDistance(typed, FoldName(name.key));
-            if (distance <= limit && name.key != typed) {
-                close.emplace_back(distance, &name);
-            } else if (distance == 0 && names == &index.exact) {
-                close.emplace_back(0, &name);  // "mB" for "MB", "Mb" and "mb"
-            }
+    std::vector<std::pair<unsigned, const std::string*>> close;
+    const auto& spellings = Index().spellings;
+    // A name whose length alone differs by more than the limit is not close.
+    const std::size_t shortest = typed.size() > limit ? typed.size() - limit : 0;
+    auto first = std::lower_bound(
+        spellings.begin(), spellings.end(), shortest,
+        [](const auto& spelling, std::size_t size) { return spelling.first.size() < size; });
+    for (; first != spellings.end() && first->first.size() <= typed.size() + limit; ++first) {
+        const auto& [folded, written] = *first;
+        // Distance 0 is a name whose case matters typed in another case ("mB" for "MB",
+        // "Mb" and "mb").
+        const unsigned distance = EditDistance(typed, folded, limit);
+        if (distance <= limit && written != text) {
+            close.emplace_back(distance, &written);
         }
     }
     std::stable_sort(close.begin(), close.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> closest;
-    for (const auto& [distance, name] : close) {
+    for (const auto& [distance, written] : close) {
         if (closest.size() == 4) {
             break;
         }
-        if (std::find(closest.begin(), closest.end(), name->written) == closest.end()) {
-            closest.push_back(name->written);
+        if (std::find(closest.begin(), closest.end(), *written) == closest.end()) {
+            closest.push_back(*written);
         }
     }
     return closest;

@@ -75,6 +75,16 @@ std::span<const UnitNameRow> UnitNameRows();
 // Names of units the converter does not have ("knot", "atm", "year", "ms").
 std::span<const std::string_view> UnitsNotHere();
 
+// Where a name lies in several tabs and the query's other units do not decide, the
+// tab `preferred` is used over `other`; `example` names a unit that asks for `other`.
+struct ClashRule {
+    std::string_view preferred;
+    std::string_view other;
+    std::string_view example;
+};
+
+std::span<const ClashRule> ClashRules();
+
 // One of the window's converter tabs: the factor-table categories in tab order, then
 // Temperature (whose category is nullptr).
 struct ConverterTab {

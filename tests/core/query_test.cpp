@@ -4,11 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "convert/categories.h"
 #include "convert/temperature_formula.h"
+#include "convert/unit_names.h"
+#include "numbers/number_text.h"
 
 namespace convert {
 namespace {
@@ -124,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Refused{"", kNotAQuery, "", "empty"}, Refused{"firefox", kNotAQuery, "firefox", "amount"},
         Refused{"ft to m", kNotAQuery, "ft", "amount"},
-        Refused{"3 fet", kRefused, "fet", "did you mean \"feet\""},
+        Refused{"3 fet", kRefused, "fet", "\"feet\""},
         Refused{"3 ft to kg", kRefused, "kg", "\"ft\" is a Length unit, \"kg\" a Weight unit"},
         Refused{"3", kRefused, "", "unit is missing"},
         Refused{"3 ft to", kRefused, "to", "target unit is missing"},
@@ -139,6 +144,168 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"1 m -3 cm", kRefused, "-3", "sign"},
         Refused{"1/0 cup", kRefused, "1/0", "fraction"},
         Refused{"3 ft to 5 m", kRefused, "5", "unit alone"}));
+
+// Every name held by several tabs, found by walking every name of every unit, by the
+// set of tabs that hold it.
+std::map<std::set<std::string_view>, std::set<std::string>> Clashes()
+{
+    std::map<std::set<std::string_view>, std::set<std::string>> clashes;
+    for (const ConverterTab& tab : ConverterTabs()) {
+        for (std::size_t unit = 0; unit < tab.texts.labels.size(); ++unit) {
+            for (const std::string& name : UnitNames(tab.caption, static_cast<int>(unit))) {
+                std::set<std::string_view> tabs;
+                for (const UnitName& named : UnitsNamed(name)) {
+                    tabs.insert(ConverterTabs()[static_cast<std::size_t>(named.tab)].caption);
+                }
+                if (tabs.size() > 1) {
+                    clashes[tabs].insert(name);
+                }
+            }
+        }
+    }
+    return clashes;
+}
+
+TEST(QueryClashes, OnlyTheTabsWithARuleShareNames)
+{
+    std::set<std::set<std::string_view>> shared;
+    for (const auto& [tabs, names] : Clashes()) {
+        shared.insert(tabs);
+    }
+    const std::set<std::set<std::string_view>> ruled{
+        {"Cooking", "Volume"}, {"Angle", "Time"}, {"Volume", "Weight"}};
+    EXPECT_EQ(shared, ruled);
+    const auto clashes = Clashes();
+    EXPECT_TRUE(clashes.at({"Cooking", "Volume"}).contains("liter"));
+    EXPECT_TRUE(clashes.at({"Angle", "Time"}).contains("minutes"));
+}
+
+// Alone, a shared name is settled by its rule and the query says so; with a target
+// that only the other tab has, the other tab is used without a word.
+TEST(QueryClashes, EverySharedNameIsSettled)
+{
+    for (const auto& [tabs, names] : Clashes()) {
+        const auto rule =
+            std::find_if(ClashRules().begin(), ClashRules().end(), [&](const ClashRule& r) {
+                return tabs == std::set{r.preferred, r.other};
+            });
+        ASSERT_NE(rule, ClashRules().end());
+        for (const std::string& name : names) {
+            const auto alone = ParseQuery("2 " + name);
+            ASSERT_TRUE(std::holds_alternative<ParsedQuery>(alone)) << name;
+            EXPECT_EQ(std::get<ParsedQuery>(alone).caption, rule->preferred) << name;
+            EXPECT_NE(std::get<ParsedQuery>(alone).preference.find(rule->other), std::string::npos)
+                << name;
+            const auto other = ParseQuery("2 " + name + " to " + std::string(rule->example));
+            ASSERT_TRUE(std::holds_alternative<ParsedQuery>(other)) << name;
+            EXPECT_EQ(std::get<ParsedQuery>(other).caption, rule->other) << name;
+            EXPECT_EQ(std::get<ParsedQuery>(other).preference, "") << name;
+        }
+    }
+}
+
+// The lines of a category form's text, "\r\n" between or after them.
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        const auto end = text.find("\r\n", begin);
+        lines.push_back(text.substr(begin, end - begin));
+        begin = end == std::string::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
+// A value as people type it: whole, decimal, with an exponent, or negative.
+std::string RandomValue(std::mt19937& random, bool whole)
+{
+    std::uniform_int_distribution<int> form(0, 3);
+    std::uniform_int_distribution<int> digits(0, 99999);
+    switch (whole ? 0 : form(random)) {
+        case 0:
+            return std::to_string(digits(random));
+        case 1:
+            return std::to_string(digits(random)) + "." + std::to_string(digits(random) % 1000);
+        case 2:
+            return std::to_string(digits(random) % 100) + "e" +
+                   std::to_string(digits(random) % 20 - 10);
+        default:
+            return "-" + std::to_string(digits(random) % 500) + "." +
+                   std::to_string(digits(random) % 100);
+    }
+}
+
+template <typename T>
+const T& Pick(std::mt19937& random, const std::vector<T>& items)
+{
+    return items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(random)];
+}
+
+// Random queries with every name of every unit give the category form's texts for the
+// category, value, unit and target they are read as.
+TEST(QueryAgainstCategoryForm, RandomQueriesGiveTheSameTexts)
+{
+    std::mt19937 random(21);
+    const auto tabs = ConverterTabs();
+    int compared = 0;
+    for (int n = 0; n < 4000; ++n) {
+        const ConverterTab& tab = tabs[random() % tabs.size()];
+        const int count = static_cast<int>(tab.texts.labels.size());
+        const int unit = static_cast<int>(random() % static_cast<unsigned>(count));
+        int target =
+            random() % 3 == 0 ? -1 : static_cast<int>(random() % static_cast<unsigned>(count));
+        if (tab.category == nullptr && target == unit) {
+            target = -1;
+        }
+        const bool whole =
+            tab.category != nullptr && tab.category->valueKind == ValueKind::WholeNumber;
+        const std::string value = RandomValue(random, whole);
+        const std::string source = Pick(random, UnitNames(tab.caption, unit));
+        std::string query = value + (random() % 4 == 0 ? "" : " ") + source;
+        if (target >= 0) {
+            const char* separators[]{" to ", " in ", " -> ", " = ", " "};
+            query += separators[random() % 5] + Pick(random, UnitNames(tab.caption, target));
+        }
+        const auto parsed = ParseQuery(query);
+        ASSERT_TRUE(std::holds_alternative<ParsedQuery>(parsed))
+            << query << ": " << std::get<QueryRefusal>(parsed).message;
+        const ParsedQuery& read = std::get<ParsedQuery>(parsed);
+        if (read.preference.empty()) {
+            EXPECT_EQ(read.caption, tab.caption) << query;
+            EXPECT_EQ(read.unit, unit) << query;
+            EXPECT_EQ(read.targets, target < 0 ? std::vector<int>{} : std::vector<int>{target})
+                << query;
+        }
+        const double typed = *ReadReal(value).value;
+        ASSERT_EQ(read.value, typed) << query;
+        const int scientific = static_cast<int>(random() % 2);
+        const int decimals = static_cast<int>(random() % 10) - 1;
+        std::vector<std::string> expected;
+        std::vector<std::string> labels;
+        if (read.category == nullptr) {
+            const auto text = ConvertTemperature(read.value, read.unit).value();
+            expected = Lines(text.values);
+            labels = Lines(text.labels);
+        } else {
+            const auto text =
+                ConvertAll(*read.category, read.value, read.unit, scientific, decimals).value();
+            expected = Lines(text.values);
+            labels = Lines(text.labels);
+        }
+        std::vector<std::string> answered;
+        for (const QueryAnswer& answer : AnswerQuery(read, scientific, decimals)) {
+            answered.push_back(answer.text);
+            const auto line = std::find(labels.begin(), labels.end(), answer.label);
+            ASSERT_NE(line, labels.end()) << query;
+            EXPECT_EQ(answer.text, expected[static_cast<std::size_t>(line - labels.begin())])
+                << query;
+        }
+        EXPECT_EQ(answered.size(), read.targets.empty() ? expected.size() : 1U) << query;
+        ++compared;
+    }
+    EXPECT_EQ(compared, 4000);
+}
 
 }  // namespace
 }  // namespace convert

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "convert/categories.h"
@@ -97,6 +99,166 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{"Temperature", "Fahrenheit", "Farenheit(°F)"},
         Typed{"Temperature", "°C", "Celsius(°C)"}, Typed{"Temperature", "degC", "Celsius(°C)"},
         Typed{"Temperature", "K", "Kelvin(K)"}));
+
+// The names of the query grammar and the window's unit lists.
+struct Spelled {
+    std::string_view caption;
+    std::string_view text;
+    std::string_view label;
+};
+
+void PrintTo(const Spelled& c, std::ostream* os)
+{
+    *os << c.caption << " '" << c.text << "'";
+}
+
+class NameOfUnit : public ::testing::TestWithParam<Spelled> {};
+
+TEST_P(NameOfUnit, NamesItsUnit)
+{
+    const UnitTexts units = Named(GetParam().caption);
+    EXPECT_EQ(UnitNamed(GetParam().caption, GetParam().text),
+              static_cast<int>(IndexOf(units, GetParam().label)));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    CommonUse, NameOfUnit,
+    ::testing::Values(
+        Spelled{"Angle", "°", "Degrees"}, Spelled{"Angle", "grad", "Gradients"},
+        Spelled{"Angle", "gon", "Gradients"}, Spelled{"Angle", "′", "Minutes"},
+        Spelled{"Angle", "″", "Seconds"}, Spelled{"Angle", "arcmin", "Minutes"},
+        Spelled{"Area", "ha", "Hectare"}, Spelled{"Area", "sq ft", "Square foot (ft²)"},
+        Spelled{"Area", "ft²", "Square foot (ft²)"}, Spelled{"Area", "square feet", "Square foot (ft²)"},
+        Spelled{"Area", "sq mi", "Square mile"}, Spelled{"Area", "acres", "Acre"},
+        Spelled{"Computer Storage", "B", "Byte (octet)"}, Spelled{"Computer Storage", "b", "Bit"},
+        Spelled{"Computer Storage", "kB", "kilobyte (KB)"}, Spelled{"Computer Storage", "KB", "kilobyte (KB)"},
+        Spelled{"Computer Storage", "kb", "Kilobit"}, Spelled{"Computer Storage", "Kbit", "Kilobit"},
+        Spelled{"Computer Storage", "MB", "Megabyte (MB)"}, Spelled{"Computer Storage", "Mb", "Megabit"},
+        Spelled{"Computer Storage", "GB", "Gigabyte (GB)"}, Spelled{"Computer Storage", "Gbit", "Gigabit"},
+        Spelled{"Computer Storage", "bytes", "Byte (octet)"},
+        Spelled{"Cooking", "cups", "Cup (US)"}, Spelled{"Cooking", "tbsp", "Tablespoon (US)"},
+        Spelled{"Cooking", "tsp", "Teaspoon (US)"}, Spelled{"Cooking", "fl oz", "Fluid ounce (US)"},
+        Spelled{"Cooking", "fl dr", "Fluid dram"}, Spelled{"Cooking", "pinches", "Pinch"},
+        Spelled{"Cooking", "mL", "Milliliter"}, Spelled{"Cooking", "L", "Liter"},
+        Spelled{"Energy", "kWh", "Kilowatt hour (kW*h)"}, Spelled{"Energy", "kcal", "Kilocalorie (kcal)"},
+        Spelled{"Energy", "Mcal", "Megacalorie (Mcal)"}, Spelled{"Energy", "MJ", "Megajoule (MJ)"},
+        Spelled{"Energy", "joules", "Joule (J)"}, Spelled{"Energy", "Wh", "Watt hour (W*h)"},
+        Spelled{"Frequency", "Hz", "Hertz"}, Spelled{"Frequency", "kHz", "Kilohertz"},
+        Spelled{"Frequency", "MHz", "Megahertz"}, Spelled{"Frequency", "mHz", "Millihertz"},
+        Spelled{"Frequency", "GHz", "Gigahertz"}, Spelled{"Frequency", "THz", "Terrahertz"},
+        Spelled{"Frequency", "rpm", "Revolution/minute"}, Spelled{"Frequency", "rps", "Revolution/second"},
+        Spelled{"Frequency", "rph", "Revolution/hour"}, Spelled{"Frequency", "cycles per second", "Cycle/second"},
+        Spelled{"Length", "µm", "Micron"}, Spelled{"Length", "um", "Micron"},
+        Spelled{"Length", "Å", "Angstrom"}, Spelled{"Length", "inches", "Inch (in)"},
+        Spelled{"Length", "in", "Inch (in)"}, Spelled{"Length", "miles", "Mile (mi)"},
+        Spelled{"Light", "fL", "Footlambert"}, Spelled{"Light", "cd/m²", "Candela/m²"},
+        Spelled{"Light", "cd/m2", "Candela/m²"}, Spelled{"Light", "nits", "Nit"},
+        Spelled{"Power", "W", "Watt (W)"}, Spelled{"Power", "kW", "Kilowatt (kW)"},
+        Spelled{"Power", "MW", "Megawatt (MW)"}, Spelled{"Power", "hp", "Horsepower (hp)"},
+        Spelled{"Pressure", "mbar", "Millibar"}, Spelled{"Pressure", "mb", "Millibar"},
+        Spelled{"Pressure", "hPa", "Hectopascal (hPa)"}, Spelled{"Pressure", "Pa", "Pascal (Pa)"},
+        Spelled{"Pressure", "bar", "Bar"}, Spelled{"Pressure", "pounds per square inch", "Pound/square inch (psi)"},
+        Spelled{"Speed", "ft/s", "Foot per second"}, Spelled{"Speed", "fps", "Foot per second"},
+        Spelled{"Speed", "feet per second", "Foot per second"}, Spelled{"Speed", "kph", "Kilometer per hour"},
+        Spelled{"Speed", "miles per hour", "Mile per hour (mph)"},
+        Spelled{"Temperature", "°F", "Farenheit(°F)"}, Spelled{"Temperature", "F", "Farenheit(°F)"},
+        Spelled{"Temperature", "C", "Celsius(°C)"}, Spelled{"Temperature", "celsius", "Celsius(°C)"},
+        Spelled{"Temperature", "kelvins", "Kelvin(K)"}, Spelled{"Temperature", "Celsius (°C)", "Celsius(°C)"},
+        Spelled{"Time", "hr", "Hour"}, Spelled{"Time", "h", "Hour"}, Spelled{"Time", "d", "Day"},
+        Spelled{"Time", "wk", "Week"}, Spelled{"Time", "sec", "Second (sec)"},
+        Spelled{"Time", "min", "Minute (min)"}, Spelled{"Time", "centuries", "Century"},
+        Spelled{"Torque", "Nm", "Meter-Newtons"}, Spelled{"Torque", "N·m", "Meter-Newtons"},
+        Spelled{"Torque", "ft-lb", "Foot-Pounds"}, Spelled{"Torque", "ft·lb", "Foot-Pounds"},
+        Spelled{"Torque", "lbf·ft", "Foot-Pounds"}, Spelled{"Torque", "pound-feet", "Foot-Pounds"},
+        Spelled{"Torque", "in-lb", "Inch-Pounds"}, Spelled{"Torque", "kgf·m", "Kilogram-Meter"},
+        Spelled{"Torque", "dyn·cm", "Dyne Centimeters"},
+        Spelled{"Volume", "bbl", "Barrel (petroleum)"}, Spelled{"Volume", "cu in", "Cubic inch (in³)"},
+        Spelled{"Volume", "in³", "Cubic inch (in³)"}, Spelled{"Volume", "cu ft", "Cubic foot (ft³)"},
+        Spelled{"Volume", "fl oz", "Fluid ounce (oz) (US)"}, Spelled{"Volume", "gal", "Gallon, liquid (gal) (US)"},
+        Spelled{"Volume", "cl", "Centiliter (cl)"}, Spelled{"Volume", "hl", "Hectoliter (hl)"},
+        Spelled{"Volume", "acre-feet", "Acre foot"},
+        Spelled{"Weight", "t", "Tonne"}, Spelled{"Weight", "oz", "Ounce (Avoir)"},
+        Spelled{"Weight", "ct", "Carat"}, Spelled{"Weight", "µg", "Microgram (mcg)"},
+        Spelled{"Weight", "N", "Newton (N)"}, Spelled{"Weight", "lb", "Pound (lb) (Avoir)"},
+        Spelled{"Weight", "lbs", "Pound (lb) (Avoir)"}, Spelled{"Weight", "Pound (lb)  (Avoir)*", "Pound (lb) (Avoir)"}));
+// clang-format on
+
+struct Unnamed {
+    std::string_view caption;
+    std::string_view text;
+};
+
+void PrintTo(const Unnamed& c, std::ostream* os)
+{
+    *os << c.caption << " '" << c.text << "'";
+}
+
+class NotANameOfUnit : public ::testing::TestWithParam<Unnamed> {};
+
+// Where case tells two units apart, any other spelling names neither; a unit of
+// another tab is not one of this tab's.
+TEST_P(NotANameOfUnit, NamesNone)
+{
+    EXPECT_EQ(UnitNamed(GetParam().caption, GetParam().text), -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CaseAndTab, NotANameOfUnit,
+    ::testing::Values(Unnamed{"Computer Storage", "mB"}, Unnamed{"Computer Storage", "gb"},
+                      Unnamed{"Computer Storage", "mb"}, Unnamed{"Weight", "T"},
+                      Unnamed{"Power", "mW"}, Unnamed{"Frequency", "mhz"}, Unnamed{"Length", "kg"},
+                      Unnamed{"Length", ""}, Unnamed{"Length", "3"}, Unnamed{"No such tab", "m"}));
+
+// Every name a unit offers for completion names that unit and no other of its tab.
+TEST(UnitNames, EveryNameOfferedNamesItsOwnUnit)
+{
+    for (const ConverterTab& tab : ConverterTabs()) {
+        for (std::size_t unit = 0; unit < tab.texts.labels.size(); ++unit) {
+            const auto names = UnitNames(tab.caption, static_cast<int>(unit));
+            EXPECT_GE(names.size(), 2U) << tab.caption << " " << unit;
+            for (const std::string& name : names) {
+                EXPECT_EQ(UnitNamed(tab.caption, name), static_cast<int>(unit))
+                    << tab.caption << " '" << name << "'";
+            }
+        }
+    }
+}
+
+// Every row of the name table belongs to a unit that exists.
+TEST(UnitNames, EveryRowNamesAUnitOfItsTab)
+{
+    for (const UnitNameRow& row : UnitNameRows()) {
+        const UnitTexts units = Named(row.caption);
+        EXPECT_LT(IndexOf(units, row.label), units.labels.size()) << row.label;
+    }
+}
+
+TEST(UnitNames, PluralsOfWordNames)
+{
+    const std::pair<std::string_view, std::string_view> cases[]{
+        {"foot", "feet"},
+        {"square foot", "square feet"},
+        {"pound-foot", "pound-feet"},
+        {"inch", "inches"},
+        {"century", "centuries"},
+        {"day", "days"},
+        {"mile per hour", "miles per hour"},
+        {"cycle/second", "cycles/second"},
+        {"kilohertz", "kilohertz"},
+    };
+    for (const auto& [singular, plural] : cases) {
+        EXPECT_EQ(PluralOf(singular), plural);
+    }
+}
+
+TEST(UnitNames, ClosestNamesForATypingSlip)
+{
+    const auto fet = ClosestUnitNames("fet");
+    EXPECT_NE(std::find(fet.begin(), fet.end(), "feet"), fet.end());
+    EXPECT_EQ(ClosestUnitNames("xyzzyq"), std::vector<std::string>{});
+    EXPECT_EQ(ClosestUnitNames(std::string(100000, 'f')), std::vector<std::string>{});
+}
 
 }  // namespace
 }  // namespace convert

@@ -1,0 +1,124 @@
+// Any text through ParseQuery: a refusal says why and points inside the text; an
+// accepted query names a unit of its tab and answers with exactly the texts of the
+// category form (ConvertAll or ConvertTemperature) for its category, value and unit.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "convert/query.h"
+#include "convert/temperature_formula.h"
+#include "convert/unit_names.h"
+#include "fuzz/check.h"
+
+namespace {
+
+using fuzz::Check;
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        const auto end = text.find("\r\n", begin);
+        lines.push_back(text.substr(begin, end - begin));
+        begin = end == std::string::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
+// Whether the text is well-formed UTF-8 without control characters, as a message shown
+// on a desktop or sent over D-Bus must be.
+bool IsShowable(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        const auto c = static_cast<unsigned char>(text[at]);
+        const std::size_t length = c < 0x80           ? 1
+                                   : (c >> 5) == 0x6  ? 2
+                                   : (c >> 4) == 0xe  ? 3
+                                   : (c >> 3) == 0x1e ? 4
+                                                      : 0;
+        if (length == 0 || at + length > text.size() || (length == 1 && (c < 0x20 || c == 0x7f))) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[at + k]) & 0xc0) != 0x80) {
+                return false;
+            }
+        }
+        at += length;
+    }
+    return true;
+}
+
+void CheckAnswers(const convert::ParsedQuery& query, int scientific, int decimals)
+{
+    std::vector<std::string> values;
+    std::vector<std::string> labels;
+    if (query.category == nullptr) {
+        const auto text = convert::ConvertTemperature(query.value, query.unit);
+        Check(text.has_value());
+        values = Lines(text->values);
+        labels = Lines(text->labels);
+    } else {
+        const auto text =
+            convert::ConvertAll(*query.category, query.value, query.unit, scientific, decimals);
+        Check(text.has_value());
+        values = Lines(text->values);
+        labels = Lines(text->labels);
+    }
+    const auto answers = convert::AnswerQuery(query, scientific, decimals);
+    Check(answers.size() == (query.targets.empty() ? values.size() : query.targets.size()));
+    for (std::size_t k = 0; k < answers.size(); ++k) {
+        const convert::QueryAnswer& answer = answers[k];
+        Check(query.targets.empty() || answer.unit == query.targets[k]);
+        bool found = false;
+        for (std::size_t line = 0; line < labels.size(); ++line) {
+            if (labels[line] == answer.label) {
+                Check(values[line] == answer.text);
+                found = true;
+            }
+        }
+        Check(found);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // The format options come from the length, so that every input reads as it is typed.
+    const int scientific = static_cast<int>(size % 2);
+    const int decimals = static_cast<int>((size / 2) % 10) - 1;
+
+    const auto parsed = convert::ParseQuery(text);
+    if (const auto* refusal = std::get_if<convert::QueryRefusal>(&parsed)) {
+        Check(!refusal->message.empty() && IsShowable(refusal->message));
+        Check(refusal->begin <= refusal->end && refusal->end <= size);
+        return 0;
+    }
+    const convert::ParsedQuery& query = std::get<convert::ParsedQuery>(parsed);
+    Check(IsShowable(query.preference));
+    Check(std::isfinite(query.value));
+    const convert::ConverterTab* tab = nullptr;
+    for (const convert::ConverterTab& candidate : convert::ConverterTabs()) {
+        if (candidate.caption == query.caption) {
+            tab = &candidate;
+        }
+    }
+    Check(tab != nullptr && tab->category == query.category);
+    const int count = static_cast<int>(tab->texts.labels.size());
+    Check(query.unit >= 0 && query.unit < count);
+    for (const int target : query.targets) {
+        Check(target >= 0 && target < count);
+        Check(query.category != nullptr || target != query.unit);
+    }
+    if (query.category != nullptr && query.category->valueKind == convert::ValueKind::WholeNumber) {
+        Check(query.value == std::trunc(query.value) && std::abs(query.value) <= 2147483648.0);
+    }
+    CheckAnswers(query, scientific, decimals);
+    return 0;
+}
