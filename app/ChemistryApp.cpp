@@ -9,6 +9,7 @@
 #include "framework/property_page.h"
 #include "framework/runtime_class.h"
 #include "framework/text.h"
+#include "pages/page_templates.h"
 #include "res/app_resources.h"
 #include "res/strings.h"
 #include "sheet/TessaralDlg.h"
@@ -35,7 +36,7 @@ std::unique_ptr<CPropertyPage> CreatePage(std::string_view className)
 
 CChemistryApp::CChemistryApp() noexcept : CWinApp(nullptr)
 {
-    framework::RegisterAppResources(res::ChemistryAppResources());
+    framework::RegisterAppResources(res::ChemistryAppResources(&pages::FindDialogTemplate));
 }
 
 BOOL CChemistryApp::InitInstance()

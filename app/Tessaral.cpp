@@ -1,31 +1,32 @@
 #include "app/Tessaral.h"
 
-#include "convert/Angles.h"
-#include "convert/Area.h"
-#include "convert/Computer.h"
-#include "convert/Cooking.h"
-#include "convert/DAT.h"
-#include "convert/Mass.h"
-#include "convert/Power.h"
-#include "convert/Pressure.h"
-#include "convert/Torque.h"
-#include "convert/Volume.h"
-#include "convert/frequency.h"
-#include "convert/length.h"
-#include "convert/light.h"
-#include "convert/speed.h"
-#include "convert/temperature.h"
-#include "convert/tt.h"
 #include "framework/text.h"
 #include "pages/FirstPropertyPage.h"
 #include "pages/bout.h"
+#include "pages/convert/Angles.h"
+#include "pages/convert/Area.h"
+#include "pages/convert/Computer.h"
+#include "pages/convert/Cooking.h"
+#include "pages/convert/DAT.h"
+#include "pages/convert/Mass.h"
+#include "pages/convert/Power.h"
+#include "pages/convert/Pressure.h"
+#include "pages/convert/Torque.h"
+#include "pages/convert/Volume.h"
+#include "pages/convert/frequency.h"
+#include "pages/convert/length.h"
+#include "pages/convert/light.h"
+#include "pages/convert/speed.h"
+#include "pages/convert/temperature.h"
+#include "pages/convert/tt.h"
+#include "pages/page_templates.h"
 #include "res/app_resources.h"
 #include "res/strings.h"
 #include "sheet/TessaralDlg.h"
 
 CTessaralApp::CTessaralApp() noexcept : CWinApp(nullptr)
 {
-    framework::RegisterAppResources(res::AppResources());
+    framework::RegisterAppResources(res::AppResources(&pages::FindDialogTemplate));
 }
 
 BOOL CTessaralApp::InitInstance()

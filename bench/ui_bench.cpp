@@ -26,6 +26,7 @@
 #include "framework/property_page.h"
 #include "framework/property_sheet.h"
 #include "framework/runtime_class.h"
+#include "pages/page_templates.h"
 #include "res/app_resources.h"
 #include "sheet/TessaralDlg.h"
 
@@ -331,7 +332,7 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
-    framework::RegisterAppResources(res::AppResources());
+    framework::RegisterAppResources(res::AppResources(&pages::FindDialogTemplate));
     // A refused field would open a modal box; there is none to refuse here, but a
     // benchmark must never wait for a click.
     framework::SetMessagePresenter(

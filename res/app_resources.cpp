@@ -16,9 +16,9 @@ struct Program {
     std::string_view noDisplay;
 };
 
-constexpr framework::AppResources ResourcesOf(const Program& program)
+constexpr framework::AppResources ResourcesOf(const Program& program, TemplateFinder findTemplate)
 {
-    return {program.title, program.desktopId, ":/velkari", &FindDialogTemplate,
+    return {program.title, program.desktopId, ":/velkari", findTemplate,
             framework::ProgramInfo{.name = program.command,
                                    .version = kProgramVersion,
                                    .title = program.title,
@@ -35,19 +35,18 @@ constexpr framework::AppResources ResourcesOf(const Program& program)
 }  // namespace
 
 // The desktop ids come from the build, which names the installed desktop entries too.
-const framework::AppResources& AppResources()
+framework::AppResources AppResources(TemplateFinder findTemplate)
 {
-    static constexpr framework::AppResources kResources = ResourcesOf(
-        {kApplicationTitle, VELKARI_APP_ID, kProgramName, kHelpDescription, kTryHelp, kNoDisplay});
-    return kResources;
+    return ResourcesOf(
+        {kApplicationTitle, VELKARI_APP_ID, kProgramName, kHelpDescription, kTryHelp, kNoDisplay},
+        findTemplate);
 }
 
-const framework::AppResources& ChemistryAppResources()
+framework::AppResources ChemistryAppResources(TemplateFinder findTemplate)
 {
-    static constexpr framework::AppResources kResources =
-        ResourcesOf({kChemistryTitle, VELKARI_CHEMISTRY_APP_ID, kChemistryProgramName,
-                     kChemistryHelpDescription, kChemistryTryHelp, kChemistryNoDisplay});
-    return kResources;
+    return ResourcesOf({kChemistryTitle, VELKARI_CHEMISTRY_APP_ID, kChemistryProgramName,
+                        kChemistryHelpDescription, kChemistryTryHelp, kChemistryNoDisplay},
+                       findTemplate);
 }
 
 }  // namespace res

@@ -1,18 +1,16 @@
-// What the product gives the framework at start-up: its name, desktop id, image folder
-// and dialog templates.
+// What the product gives the framework at start-up: its name, desktop id and image
+// folder, with the dialog templates the program brings (they live beside the pages).
 #pragma once
 
 #include "framework/app_resources.h"
 
 namespace res {
 
-// The converter window's identity.
-const framework::AppResources& AppResources();
-// The chemistry window's identity: its own name and desktop entry, the same pictures
-// and templates.
-const framework::AppResources& ChemistryAppResources();
+using TemplateFinder = const framework::DialogTemplate* (*)(int id);
 
-// The template with that resource id, or null.
-const framework::DialogTemplate* FindDialogTemplate(int id);
+// The converter window's identity.
+framework::AppResources AppResources(TemplateFinder findTemplate);
+// The chemistry window's identity: its own name and desktop entry, the same pictures.
+framework::AppResources ChemistryAppResources(TemplateFinder findTemplate);
 
 }  // namespace res

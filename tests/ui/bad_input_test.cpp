@@ -8,8 +8,8 @@
 #include <QLocale>
 #include <clocale>
 
-#include "chem/chem.h"
-#include "convert/Angles.h"
+#include "pages/chem/chem.h"
+#include "pages/convert/Angles.h"
 #include "res/resource.h"
 #include "tests/support/page_driver.h"
 

@@ -2,9 +2,9 @@
 // driven through its real widgets.
 #include <gtest/gtest.h>
 
-#include "chem/MISC.h"
-#include "chem/chem.h"
-#include "chem/periodic.h"
+#include "pages/chem/MISC.h"
+#include "pages/chem/chem.h"
+#include "pages/chem/periodic.h"
 #include "res/resource.h"
 #include "tests/support/page_driver.h"
 

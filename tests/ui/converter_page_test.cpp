@@ -3,8 +3,8 @@
 
 #include <QComboBox>
 
-#include "convert/Angles.h"
 #include "numbers/number_text.h"
+#include "pages/convert/Angles.h"
 #include "res/resource.h"
 #include "tests/support/lines.h"
 #include "tests/support/page_driver.h"

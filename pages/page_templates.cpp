@@ -3,12 +3,13 @@
 #include <array>
 
 #include "convert/temperature_formula.h"
-#include "res/app_resources.h"
-#include "res/chemistry_templates.h"
-#include "res/converter_templates.h"
+#include "pages/page_templates.h"
+
+#include "pages/chem/chemistry_templates.h"
+#include "pages/convert/converter_templates.h"
 #include "res/resource.h"
 
-namespace res {
+namespace pages {
 
 using namespace framework;
 
@@ -87,4 +88,4 @@ const DialogTemplate* FindDialogTemplate(int id)
     return FindChemistryTemplate(id);
 }
 
-}  // namespace res
+}  // namespace pages

@@ -1,4 +1,4 @@
-#include "chem/MISC.h"
+#include "pages/chem/MISC.h"
 
 #include "chem/composition.h"
 #include "framework/text.h"

@@ -1,6 +1,6 @@
 // Templates of the chemistry pages. Their element lists hold the element table's
 // symbols, so the templates are put together once, on first use.
-#include "res/chemistry_templates.h"
+#include "pages/chem/chemistry_templates.h"
 
 #include <array>
 #include <string_view>
@@ -12,7 +12,7 @@
 #include "chem/periodic_text.h"
 #include "res/resource.h"
 
-namespace res {
+namespace pages {
 
 using namespace framework;
 
@@ -247,4 +247,4 @@ const DialogTemplate* FindChemistryTemplate(int id)
     return nullptr;
 }
 
-}  // namespace res
+}  // namespace pages

@@ -1,7 +1,7 @@
-#include "convert/Computer.h"
+#include "pages/convert/Computer.h"
 
 #include "convert/categories.h"
-#include "convert/equals_handler.h"
+#include "pages/convert/equals_handler.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Computer, CPropertyPage)

@@ -3,8 +3,8 @@
 
 #include "framework/dialog_template.h"
 
-namespace res {
+namespace pages {
 
 const framework::DialogTemplate* FindConverterTemplate(int id);
 
-}  // namespace res
+}  // namespace pages

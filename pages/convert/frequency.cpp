@@ -1,7 +1,7 @@
-#include "convert/frequency.h"
+#include "pages/convert/frequency.h"
 
 #include "convert/categories.h"
-#include "convert/equals_handler.h"
+#include "pages/convert/equals_handler.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(frequency, CPropertyPage)

@@ -1,7 +1,7 @@
-#include "convert/Pressure.h"
+#include "pages/convert/Pressure.h"
 
 #include "convert/categories.h"
-#include "convert/equals_handler.h"
+#include "pages/convert/equals_handler.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Pressure, CPropertyPage)

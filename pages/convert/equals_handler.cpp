@@ -1,4 +1,4 @@
-#include "convert/equals_handler.h"
+#include "pages/convert/equals_handler.h"
 
 #include "convert/messages.h"
 #include "framework/text.h"

@@ -1,4 +1,4 @@
-#include "chem/periodic.h"
+#include "pages/chem/periodic.h"
 
 #include "chem/periodic_text.h"
 #include "framework/text.h"

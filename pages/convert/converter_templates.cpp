@@ -2,7 +2,7 @@
 // value box, unit list, check box and decimals list on the left, "=" beside the unit
 // list, and the values and labels boxes side by side in a frame on the right, as tall
 // as the page has units and as wide as its longest label.
-#include "res/converter_templates.h"
+#include "pages/convert/converter_templates.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +12,7 @@
 #include "convert/categories.h"
 #include "res/resource.h"
 
-namespace res {
+namespace pages {
 
 using namespace framework;
 
@@ -204,4 +204,4 @@ const DialogTemplate* FindConverterTemplate(int id)
     return nullptr;
 }
 
-}  // namespace res
+}  // namespace pages

@@ -1,4 +1,4 @@
-#include "convert/temperature.h"
+#include "pages/convert/temperature.h"
 
 #include "convert/messages.h"
 #include "convert/temperature_formula.h"

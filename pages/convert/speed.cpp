@@ -1,7 +1,7 @@
-#include "convert/speed.h"
+#include "pages/convert/speed.h"
 
 #include "convert/categories.h"
-#include "convert/equals_handler.h"
+#include "pages/convert/equals_handler.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(speed, CPropertyPage)

@@ -1,7 +1,7 @@
-#include "convert/light.h"
+#include "pages/convert/light.h"
 
 #include "convert/categories.h"
-#include "convert/equals_handler.h"
+#include "pages/convert/equals_handler.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(light, CPropertyPage)

@@ -1,7 +1,7 @@
-#include "convert/Torque.h"
+#include "pages/convert/Torque.h"
 
 #include "convert/categories.h"
-#include "convert/equals_handler.h"
+#include "pages/convert/equals_handler.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Torque, CPropertyPage)

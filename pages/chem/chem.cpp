@@ -1,4 +1,4 @@
-#include "chem/chem.h"
+#include "pages/chem/chem.h"
 
 #include <array>
 #include <initializer_list>
