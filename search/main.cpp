@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "res/search_provider_strings.h"
+#include "search/messages.h"
 #include "search/search_service.h"
 
 namespace {
@@ -61,16 +61,16 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help") {
-            Write(stdout, res::kSearchProviderHelp);
+            Write(stdout, search::kSearchProviderHelp);
             return std::fflush(stdout) == 0 ? 0 : 1;
         }
         if (argument == "--version") {
-            Write(stdout, std::string(res::kSearchProviderName) + " " +
-                              std::string(res::kSearchProviderVersion) + "\n");
-            Write(stdout, res::kSearchProviderVersionText);
+            Write(stdout, std::string(search::kSearchProviderName) + " " +
+                              std::string(search::kSearchProviderVersion) + "\n");
+            Write(stdout, search::kSearchProviderVersionText);
             return std::fflush(stdout) == 0 ? 0 : 1;
         }
-        Write(stderr, Replace(res::kSearchProviderUnexpectedArgument, "%1", argument));
+        Write(stderr, Replace(search::kSearchProviderUnexpectedArgument, "%1", argument));
         return 2;
     }
 
@@ -78,7 +78,7 @@ int main(int argc, char** argv)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         Write(stderr,
-              Replace(res::kSearchProviderNoBus, "%1", bus.lastError().message().toStdString()));
+              Replace(search::kSearchProviderNoBus, "%1", bus.lastError().message().toStdString()));
         return 1;
     }
 
@@ -89,13 +89,13 @@ int main(int argc, char** argv)
     const QString name = QStringLiteral(VELKARI_SEARCH_NAME);
     // The object first: a desktop may call as soon as the name is owned.
     if (!bus.registerObject(QStringLiteral(VELKARI_SEARCH_PATH), &service)) {
-        Write(stderr, Replace(res::kSearchProviderNoObject, "%1", VELKARI_SEARCH_PATH));
+        Write(stderr, Replace(search::kSearchProviderNoObject, "%1", VELKARI_SEARCH_PATH));
         return 1;
     }
     if (!bus.registerService(name)) {
         const std::string why = bus.lastError().message().toStdString();
-        Write(stderr,
-              Replace(Replace(res::kSearchProviderNameTaken, "%1", name.toStdString()), "%2", why));
+        Write(stderr, Replace(Replace(search::kSearchProviderNameTaken, "%1", name.toStdString()),
+                              "%2", why));
         return 1;
     }
     return QCoreApplication::exec();

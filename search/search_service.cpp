@@ -5,7 +5,7 @@
 #include <QDBusMetaType>
 #include <QProcess>
 
-#include "res/search_provider_strings.h"
+#include "search/messages.h"
 #include "search/search_results.h"
 
 namespace search {
@@ -100,7 +100,7 @@ void SearchService::OpenWindow(const std::vector<std::string>& words,
         arguments.push_back(QStringOf(word));
     }
     if (!QProcess::startDetached(m_window, arguments)) {
-        Refuse(call, kExecFailedError, res::kWindowNotStartedMessage);
+        Refuse(call, kExecFailedError, kWindowNotStartedMessage);
     }
 }
 
@@ -159,7 +159,7 @@ void GnomeSearchProvider::ActivateResult(const QString& identifier, const QStrin
     m_service->Called();
     const auto words = QueryWordsOfId(QueryOf(identifier));
     if (!words) {
-        SearchService::Refuse(call, kInvalidArgsError, res::kUnknownResultMessage);
+        SearchService::Refuse(call, kInvalidArgsError, kUnknownResultMessage);
         return;
     }
     m_service->OpenWindow(*words, call);
@@ -210,12 +210,12 @@ void KRunnerProvider::Run(const QString& matchId, const QString& actionId, const
 {
     m_service->Called();
     if (!actionId.isEmpty()) {
-        SearchService::Refuse(call, kInvalidArgsError, res::kUnknownActionMessage);
+        SearchService::Refuse(call, kInvalidArgsError, kUnknownActionMessage);
         return;
     }
     const auto words = QueryWordsOfId(QueryOf(matchId));
     if (!words) {
-        SearchService::Refuse(call, kInvalidArgsError, res::kUnknownResultMessage);
+        SearchService::Refuse(call, kInvalidArgsError, kUnknownResultMessage);
         return;
     }
     m_service->OpenWindow(*words, call);

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace res {
+namespace search {
 
 inline constexpr std::string_view kSearchProviderName = "velkari-search-provider";
 inline constexpr std::string_view kSearchProviderVersion = VELKARI_VERSION;
@@ -48,4 +48,4 @@ inline constexpr std::string_view kUnknownActionMessage = "this search provider 
 inline constexpr std::string_view kWindowNotStartedMessage =
     "the Velkari Unit Converter's window could not be started";
 
-}  // namespace res
+}  // namespace search
