@@ -5,6 +5,8 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <variant>
 
 #include "cli/cli.h"
@@ -80,13 +82,21 @@ Answer Answered(const convert::ParsedQuery& query, const Request& request)
 // by a plan made again only where a line names other units than the line before, and a
 // table's header row again where the columns change.
 class QueryLines {
+    // What a preference settled: the tab chosen for those units. Its sentence quotes the
+    // line's amount, so lines that differ only in their amounts share one.
+    static std::tuple<std::string_view, int, std::vector<int>> Settled(
+        const convert::ParsedQuery& query)
+    {
+        return {query.caption, query.unit, query.targets};
+    }
+
 public:
     explicit QueryLines(const Request& request) : m_request(request) {}
 
     void Append(std::string& pending, std::string_view text, long number, std::ostream& err)
     {
         const convert::ParsedQuery query = Parsed(text);
-        if (!query.preference.empty() && m_preferences.insert(query.preference).second) {
+        if (!query.preference.empty() && m_preferences.insert(Settled(query)).second) {
             err << "velkari-cli: line " << number << ": " << Escaped(query.preference) << '\n';
         }
         if (!m_plan || query.category != m_category || query.unit != m_unit ||
@@ -122,7 +132,8 @@ private:
     std::optional<Plan> m_plan;
     std::optional<ColumnValues> m_values;
     std::string m_head;
-    std::set<std::string> m_preferences;  // each said once, at the first line it settled
+    // each preference said once, at the first line it settled
+    std::set<std::tuple<std::string_view, int, std::vector<int>>> m_preferences;
 };
 
 }  // namespace

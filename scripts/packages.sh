@@ -11,8 +11,12 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev help2man
 # window manager (openbox) and resizes the window (xdotool). The Wayland test runs the
 # window on a headless weston through Qt's Wayland plugin (qt6-wayland). The CLI's shell
 # test renders the manual page (man-db), reads the JSON output (jq) and parses the zsh
-# and fish completions.
+# and fish completions. The search provider's test runs a private session bus
+# (dbus-daemon), calls it with gdbus as the README does (libglib2.0-bin) and compares it
+# with GNOME Shell's interface file (gnome-shell-common); KRunner's file is unpacked from
+# its package by scripts/fetch_dbus_interfaces.sh (apt-get download, dpkg-deb).
 test_packages=(libgtest-dev fonts-dejavu-core locales-all
                clang libclang-rt-14-dev clang-tidy cppcheck jq
                desktop-file-utils appstream dpkg-dev file lintian xvfb x11-utils
-               openbox xdotool weston qt6-wayland man-db zsh fish tmux)
+               openbox xdotool weston qt6-wayland man-db zsh fish tmux
+               dbus-daemon libglib2.0-bin gnome-shell-common)

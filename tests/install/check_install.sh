@@ -44,7 +44,12 @@ expected=(
   bin/velkari
   bin/velkari-chemistry
   bin/velkari-cli
+  bin/velkari-search-provider
   share/man/man1/velkari.1.gz
+  share/man/man1/velkari-search-provider.1.gz
+  "share/dbus-1/services/$id.SearchProvider.service"
+  "share/gnome-shell/search-providers/$id.search-provider.ini"
+  "share/krunner/dbusplugins/$id.SearchProvider.desktop"
   share/man/man1/velkari-chemistry.1.gz
   share/man/man1/velkari-cli.1.gz
   share/bash-completion/completions/velkari-cli
@@ -137,6 +142,24 @@ for program in $(cd "$prefix/bin" && ls); do
   done
 done
 
+# The desktop search provider: the bus starts the installed program under the name
+# that GNOME Shell's and KRunner's entries ask for, and GNOME's names an installed entry.
+search_name=$id.SearchProvider
+search_path=/${search_name//.//}
+service=$prefix/share/dbus-1/services/$search_name.service
+ini=$prefix/share/gnome-shell/search-providers/$id.search-provider.ini
+runner=$prefix/share/krunner/dbusplugins/$search_name.desktop
+value() { sed -n "s/^$1=//p" "$2"; }
+[ "$(value Name "$service")" = "$search_name" ] || fail "$service names '$(value Name "$service")'"
+[ "$(value Exec "$service")" = "$prefix/bin/velkari-search-provider" ] ||
+  fail "$service starts '$(value Exec "$service")', not the installed provider"
+[ -f "$prefix/share/applications/$(value DesktopId "$ini")" ] ||
+  fail "$ini names the desktop entry '$(value DesktopId "$ini")', which is not installed"
+[ "$(value BusName "$ini") $(value ObjectPath "$ini") $(value Version "$ini")" = "$search_name $search_path 2" ] ||
+  fail "$ini asks for $(value BusName "$ini") $(value ObjectPath "$ini") version $(value Version "$ini")"
+[ "$(value X-Plasma-API "$runner") $(value X-Plasma-DBusRunner-Service "$runner") $(value X-Plasma-DBusRunner-Path "$runner")" = "DBus $search_name $search_path" ] ||
+  fail "$runner does not ask KRunner for $search_name at $search_path over DBus"
+
 first=$("$prefix/bin/velkari-cli" Angle 90 Degrees --decimals 2 | head -n 1)
 [ "$first" = $'1.57\tRadians' ] || fail "the installed velkari-cli printed '$first'"
 # Every installed program: no search path of its own, and hardened.
@@ -194,7 +217,7 @@ else
   [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is $(dpkg-deb -f "$deb" Version)"
   depends=$(dpkg-deb -f "$deb" Depends)
   depends_names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
-  for library in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6; do
+  for library in libc6 libqt6core6 libqt6dbus6 libqt6gui6 libqt6widgets6 libstdc++6; do
     grep -qxF "$library" <<<"$depends_names" ||
       fail "the package does not depend on $library: Depends: $depends"
   done
