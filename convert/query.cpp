@@ -521,6 +521,7 @@ int UnitIn(const Mention& mention, int tab)
 Result Reader::Settle(std::vector<Part>& parts, std::vector<Mention>& targets)
 {
     std::vector<const Mention*> mentions;
+    mentions.reserve(parts.size() + targets.size());
     for (const Part& part : parts) {
         mentions.push_back(&part.unit);
     }
@@ -534,10 +535,17 @@ Result Reader::Settle(std::vector<Part>& parts, std::vector<Mention>& targets)
             const std::string firstTabs =
                 TabsOf(tabs & first.tabs ? tabs & first.tabs : first.tabs);
             const std::string otherTabs = TabsOf(mention->tabs);
-            return Refuse(Shown(Between(first.begin, first.end)) + " is " + Article(firstTabs) +
-                              firstTabs + " unit, " + Shown(Between(mention->begin, mention->end)) +
-                              " " + Article(otherTabs) + otherTabs + " unit",
-                          mention->begin, mention->end);
+            std::string message = Shown(Between(first.begin, first.end));
+            message += " is ";
+            message += Article(firstTabs);
+            message += firstTabs;
+            message += " unit, ";
+            message += Shown(Between(mention->begin, mention->end));
+            message += " ";
+            message += Article(otherTabs);
+            message += otherTabs;
+            message += " unit";
+            return Refuse(message, mention->begin, mention->end);
         }
         tabs &= mention->tabs;
     }

@@ -294,7 +294,7 @@ std::string FormatRoundTrip(double value)
     // The shortest digits come from to_chars in its shortest form; "%.15g" then decides
     // between the fixed and the exponent layout by the decimal exponent, so that a
     // million stays "1000000" where the shortest text of all would be "1e+06".
-    const std::string shortest = ToChars(value, std::chars_format::scientific);
+    std::string shortest = ToChars(value, std::chars_format::scientific);
     const int exponent = std::stoi(shortest.substr(shortest.find('e') + 1));
     if (exponent >= -4 && exponent < 15) {
         return ToChars(value, std::chars_format::fixed);
