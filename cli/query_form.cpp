@@ -41,14 +41,18 @@ bool MeantTheCategoryForm(std::span<const std::string_view> words)
 }
 
 // The query read, or a Refusal with the grammar's reason.
-convert::ParsedQuery Parsed(std::string_view text)
+convert::ParsedQuery Accepted(std::variant<convert::ParsedQuery, convert::QueryRefusal> parsed)
 {
-    auto parsed = convert::ParseQuery(text);
     if (auto* refusal = std::get_if<convert::QueryRefusal>(&parsed)) {
         const bool noAmount = refusal->kind == convert::QueryRefusal::Kind::NotAQuery;
         throw Refusal{std::move(refusal->message) + (noAmount ? " (see --help)" : "")};
     }
     return std::get<convert::ParsedQuery>(std::move(parsed));
+}
+
+convert::ParsedQuery Parsed(std::string_view text)
+{
+    return Accepted(convert::ParseQuery(text));
 }
 
 // The words joined into one query, read.
@@ -95,7 +99,7 @@ public:
 
     void Append(std::string& pending, std::string_view text, long number, std::ostream& err)
     {
-        const convert::ParsedQuery query = Parsed(text);
+        const convert::ParsedQuery query = Accepted(m_reader.Read(text));
         if (!query.preference.empty() && m_preferences.insert(Settled(query)).second) {
             err << "velkari-cli: line " << number << ": " << Escaped(query.preference) << '\n';
         }
@@ -125,6 +129,7 @@ private:
     }
 
     const Request& m_request;
+    convert::QueryReader m_reader;
     // The units of the line before, as its query named them, and its plan.
     const convert::Category* m_category = nullptr;
     int m_unit = -1;

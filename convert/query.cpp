@@ -4,7 +4,10 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 
 #include "convert/temperature_formula.h"
 #include "convert/unit_names.h"
@@ -12,8 +15,6 @@
 
 namespace convert {
 namespace {
-
-constexpr std::size_t kLongestName = 6;  // words in the longest unit name
 
 bool IsSpace(char c)
 {
@@ -24,6 +25,37 @@ bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
+
+// The few tokens, parts and targets of a typed query, kept in place; a long query spills
+// over to the heap.
+template <typename T, std::size_t N>
+class FewOf {
+public:
+    void push_back(const T& value)
+    {
+        if (m_size == N) {
+            m_more.assign(m_few.begin(), m_few.end());
+        }
+        if (m_size < N) {
+            m_few[m_size] = value;
+        } else {
+            m_more.push_back(value);
+        }
+        ++m_size;
+    }
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    const T* begin() const { return m_size <= N ? m_few.data() : m_more.data(); }
+    const T* end() const { return begin() + m_size; }
+    const T& operator[](std::size_t k) const { return begin()[k]; }
+    const T& front() const { return *begin(); }
+    const T& back() const { return end()[-1]; }
+
+private:
+    std::array<T, N> m_few;
+    std::vector<T> m_more;
+    std::size_t m_size = 0;
+};
 
 enum class TokenKind { Number, Separator, Word };
 
@@ -92,6 +124,11 @@ std::size_t NumberLength(std::string_view text, NumberForm& form)
     return at;
 }
 
+bool MayStartSeparator(char c)
+{
+    return c == '=' || c == '-' || c == '\xe2';
+}
+
 // The length of the separator "->", "→" or "=" at the start of `text`, else 0.
 std::size_t SeparatorLength(std::string_view text)
 {
@@ -112,10 +149,10 @@ std::size_t SeparatorLength(std::string_view text)
 
 // Blank-separated words; a number at the start of a word is a token of its own, so
 // that "3ft" reads as "3 ft", and the arrows and "=" are always tokens of their own.
-std::vector<Token> Tokens(std::string_view text)
+using Tokens = FewOf<Token, 16>;
+
+void Tokenize(std::string_view text, Tokens& tokens)
 {
-    std::vector<Token> tokens;
-    tokens.reserve(8);
     std::size_t at = 0;
     while (at < text.size()) {
         if (IsSpace(text[at])) {
@@ -134,12 +171,12 @@ std::vector<Token> Tokens(std::string_view text)
             continue;
         }
         const std::size_t begin = at;
-        while (at < text.size() && !IsSpace(text[at]) && SeparatorLength(text.substr(at)) == 0) {
+        while (at < text.size() && !IsSpace(text[at]) &&
+               !(MayStartSeparator(text[at]) && SeparatorLength(text.substr(at)) > 0)) {
             ++at;
         }
         tokens.push_back({TokenKind::Word, NumberForm::Whole, begin, at});
     }
-    return tokens;
 }
 
 bool SameWord(std::string_view a, std::string_view b)
@@ -250,9 +287,14 @@ std::string Article(std::string_view word)
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : text_(text), tokens_(Tokens(text)) {}
+    explicit Reader(std::string_view text) : text_(text) { Tokenize(text, tokens_); }
 
     Result Read();
+
+    // Where the words after the amount begin, when `query` (what Read gave) depends on
+    // its text before them only through the amount's value; else npos. True of one amount
+    // followed by its unit, in a tab of real values, settled without a preference.
+    std::size_t ReusableFrom(const ParsedQuery& query) const;
 
 private:
     std::string_view TextOf(const Token& token) const
@@ -268,12 +310,22 @@ private:
     std::variant<Part, QueryRefusal> ReadPart();
     std::variant<Mention, QueryRefusal> ReadUnit(std::string_view role);
     QueryRefusal UnknownName(std::size_t at) const;
-    Result Settle(std::vector<Part>& parts, std::vector<Mention>& targets);
+    Result Settle(std::span<const Part> parts, std::span<const Mention> targets);
 
     std::string_view text_;
-    std::vector<Token> tokens_;
+    Tokens tokens_;
     std::size_t at_ = 0;
+    std::size_t parts_ = 0;
 };
+
+std::size_t Reader::ReusableFrom(const ParsedQuery& query) const
+{
+    const bool reusable =
+        parts_ == 1 && tokens_.size() > 1 && tokens_[1].kind == TokenKind::Word &&
+        query.preference.empty() &&
+        (query.category == nullptr || query.category->valueKind != ValueKind::WholeNumber);
+    return reusable ? tokens_[0].end : std::string_view::npos;
+}
 
 bool Reader::IsSeparatorAt(std::size_t at) const
 {
@@ -285,6 +337,9 @@ bool Reader::IsSeparatorAt(std::size_t at) const
         return false;
     }
     const std::string_view word = TextOf(token);
+    if (word.size() != 2 && word.size() != 4) {
+        return false;
+    }
     // "in" at the end of a query is the inch of "3 ft in".
     return SameWord(word, "to") || SameWord(word, "as") || SameWord(word, "into") ||
            (SameWord(word, "in") && at + 1 < tokens_.size());
@@ -318,9 +373,12 @@ QueryRefusal Reader::UnknownName(std::size_t at) const
 
 std::variant<Mention, QueryRefusal> Reader::ReadUnit(std::string_view role)
 {
+    const NameStart start = !AtEnd() && tokens_[at_].kind == TokenKind::Word
+                                ? UnitNameStart(TextOf(tokens_[at_]))
+                                : NameStart{};
     std::size_t words = 0;
     // No name holds "to", "as" or "into"; "in" is part of "cu in" and "sq in".
-    while (at_ + words < tokens_.size() && words < kLongestName &&
+    while (words < start.longest && at_ + words < tokens_.size() &&
            tokens_[at_ + words].kind == TokenKind::Word &&
            (words == 0 || !IsSeparatorAt(at_ + words) ||
             SameWord(TextOf(tokens_[at_ + words]), "in"))) {
@@ -330,12 +388,15 @@ std::variant<Mention, QueryRefusal> Reader::ReadUnit(std::string_view role)
     for (std::size_t count = words; count > 0; --count) {
         const std::size_t begin = tokens_[at_].begin;
         const std::size_t end = tokens_[at_ + count - 1].end;
-        std::string name;
-        for (std::size_t k = 0; k < count; ++k) {
-            name += k == 0 ? "" : " ";
-            name += TextOf(tokens_[at_ + k]);
+        std::span<const UnitName> names = start.units;
+        if (count > 1) {
+            std::string name;
+            for (std::size_t k = 0; k < count; ++k) {
+                name += k == 0 ? "" : " ";
+                name += TextOf(tokens_[at_ + k]);
+            }
+            names = UnitsNamed(name);
         }
-        const std::span<const UnitName> names = UnitsNamed(name);
         if (names.empty()) {
             continue;
         }
@@ -434,8 +495,8 @@ Result Reader::Read()
                             "a query begins with an amount, as in \"3 ft to m\"",
                             tokens_.front().begin, tokens_.front().end};
     }
-    std::vector<Part> parts;
-    std::vector<Mention> targets;
+    FewOf<Part, 4> parts;
+    FewOf<Mention, 4> targets;
     while (!AtEnd() && tokens_[at_].kind == TokenKind::Number) {
         auto part = ReadPart();
         if (auto* refusal = std::get_if<QueryRefusal>(&part)) {
@@ -443,6 +504,7 @@ Result Reader::Read()
         }
         parts.push_back(std::get<Part>(part));
     }
+    parts_ = parts.size();
     if (!AtEnd()) {
         // "3 ft to m", "3 ft -> m", or the bare target of "3 ft m".
         const Token& after = tokens_[at_];
@@ -465,7 +527,7 @@ Result Reader::Read()
             targets.push_back(std::get<Mention>(target));
         }
     }
-    return Settle(parts, targets);
+    return Settle({parts.begin(), parts.size()}, {targets.begin(), targets.size()});
 }
 
 // The tab of `tabs` that the clash rules put before every other one, or -1.
@@ -518,20 +580,12 @@ int UnitIn(const Mention& mention, int tab)
     return -1;
 }
 
-Result Reader::Settle(std::vector<Part>& parts, std::vector<Mention>& targets)
+Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targets)
 {
-    std::vector<const Mention*> mentions;
-    mentions.reserve(parts.size() + targets.size());
-    for (const Part& part : parts) {
-        mentions.push_back(&part.unit);
-    }
-    for (const Mention& target : targets) {
-        mentions.push_back(&target);
-    }
+    const Mention& first = parts.front().unit;
     std::uint32_t tabs = ~0U;
-    for (const Mention* mention : mentions) {
+    auto differs = [&](const Mention* mention) -> std::optional<QueryRefusal> {
         if ((tabs & mention->tabs) == 0) {
-            const Mention& first = *mentions.front();
             const std::string firstTabs =
                 TabsOf(tabs & first.tabs ? tabs & first.tabs : first.tabs);
             const std::string otherTabs = TabsOf(mention->tabs);
@@ -548,12 +602,22 @@ Result Reader::Settle(std::vector<Part>& parts, std::vector<Mention>& targets)
             return Refuse(message, mention->begin, mention->end);
         }
         tabs &= mention->tabs;
+        return std::nullopt;
+    };
+    for (const Part& part : parts) {
+        if (auto refusal = differs(&part.unit)) {
+            return std::move(*refusal);
+        }
+    }
+    for (const Mention& target : targets) {
+        if (auto refusal = differs(&target)) {
+            return std::move(*refusal);
+        }
     }
     std::string preference;
     int tab = std::countr_zero(tabs);
     if (std::popcount(tabs) > 1) {
         tab = PreferredTab(tabs);
-        const Mention& first = *mentions.front();
         if (tab < 0) {
             return Refuse(Shown(Between(first.begin, first.end)) + " is a unit of " + TabsOf(tabs) +
                               ": name a unit of one of them as the target",
@@ -576,6 +640,7 @@ Result Reader::Settle(std::vector<Part>& parts, std::vector<Mention>& targets)
     const ConverterTab& chosen = ConverterTabs()[static_cast<std::size_t>(tab)];
     ParsedQuery query{chosen.caption,       chosen.category, 0, UnitIn(parts.back().unit, tab), {},
                       std::move(preference)};
+    query.targets.reserve(targets.size());
     for (const Mention& target : targets) {
         query.targets.push_back(UnitIn(target, tab));
     }
@@ -651,6 +716,35 @@ Result Reader::Settle(std::vector<Part>& parts, std::vector<Mention>& targets)
 std::variant<ParsedQuery, QueryRefusal> ParseQuery(std::string_view text)
 {
     return Reader(text).Read();
+}
+
+std::variant<ParsedQuery, QueryRefusal> QueryReader::Read(std::string_view text)
+{
+    std::size_t at = 0;
+    while (at < text.size() && IsSpace(text[at])) {
+        ++at;
+    }
+    NumberForm form{};
+    const std::size_t length = NumberLength(text.substr(at), form);
+    if (m_last && length > 0 && form != NumberForm::Fraction &&
+        text.substr(at + length) == m_rest) {
+        // Read as ReadPart reads a number (a value it reads is always finite).
+        if (const RealReading reading = ReadReal(text.substr(at, length)); reading.value) {
+            ParsedQuery query = *m_last;
+            query.value = *reading.value;
+            return query;
+        }
+    }
+    Reader reader(text);
+    Result result = reader.Read();
+    m_last.reset();
+    if (const auto* query = std::get_if<ParsedQuery>(&result)) {
+        if (const std::size_t from = reader.ReusableFrom(*query); from != std::string_view::npos) {
+            m_last = *query;
+            m_rest.assign(text.substr(from));
+        }
+    }
+    return result;
 }
 
 std::vector<QueryAnswer> AnswerQuery(const ParsedQuery& query, int scientific, int decimals)

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <map>
+#include <optional>
 #include <set>
 #include <unordered_map>
 
@@ -125,7 +127,7 @@ std::span<const UnitAlias> UnitAliases()
     return kAliases;
 }
 
-std::string FoldName(std::string_view name)
+std::size_t FoldInto(std::string_view name, char* out)
 {
     static constexpr std::array<std::pair<std::string_view, char>, 6> kSpellings{{
         {"\xc2\xb2", '2'},  // ²
@@ -135,8 +137,7 @@ std::string FoldName(std::string_view name)
         {"\xc2\xb5", 'u'},  // µ, the micro sign
         {"\xce\xbc", 'u'},  // μ, the Greek letter
     }};
-    std::string folded;
-    folded.reserve(name.size());
+    std::size_t length = 0;
     bool blank = false;
     for (std::size_t at = 0; at < name.size();) {
         const char c = name[at];
@@ -145,8 +146,8 @@ std::string FoldName(std::string_view name)
             ++at;
             continue;
         }
-        if (blank && !folded.empty()) {
-            folded += ' ';
+        if (blank && length > 0) {
+            out[length++] = ' ';
         }
         blank = false;
         // Every spelling starts with one of these three bytes.
@@ -155,14 +156,21 @@ std::string FoldName(std::string_view name)
                 std::find_if(kSpellings.begin(), kSpellings.end(),
                              [&](const auto& s) { return name.substr(at).starts_with(s.first); });
             if (spelling != kSpellings.end()) {
-                folded += spelling->second;
+                out[length++] = spelling->second;
                 at += spelling->first.size();
                 continue;
             }
         }
-        folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        out[length++] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         ++at;
     }
+    return length;
+}
+
+std::string FoldName(std::string_view name)
+{
+    std::string folded(name.size(), '\0');
+    folded.resize(FoldInto(name, folded.data()));
     return folded;
 }
 
@@ -252,145 +260,206 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-// The names of one unit as people write them: its list item and label, these without
-// their parenthesised parts, the abbreviations in parentheses, the old alias table's
-// names and its row of the name table (words with their plurals).
-struct WrittenNames {
-    std::vector<std::string> folded;  // found in any case
-    std::vector<std::string> exact;   // found only as written
+// The tab and unit a row of the tables names, by caption and label. The rows of one tab
+// come together, so the tab found last is tried first.
+class UnitFinder {
+public:
+    std::optional<UnitName> Find(std::string_view caption, std::string_view label)
+    {
+        const auto tabs = ConverterTabs();
+        if (tabs[m_tab].caption != caption) {
+            const auto tab = std::find_if(tabs.begin(), tabs.end(), [&](const ConverterTab& t) {
+                return t.caption == caption;
+            });
+            if (tab == tabs.end()) {
+                return std::nullopt;
+            }
+            m_tab = static_cast<std::size_t>(tab - tabs.begin());
+        }
+        const auto labels = tabs[m_tab].texts.labels;
+        const auto unit = std::find(labels.begin(), labels.end(), label);
+        if (unit == labels.end()) {
+            return std::nullopt;
+        }
+        return UnitName{static_cast<int>(m_tab), static_cast<int>(unit - labels.begin())};
+    }
+
+private:
+    std::size_t m_tab = 0;
 };
 
-WrittenNames NamesWritten(const ConverterTab& tab, std::size_t unit)
+// One name of the look-up table.
+struct Gathered {
+    std::string_view key;      // folded
+    std::string_view written;  // as people write it
+    bool exact;                // found only as written
+    UnitName unit;
+};
+
+// A slot of the open-addressed table of folded keys. A key may be only the first word of
+// longer names ("sq" of "sq ft"): then it names no unit itself.
+struct Slot {
+    std::string_view key;       // empty: a free slot
+    std::uint32_t first = 0;    // where the key's names begin in NameIndex::byKey
+    std::uint32_t count = 0;    // how many there are
+    std::uint32_t longest = 0;  // words of the longest name that begins with this key
+    bool exact = false;         // the key's names are found only as written
+};
+
+// The look-up table, built at the first look-up: every name of every unit of every tab.
+struct NameIndex {
+    std::deque<std::string> made;    // the folded keys and plurals the tables do not hold
+    std::vector<Gathered> gathered;  // every name in the order gathered, unit by unit
+    std::vector<Gathered> byKey;     // by key (then as written, where case matters), one
+                                     // per key and unit, its first spelling kept
+    std::vector<UnitName> units;     // byKey's units: what a look-up returns
+    std::vector<Slot> slots;         // a power of two of them, at most half in use
+};
+
+std::uint32_t HashOf(std::string_view key)
 {
-    WrittenNames names;
-    auto add = [&](std::string_view name) {
-        name = Trimmed(name);
-        if (!name.empty()) {
-            names.folded.emplace_back(name);
+    std::uint32_t hash = 2166136261U;  // FNV-1a
+    for (const char c : key) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
+    }
+    return hash;
+}
+
+// The slot of `key`, or the free slot where it would go.
+template <typename Slots>
+auto& SlotFor(Slots& slots, std::string_view key)
+{
+    const std::size_t mask = slots.size() - 1;
+    std::size_t at = HashOf(key) & mask;
+    while (!slots[at].key.empty() && slots[at].key != key) {
+        at = (at + 1) & mask;
+    }
+    return slots[at];
+}
+
+std::size_t WordsIn(std::string_view key)
+{
+    return static_cast<std::size_t>(std::count(key.begin(), key.end(), ' ')) + 1;
+}
+
+// Every name of the tables, unit by unit: its list item and label, these without their
+// parenthesised parts, the abbreviations in parentheses, the alias table's names and its
+// row of the name table (words with their plurals, symbols, and symbols whose case
+// matters). A folded name whose case matters for some unit is left out ("mb" is a
+// millibar; "MB", "mB" and "Mb" are not).
+void Gather(NameIndex& index)
+{
+    std::vector<std::string> guarded;
+    for (const UnitNameRow& row : UnitNameRows()) {
+        ForEachListed(row.exact, [&](std::string_view name) { guarded.push_back(FoldName(name)); });
+    }
+    std::sort(guarded.begin(), guarded.end());
+    auto add = [&](std::string_view written, bool exact, UnitName unit) {
+        written = Trimmed(written);
+        if (written.empty()) {
+            return;
         }
+        std::string folded = FoldName(written);
+        if (!exact && std::binary_search(guarded.begin(), guarded.end(), folded)) {
+            return;
+        }
+        const std::string_view key =
+            folded == written ? written
+                              : std::string_view(index.made.emplace_back(std::move(folded)));
+        index.gathered.push_back({key, written, exact, unit});
     };
-    const std::string_view label = tab.texts.labels[unit];
-    for (const std::string_view text : {tab.texts.listItems[unit], label}) {
-        add(text);
-        add(text.substr(0, BareEnd(text)));
-        for (auto open = text.find('('); open != std::string_view::npos;
-             open = text.find('(', open + 1)) {
-            const auto close = text.find(')', open);
-            if (close == std::string_view::npos) {
-                break;
-            }
-            const std::string_view inner = text.substr(open + 1, close - open - 1);
-            const std::string folded = FoldName(inner);
-            if (std::find(kQualifiers.begin(), kQualifiers.end(), folded) == kQualifiers.end()) {
-                add(inner);
+    const auto tabs = ConverterTabs();
+    for (std::size_t t = 0; t < tabs.size(); ++t) {
+        for (std::size_t unit = 0; unit < tabs[t].texts.labels.size(); ++unit) {
+            const UnitName named{static_cast<int>(t), static_cast<int>(unit)};
+            for (const std::string_view text :
+                 {tabs[t].texts.listItems[unit], tabs[t].texts.labels[unit]}) {
+                add(text, false, named);
+                add(text.substr(0, BareEnd(text)), false, named);
+                for (auto open = text.find('('); open != std::string_view::npos;
+                     open = text.find('(', open + 1)) {
+                    const auto close = text.find(')', open);
+                    if (close == std::string_view::npos) {
+                        break;
+                    }
+                    const std::string_view inner = text.substr(open + 1, close - open - 1);
+                    if (std::find(kQualifiers.begin(), kQualifiers.end(), FoldName(inner)) ==
+                        kQualifiers.end()) {
+                        add(inner, false, named);
+                    }
+                }
             }
         }
     }
+    UnitFinder finder;
     for (const UnitAlias& alias : kAliases) {
-        if (alias.category == tab.caption && alias.label == label) {
-            add(alias.alias);
+        if (const auto unit = finder.Find(alias.category, alias.label)) {
+            add(alias.alias, false, *unit);
         }
     }
     for (const UnitNameRow& row : UnitNameRows()) {
-        if (row.caption != tab.caption || row.label != label) {
+        const auto unit = finder.Find(row.caption, row.label);
+        if (!unit) {
             continue;
         }
         ForEachListed(row.words, [&](std::string_view word) {
-            add(word);
-            add(PluralOf(word));
+            add(word, false, *unit);
+            add(index.made.emplace_back(PluralOf(word)), false, *unit);
         });
-        ForEachListed(row.symbols, add);
-        ForEachListed(row.exact, [&](std::string_view name) { names.exact.emplace_back(name); });
+        ForEachListed(row.symbols, [&](std::string_view name) { add(name, false, *unit); });
+        ForEachListed(row.exact, [&](std::string_view name) { add(name, true, *unit); });
     }
-    return names;
-}
-
-// The look-up table, built once: every name of every unit of every tab, sorted by key.
-struct NameIndex {
-    std::vector<UnitName> folded;  // by folded key
-    std::vector<UnitName> exact;   // by the name as written
-    // Where each key's entries lie in the vectors above.
-    std::unordered_map<std::string_view, std::span<const UnitName>> byFolded;
-    std::unordered_map<std::string_view, std::span<const UnitName>> byExact;
-    std::vector<std::string> notHere;
-    // Every key folded, with a name as written, for the closest names.
-    std::vector<std::pair<std::string, std::string>> spellings;
-    // The names of each unit as written, first seen first, for completion.
-    std::vector<std::vector<std::vector<std::string>>> written;
-};
-
-bool ByKey(const UnitName& a, const UnitName& b)
-{
-    return a.key < b.key ||
-           (a.key == b.key && (a.tab < b.tab || (a.tab == b.tab && a.unit < b.unit)));
 }
 
 NameIndex BuildIndex()
 {
     NameIndex index;
-    std::set<std::string> guarded;  // folded forms of the names whose case matters
-    for (const UnitNameRow& row : UnitNameRows()) {
-        ForEachListed(row.exact, [&](std::string_view name) { guarded.insert(FoldName(name)); });
-    }
-    const auto tabs = ConverterTabs();
-    index.written.resize(tabs.size());
-    for (std::size_t t = 0; t < tabs.size(); ++t) {
-        for (std::size_t unit = 0; unit < tabs[t].texts.labels.size(); ++unit) {
-            const WrittenNames names = NamesWritten(tabs[t], unit);
-            std::vector<std::string>& shown = index.written[t].emplace_back();
-            auto show = [&](const std::string& name) {
-                if (std::find(shown.begin(), shown.end(), name) == shown.end()) {
-                    shown.push_back(name);
-                }
-            };
-            for (const std::string& name : names.folded) {
-                std::string key = FoldName(name);
-                if (guarded.contains(key)) {
-                    continue;
-                }
-                show(name);
-                index.folded.push_back(
-                    {std::move(key), name, static_cast<int>(t), static_cast<int>(unit)});
+    Gather(index);
+    // Within a key, the names whose case matters by their spelling; the first spelling
+    // gathered of each key and unit stays.
+    index.byKey = index.gathered;
+    auto same = [](const Gathered& a, const Gathered& b) {
+        return a.key == b.key && (!a.exact || a.written == b.written);
+    };
+    std::stable_sort(
+        index.byKey.begin(), index.byKey.end(), [&](const Gathered& a, const Gathered& b) {
+            if (!same(a, b)) {
+                return a.key != b.key ? a.key < b.key : a.written < b.written;
             }
-            for (const std::string& name : names.exact) {
-                show(name);
-                index.exact.push_back({name, name, static_cast<int>(t), static_cast<int>(unit)});
-            }
+            return a.unit.tab != b.unit.tab ? a.unit.tab < b.unit.tab : a.unit.unit < b.unit.unit;
+        });
+    index.byKey.erase(std::unique(index.byKey.begin(), index.byKey.end(),
+                                  [&](const Gathered& a, const Gathered& b) {
+                                      return same(a, b) && a.unit.tab == b.unit.tab &&
+                                             a.unit.unit == b.unit.unit;
+                                  }),
+                      index.byKey.end());
+    index.units.reserve(index.byKey.size());
+    for (const Gathered& name : index.byKey) {
+        index.units.push_back(name.unit);
+    }
+    // Each key and each first word of a key takes at most one slot.
+    std::size_t size = 64;
+    while (size < 4 * index.byKey.size()) {
+        size *= 2;
+    }
+    index.slots.resize(size);
+    for (std::size_t first = 0; first < index.byKey.size();) {
+        const std::string_view key = index.byKey[first].key;
+        std::size_t last = first;
+        while (last < index.byKey.size() && index.byKey[last].key == key) {
+            ++last;
         }
+        Slot& slot = SlotFor(index.slots, key);
+        slot.key = key;
+        slot.first = static_cast<std::uint32_t>(first);
+        slot.count = static_cast<std::uint32_t>(last - first);
+        slot.exact = index.byKey[first].exact;
+        Slot& start = SlotFor(index.slots, key.substr(0, key.find(' ')));
+        start.key = key.substr(0, key.find(' '));
+        start.longest = std::max(start.longest, static_cast<std::uint32_t>(WordsIn(key)));
+        first = last;
     }
-    for (std::vector<UnitName>* names : {&index.folded, &index.exact}) {
-        std::sort(names->begin(), names->end(), ByKey);
-        // One entry per key and unit: the first spelling stays the one shown.
-        names->erase(std::unique(names->begin(), names->end(),
-                                 [](const UnitName& a, const UnitName& b) {
-                                     return a.key == b.key && a.tab == b.tab && a.unit == b.unit;
-                                 }),
-                     names->end());
-    }
-    for (const std::vector<UnitName>* names : {&index.folded, &index.exact}) {
-        auto& byKey = names == &index.folded ? index.byFolded : index.byExact;
-        for (auto first = names->begin(); first != names->end();) {
-            auto last = first;
-            while (last != names->end() && last->key == first->key) {
-                ++last;
-            }
-            byKey.emplace(first->key, std::span<const UnitName>(first, last));
-            first = last;
-        }
-        for (const UnitName& name : *names) {
-            index.spellings.emplace_back(FoldName(name.key), name.written);
-        }
-    }
-    // By length, so that a look-up visits only the names of about the typed length.
-    std::sort(index.spellings.begin(), index.spellings.end(), [](const auto& a, const auto& b) {
-        return a.first.size() != b.first.size() ? a.first.size() < b.first.size() : a < b;
-    });
-    index.spellings.erase(std::unique(index.spellings.begin(), index.spellings.end()),
-                          index.spellings.end());
-    for (const std::string_view name : UnitsNotHere()) {
-        index.notHere.push_back(FoldName(name));
-    }
-    std::sort(index.notHere.begin(), index.notHere.end());
     return index;
 }
 
@@ -400,12 +469,72 @@ const NameIndex& Index()
     return index;
 }
 
-std::span<const UnitName> Found(
-    const std::unordered_map<std::string_view, std::span<const UnitName>>& names,
-    std::string_view key)
+// Calls `use` with `text` folded, on the stack when it is short.
+template <typename Use>
+auto WithFolded(std::string_view text, Use use)
 {
-    const auto found = names.find(key);
-    return found == names.end() ? std::span<const UnitName>() : found->second;
+    std::array<char, 64> buffer;
+    if (text.size() <= buffer.size()) {
+        return use(std::string_view(buffer.data(), FoldInto(text, buffer.data())));
+    }
+    const std::string folded = FoldName(text);
+    return use(std::string_view(folded));
+}
+
+// The units a slot's key names, as `trimmed` is written: all of them, or where case
+// matters those written exactly so.
+std::span<const UnitName> UnitsOf(const NameIndex& index, const Slot& slot,
+                                  std::string_view trimmed)
+{
+    std::span<const UnitName> units(index.units.data() + slot.first, slot.count);
+    if (!slot.exact) {
+        return units;
+    }
+    const auto names = std::span(index.byKey).subspan(slot.first, slot.count);
+    const auto first = std::find_if(names.begin(), names.end(),
+                                    [&](const Gathered& name) { return name.written == trimmed; });
+    const auto last = std::find_if(first, names.end(),
+                                   [&](const Gathered& name) { return name.written != trimmed; });
+    return units.subspan(static_cast<std::size_t>(first - names.begin()),
+                         static_cast<std::size_t>(last - first));
+}
+
+// Every key with a spelling of it, by length, for the closest names.
+const std::vector<std::pair<std::string_view, std::string_view>>& Spellings()
+{
+    static const auto spellings = [] {
+        std::vector<std::pair<std::string_view, std::string_view>> all;
+        for (const Gathered& name : Index().byKey) {
+            all.emplace_back(name.key, name.written);
+        }
+        // By length, so that a look-up visits only the names of about the typed length.
+        std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
+            return a.first.size() != b.first.size() ? a.first.size() < b.first.size() : a < b;
+        });
+        all.erase(std::unique(all.begin(), all.end()), all.end());
+        return all;
+    }();
+    return spellings;
+}
+
+// The names of each unit of each tab as written, first gathered first, for completion.
+const std::vector<std::vector<std::vector<std::string>>>& WrittenNames()
+{
+    static const auto written = [] {
+        std::vector<std::vector<std::vector<std::string>>> all;
+        for (const ConverterTab& tab : ConverterTabs()) {
+            all.emplace_back(tab.texts.labels.size());
+        }
+        for (const Gathered& name : Index().gathered) {
+            auto& names = all[static_cast<std::size_t>(name.unit.tab)]
+                             [static_cast<std::size_t>(name.unit.unit)];
+            if (std::find(names.begin(), names.end(), name.written) == names.end()) {
+                names.emplace_back(name.written);
+            }
+        }
+        return all;
+    }();
+    return written;
 }
 
 bool IsVowel(char c)
@@ -504,17 +633,35 @@ std::string PluralOf(std::string_view name)
 
 std::span<const UnitName> UnitsNamed(std::string_view text)
 {
-    const NameIndex& index = Index();
+    return UnitNameStart(text).units;
+}
+
+NameStart UnitNameStart(std::string_view text)
+{
     const std::string_view trimmed = Trimmed(text);
-    if (const auto exact = Found(index.byExact, trimmed); !exact.empty()) {
-        return exact;
+    if (trimmed.empty()) {
+        return {};
     }
-    return Found(index.byFolded, FoldName(trimmed));
+    const NameIndex& index = Index();
+    return WithFolded(trimmed, [&](std::string_view key) -> NameStart {
+        const Slot& slot = SlotFor(index.slots, key);
+        if (slot.key.empty()) {
+            return {};
+        }
+        return {UnitsOf(index, slot, trimmed), slot.longest};
+    });
 }
 
 bool IsUnitNotHere(std::string_view text)
 {
-    const auto& names = Index().notHere;
+    static const auto names = [] {
+        std::vector<std::string> folded;
+        for (const std::string_view name : UnitsNotHere()) {
+            folded.push_back(FoldName(name));
+        }
+        std::sort(folded.begin(), folded.end());
+        return folded;
+    }();
     return std::binary_search(names.begin(), names.end(), FoldName(text));
 }
 
@@ -522,8 +669,8 @@ std::vector<std::string> ClosestUnitNames(std::string_view text)
 {
     const std::string typed = FoldName(text);
     const unsigned limit = typed.size() <= 3 ? 1 : 2;
-    std::vector<std::pair<unsigned, const std::string*>> close;
-    const auto& spellings = Index().spellings;
+    std::vector<std::pair<unsigned, std::string_view>> close;
+    const auto& spellings = Spellings();
     // A name whose length alone differs by more than the limit is not close.
     const std::size_t shortest = typed.size() > limit ? typed.size() - limit : 0;
     auto first = std::lower_bound(
@@ -535,7 +682,7 @@ std::vector<std::string> ClosestUnitNames(std::string_view text)
         // "Mb" and "mb").
         const unsigned distance = EditDistance(typed, folded, limit);
         if (distance <= limit && written != text) {
-            close.emplace_back(distance, &written);
+            close.emplace_back(distance, written);
         }
     }
     std::stable_sort(close.begin(), close.end(),
@@ -545,8 +692,8 @@ std::vector<std::string> ClosestUnitNames(std::string_view text)
         if (closest.size() == 4) {
             break;
         }
-        if (std::find(closest.begin(), closest.end(), *written) == closest.end()) {
-            closest.push_back(*written);
+        if (std::find(closest.begin(), closest.end(), written) == closest.end()) {
+            closest.emplace_back(written);
         }
     }
     return closest;
@@ -570,7 +717,7 @@ int UnitNamed(std::string_view caption, std::string_view text)
 std::vector<std::string> UnitNames(std::string_view caption, int unit)
 {
     const int tab = TabOfCaption(caption);
-    const auto& written = Index().written;
+    const auto& written = WrittenNames();
     if (tab < 0 || unit < 0 || static_cast<std::size_t>(unit) >= written[tab].size()) {
         return {};
     }

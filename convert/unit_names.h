@@ -32,6 +32,10 @@ struct UnitTexts {
 // Case folded, blanks trimmed and collapsed, ², ³ and ^2, ^3 written 2 and 3, µ as u.
 std::string FoldName(std::string_view name);
 
+// FoldName into `out`, which holds at least name.size() characters (folding never
+// lengthens a name); returns the folded length.
+std::size_t FoldInto(std::string_view name, char* out);
+
 // Every folded name the unit answers to besides its exact label and list item.
 std::vector<std::string> NamesOfUnit(const UnitTexts& units, std::span<const UnitAlias> aliases,
                                      std::size_t unit);
@@ -95,17 +99,24 @@ struct ConverterTab {
 
 std::span<const ConverterTab> ConverterTabs();
 
-// A name of the look-up table: the key it is found by (folded, or as written when its
-// case matters), the name as people write it, and its unit.
+// A unit that a name names.
 struct UnitName {
-    std::string key;
-    std::string written;
     int tab;  // an index into ConverterTabs()
     int unit;
 };
 
 // Every unit, of any tab, that `text` names; empty when it names none.
 std::span<const UnitName> UnitsNamed(std::string_view text);
+
+// A word read as the start of a unit name: the units it names alone (as UnitsNamed
+// gives them), and how many words the longest name that begins with it has (0 when no
+// name does), so that a reader tries "fl oz" after "fl" and nothing after "ft".
+struct NameStart {
+    std::span<const UnitName> units;
+    std::size_t longest = 0;
+};
+
+NameStart UnitNameStart(std::string_view word);
 
 // True when `text` names a unit the converter does not have.
 bool IsUnitNotHere(std::string_view text);

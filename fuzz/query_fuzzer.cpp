@@ -1,11 +1,14 @@
 // Any text through ParseQuery: a refusal says why and points inside the text; an
 // accepted query names a unit of its tab and answers with exactly the texts of the
 // category form (ConvertAll or ConvertTemperature) for its category, value and unit.
+// Its lines read one after another by a QueryReader read as each reads alone.
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "convert/query.h"
@@ -99,6 +102,39 @@ void CheckAnswers(const convert::ParsedQuery& query, int scientific, int decimal
     }
 }
 
+bool SameReading(const std::variant<convert::ParsedQuery, convert::QueryRefusal>& a,
+                 const std::variant<convert::ParsedQuery, convert::QueryRefusal>& b)
+{
+    if (a.index() != b.index()) {
+        return false;
+    }
+    if (const auto* query = std::get_if<convert::ParsedQuery>(&a)) {
+        const auto& other = std::get<convert::ParsedQuery>(b);
+        return query->caption == other.caption && query->category == other.category &&
+               std::bit_cast<std::uint64_t>(query->value) ==
+                   std::bit_cast<std::uint64_t>(other.value) &&
+               query->unit == other.unit && query->targets == other.targets &&
+               query->preference == other.preference;
+    }
+    const auto& refusal = std::get<convert::QueryRefusal>(a);
+    const auto& other = std::get<convert::QueryRefusal>(b);
+    return refusal.kind == other.kind && refusal.message == other.message &&
+           refusal.begin == other.begin && refusal.end == other.end;
+}
+
+// The text's lines read one after another, as velkari-cli reads standard input: each is
+// read as ParseQuery reads it alone.
+void CheckStream(std::string_view text)
+{
+    convert::QueryReader reader;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        Check(SameReading(reader.Read(line), convert::ParseQuery(line)));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -108,6 +144,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int scientific = static_cast<int>(size % 2);
     const int decimals = static_cast<int>((size / 2) % 10) - 1;
 
+    if (text.find('\n') != std::string_view::npos) {
+        CheckStream(text);
+    }
     const auto parsed = convert::ParseQuery(text);
     if (const auto* refusal = std::get_if<convert::QueryRefusal>(&parsed)) {
         Check(!refusal->message.empty() && IsShowable(refusal->message));

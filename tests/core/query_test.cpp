@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
 #include <map>
 #include <random>
 #include <set>
@@ -322,6 +324,77 @@ TEST(QueryAgainstCategoryForm, RandomQueriesGiveTheSameTexts)
         ++compared;
     }
     EXPECT_EQ(compared, 4000);
+}
+
+// What a QueryReader gives for each query of a stream is what ParseQuery gives for it
+// alone: a query that repeats the words of the one before in another amount reuses their
+// reading only where that cannot change the result.
+void ExpectReadAlike(QueryReader& reader, const std::string& text)
+{
+    const auto streamed = reader.Read(text);
+    const auto alone = ParseQuery(text);
+    ASSERT_EQ(streamed.index(), alone.index()) << text;
+    if (const auto* query = std::get_if<ParsedQuery>(&alone)) {
+        const ParsedQuery& read = std::get<ParsedQuery>(streamed);
+        EXPECT_EQ(read.caption, query->caption) << text;
+        EXPECT_EQ(read.category, query->category) << text;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(read.value),
+                  std::bit_cast<std::uint64_t>(query->value))
+            << text;
+        EXPECT_EQ(read.unit, query->unit) << text;
+        EXPECT_EQ(read.targets, query->targets) << text;
+        EXPECT_EQ(read.preference, query->preference) << text;
+        return;
+    }
+    const QueryRefusal& refused = std::get<QueryRefusal>(streamed);
+    const QueryRefusal& refusal = std::get<QueryRefusal>(alone);
+    EXPECT_EQ(refused.kind, refusal.kind) << text;
+    EXPECT_EQ(refused.message, refusal.message) << text;
+    EXPECT_EQ(refused.begin, refusal.begin) << text;
+    EXPECT_EQ(refused.end, refusal.end) << text;
+}
+
+TEST(QueryReaderStream, ReadsEachQueryAsParseQueryDoes)
+{
+    // Each stream's queries share their words after the amount, the amounts chosen to
+    // change what those words mean: fractions and sums, a whole-number tab, a preference
+    // that quotes the amount, numbers too large or not numbers, signs and blanks.
+    const std::vector<std::vector<std::string>> streams{
+        {"12 ft to m", "13 ft to m", "-0 ft to m", "+2.5e3 ft to m", "1e999 ft to m", "1/2 ft to m",
+         "1 1/2 ft to m", "  7 ft to m", "7 ft to m ", "abc ft to m", "8 ft to m"},
+        {"3ft", "3.5ft", "3e2ft", "3eft", "0x10ft", "1.5.5ft", ".5ft", "5.ft"},
+        {"350F", "-40F", "451 F to C", "452 F to C", "453 F to F"},
+        {"5 kJ to J", "6 kJ to J", "5.5 kJ to J", "2147483648 kJ to J"},
+        {"3 gal", "4 gal", "4 gal to cup", "5 gal to cup"},
+        {"5 ft 3 in", "6 ft 3 in", "6 ft 3 in to cm", "7 ft 3 in to cm"},
+        {"1 fl oz to ml", "2 fl oz to ml", "2 fl oz to kg", "3 fl oz to kg"},
+        {"3 fet", "4 fet", "1 1/2 cups in ml", "2 1/2 cups in ml", "2 cups in ml", "3 cups in ml"},
+    };
+    for (const auto& stream : streams) {
+        QueryReader reader;
+        for (const std::string& text : stream) {
+            ExpectReadAlike(reader, text);
+        }
+    }
+}
+
+TEST(QueryReaderStream, RandomStreamsReadAsParseQueryReads)
+{
+    std::mt19937 random(24);
+    const auto tabs = ConverterTabs();
+    QueryReader reader;
+    for (int n = 0; n < 2000; ++n) {
+        const ConverterTab& tab = tabs[random() % tabs.size()];
+        const int unit = static_cast<int>(random() % tab.texts.labels.size());
+        const std::string words = " " + Pick(random, UnitNames(tab.caption, unit));
+        // A run of amounts in the same words, some of them of the other kinds.
+        for (int k = static_cast<int>(random() % 4); k >= 0; --k) {
+            const char* odd[]{"1/3", "-0", "1e400", "2 1/4", "x"};
+            const std::string amount =
+                random() % 5 == 0 ? odd[random() % 5] : RandomValue(random, random() % 2 == 0);
+            ExpectReadAlike(reader, amount + words);
+        }
+    }
 }
 
 }  // namespace
