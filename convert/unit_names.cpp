@@ -310,8 +310,7 @@ struct Slot {
 struct NameIndex {
     std::deque<std::string> made;    // the folded keys and plurals the tables do not hold
     std::vector<Gathered> gathered;  // every name in the order gathered, unit by unit
-    std::vector<Gathered> byKey;     // by key (then as written, where case matters), one
-                                     // per key and unit, its first spelling kept
+    std::vector<Gathered> byKey;     // each slot's names from its `first`, `count` of them
     std::vector<UnitName> units;     // byKey's units: what a look-up returns
     std::vector<Slot> slots;         // a power of two of them, at most half in use
 };
@@ -342,6 +341,18 @@ std::size_t WordsIn(std::string_view key)
     return static_cast<std::size_t>(std::count(key.begin(), key.end(), ' ')) + 1;
 }
 
+// Calls `use` with `text` folded, on the stack when it is short.
+template <typename Use>
+auto WithFolded(std::string_view text, Use use)
+{
+    std::array<char, 64> buffer;
+    if (text.size() <= buffer.size()) {
+        return use(std::string_view(buffer.data(), FoldInto(text, buffer.data())));
+    }
+    const std::string folded = FoldName(text);
+    return use(std::string_view(folded));
+}
+
 // Every name of the tables, unit by unit: its list item and label, these without their
 // parenthesised parts, the abbreviations in parentheses, the alias table's names and its
 // row of the name table (words with their plurals, symbols, and symbols whose case
@@ -359,14 +370,14 @@ void Gather(NameIndex& index)
         if (written.empty()) {
             return;
         }
-        std::string folded = FoldName(written);
-        if (!exact && std::binary_search(guarded.begin(), guarded.end(), folded)) {
-            return;
-        }
-        const std::string_view key =
-            folded == written ? written
-                              : std::string_view(index.made.emplace_back(std::move(folded)));
-        index.gathered.push_back({key, written, exact, unit});
+        WithFolded(written, [&](std::string_view folded) {
+            if (!exact && std::binary_search(guarded.begin(), guarded.end(), folded)) {
+                return;
+            }
+            const std::string_view key =
+                folded == written ? written : std::string_view(index.made.emplace_back(folded));
+            index.gathered.push_back({key, written, exact, unit});
+        });
     };
     const auto tabs = ConverterTabs();
     for (std::size_t t = 0; t < tabs.size(); ++t) {
@@ -415,50 +426,54 @@ NameIndex BuildIndex()
 {
     NameIndex index;
     Gather(index);
-    // Within a key, the names whose case matters by their spelling; the first spelling
-    // gathered of each key and unit stays.
-    index.byKey = index.gathered;
-    auto same = [](const Gathered& a, const Gathered& b) {
-        return a.key == b.key && (!a.exact || a.written == b.written);
-    };
-    std::stable_sort(
-        index.byKey.begin(), index.byKey.end(), [&](const Gathered& a, const Gathered& b) {
-            if (!same(a, b)) {
-                return a.key != b.key ? a.key < b.key : a.written < b.written;
-            }
-            return a.unit.tab != b.unit.tab ? a.unit.tab < b.unit.tab : a.unit.unit < b.unit.unit;
-        });
-    index.byKey.erase(std::unique(index.byKey.begin(), index.byKey.end(),
-                                  [&](const Gathered& a, const Gathered& b) {
-                                      return same(a, b) && a.unit.tab == b.unit.tab &&
-                                             a.unit.unit == b.unit.unit;
-                                  }),
-                      index.byKey.end());
-    index.units.reserve(index.byKey.size());
-    for (const Gathered& name : index.byKey) {
-        index.units.push_back(name.unit);
-    }
     // Each key and each first word of a key takes at most one slot.
     std::size_t size = 64;
-    while (size < 4 * index.byKey.size()) {
+    while (size < 4 * index.gathered.size()) {
         size *= 2;
     }
     index.slots.resize(size);
-    for (std::size_t first = 0; first < index.byKey.size();) {
-        const std::string_view key = index.byKey[first].key;
-        std::size_t last = first;
-        while (last < index.byKey.size() && index.byKey[last].key == key) {
-            ++last;
+    for (const Gathered& name : index.gathered) {
+        Slot& slot = SlotFor(index.slots, name.key);
+        slot.key = name.key;
+        slot.exact = name.exact;
+        ++slot.count;  // at most; the names a unit repeats are left out below
+        const std::string_view word = name.key.substr(0, name.key.find(' '));
+        Slot& start = SlotFor(index.slots, word);
+        start.key = word;
+        start.longest = std::max(start.longest, static_cast<std::uint32_t>(WordsIn(name.key)));
+    }
+    std::uint32_t next = 0;
+    for (Slot& slot : index.slots) {
+        slot.first = next;
+        next += slot.count;
+        slot.count = 0;
+    }
+    // Each key's names together in the order gathered, one per unit (and spelling, where
+    // case matters): the first spelling of each stays.
+    index.byKey.resize(next);
+    for (const Gathered& name : index.gathered) {
+        Slot& slot = SlotFor(index.slots, name.key);
+        const auto placed = std::span(index.byKey).subspan(slot.first, slot.count);
+        const bool repeated = std::any_of(placed.begin(), placed.end(), [&](const Gathered& other) {
+            return other.unit.tab == name.unit.tab && other.unit.unit == name.unit.unit &&
+                   (!name.exact || other.written == name.written);
+        });
+        if (!repeated) {
+            index.byKey[slot.first + slot.count++] = name;
         }
-        Slot& slot = SlotFor(index.slots, key);
-        slot.key = key;
-        slot.first = static_cast<std::uint32_t>(first);
-        slot.count = static_cast<std::uint32_t>(last - first);
-        slot.exact = index.byKey[first].exact;
-        Slot& start = SlotFor(index.slots, key.substr(0, key.find(' ')));
-        start.key = key.substr(0, key.find(' '));
-        start.longest = std::max(start.longest, static_cast<std::uint32_t>(WordsIn(key)));
-        first = last;
+    }
+    index.units.resize(index.byKey.size());
+    for (const Slot& slot : index.slots) {
+        const auto names = std::span(index.byKey).subspan(slot.first, slot.count);
+        if (slot.exact) {
+            // Where case matters, the names spelled alike lie together.
+            std::stable_sort(names.begin(), names.end(), [](const Gathered& a, const Gathered& b) {
+                return a.written < b.written;
+            });
+        }
+        for (std::size_t k = 0; k < names.size(); ++k) {
+            index.units[slot.first + k] = names[k].unit;
+        }
     }
     return index;
 }
@@ -467,18 +482,6 @@ const NameIndex& Index()
 {
     static const NameIndex index = BuildIndex();
     return index;
-}
-
-// Calls `use` with `text` folded, on the stack when it is short.
-template <typename Use>
-auto WithFolded(std::string_view text, Use use)
-{
-    std::array<char, 64> buffer;
-    if (text.size() <= buffer.size()) {
-        return use(std::string_view(buffer.data(), FoldInto(text, buffer.data())));
-    }
-    const std::string folded = FoldName(text);
-    return use(std::string_view(folded));
 }
 
 // The units a slot's key names, as `trimmed` is written: all of them, or where case
@@ -504,8 +507,11 @@ const std::vector<std::pair<std::string_view, std::string_view>>& Spellings()
 {
     static const auto spellings = [] {
         std::vector<std::pair<std::string_view, std::string_view>> all;
-        for (const Gathered& name : Index().byKey) {
-            all.emplace_back(name.key, name.written);
+        const NameIndex& index = Index();
+        for (const Slot& slot : index.slots) {
+            for (const Gathered& name : std::span(index.byKey).subspan(slot.first, slot.count)) {
+                all.emplace_back(name.key, name.written);
+            }
         }
         // By length, so that a look-up visits only the names of about the typed length.
         std::sort(all.begin(), all.end(), [](const auto& a, const auto& b) {
