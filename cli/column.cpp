@@ -19,22 +19,10 @@ ColumnValues::ColumnValues(const Plan& plan, const Writer& writer)
 {
 }
 
-void ColumnValues::Append(std::string& pending, double value) const
+void ColumnValues::AppendResults(std::string& pending, double value) const
 {
-    if (!m_justText) {
-        const std::vector<Result> results = Results(m_plan, value);
-        m_writer.ColumnValue(pending, {m_plan, value, results});
-        return;
-    }
-    const auto product =
-        convert::ConvertProduct(*m_plan.tab.category, value, static_cast<int>(m_plan.unit),
-                                static_cast<int>(m_plan.targets.front()));
-    if (!product) {
-        throw Refusal{"the " + std::string(m_plan.tab.category->caption) +
-                      " tab has no conversion data yet"};
-    }
-    pending += convert::FormatProduct(*product, m_plan.scientific, m_plan.decimals);
-    pending += '\n';
+    const std::vector<Result> results = Results(m_plan, value);
+    m_writer.ColumnValue(pending, {m_plan, value, results});
 }
 
 int ConvertColumn(const Plan& plan, const Writer& writer, std::istream& in, std::ostream& out,

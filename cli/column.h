@@ -5,8 +5,10 @@
 #include <iosfwd>
 #include <string>
 
+#include "cli/cli.h"
 #include "cli/plan.h"
 #include "cli/writer.h"
+#include "convert/converter.h"
 
 namespace cli {
 
@@ -17,10 +19,30 @@ public:
     void Append(std::string& pending, double value) const;
 
 private:
+    void AppendResults(std::string& pending, double value) const;
+
     const Plan& m_plan;
     const Writer& m_writer;
     bool m_justText;
 };
+
+// Called for every value: defined here, so that the loops over the lines inline it.
+inline void ColumnValues::Append(std::string& pending, double value) const
+{
+    if (!m_justText) {
+        AppendResults(pending, value);
+        return;
+    }
+    const auto product =
+        convert::ConvertProduct(*m_plan.tab.category, value, static_cast<int>(m_plan.unit),
+                                static_cast<int>(m_plan.targets.front()));
+    if (!product) {
+        throw Refusal{"the " + std::string(m_plan.tab.category->caption) +
+                      " tab has no conversion data yet"};
+    }
+    pending += convert::FormatProduct(*product, m_plan.scientific, m_plan.decimals);
+    pending += '\n';
+}
 
 // The run's exit status: a refused line stops the run after everything before it has
 // been written whole, with its number and the reason on err.

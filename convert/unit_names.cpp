@@ -308,11 +308,13 @@ struct Slot {
 
 // The look-up table, built at the first look-up: every name of every unit of every tab.
 struct NameIndex {
-    std::deque<std::string> made;    // the folded keys and plurals the tables do not hold
-    std::vector<Gathered> gathered;  // every name in the order gathered, unit by unit
-    std::vector<Gathered> byKey;     // each slot's names from its `first`, `count` of them
-    std::vector<UnitName> units;     // byKey's units: what a look-up returns
-    std::vector<Slot> slots;         // a power of two of them, at most half in use
+    std::deque<std::string> made;  // the folded keys and plurals the tables do not hold
+    // Every name in the order gathered, unit by unit; a deque, so that growing frees no
+    // blocks, which would leave the heap cut up for the values converted afterwards.
+    std::deque<Gathered> gathered;
+    std::vector<Gathered> byKey;  // each slot's names from its `first`, `count` of them
+    std::vector<UnitName> units;  // byKey's units: what a look-up returns
+    std::vector<Slot> slots;      // a power of two of them, at most half in use
 };
 
 std::uint32_t HashOf(std::string_view key)
