@@ -3,7 +3,8 @@
 # million mixed queries (random values, units of every kind of category, with and
 # without a target, names, abbreviations and plurals), the two run alternately, round
 # after round. Then what reading a query costs over the column form for "N ft to m",
-# and the column form itself against another build of velkari-cli (--baseline), to show
+# as lines that repeat the words of the line before (whose reading velkari-cli reuses)
+# and as lines that each are read in full, and the column form itself against another build of velkari-cli (--baseline), to show
 # that its speed is unchanged. Prints medians of wall and CPU seconds and of the paired
 # ratios. A benchmark, not a test: the exit status says only whether the runs could be
 # made and their outputs were whole.
@@ -69,6 +70,9 @@ awk -v n="$queries" 'BEGIN {
 awk -v n="$queries" 'BEGIN { srand(13); for (i = 0; i < n; i++) printf "%.6f\n", rand() * 100000 + 0.001 }' \
   >"$work/values"
 sed 's/$/ ft to m/' "$work/values" >"$work/ft-queries"
+# The same with "to" and "in" taking turns, so that no line repeats the words of the line
+# before and each is read in full.
+awk '{ print $0 (NR % 2 ? " ft to m" : " ft in m") }' "$work/values" >"$work/ft-full-queries"
 
 echo "== Machine"
 echo "nproc: $(nproc); cpu: $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
@@ -132,9 +136,11 @@ echo
 
 run_ft_queries() { "$cli" - <"$work/ft-queries"; }
 run_ft_column() { "$cli" Length - ft --to m <"$work/values"; }
-echo "== $queries times N ft to m: as queries, and as the column form (wall cpu)"
-rounds=$((rounds + 2)) alternate ft_queries ft_column
+run_ft_read_in_full() { "$cli" - <"$work/ft-full-queries"; }
+echo "== $queries times N ft to m: as queries, as the column form, and as queries each read in full (wall cpu)"
+rounds=$((rounds + 2)) alternate ft_queries ft_column ft_read_in_full
 printf 'median of paired time ratios queries/column: %.2f   (target <= 1.5)\n' "$(ratio 2 1)"
+printf 'median of paired time ratios queries read in full/column: %.2f\n' "$(ratio 2 3)"
 echo
 
 if [ -n "$baseline" ]; then
