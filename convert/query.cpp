@@ -147,10 +147,10 @@ std::size_t SeparatorLength(std::string_view text)
     }
 }
 
-// Blank-separated words; a number at the start of a word is a token of its own, so
-// that "3ft" reads as "3 ft", and the arrows and "=" are always tokens of their own.
 using Tokens = FewOf<Token, 16>;
 
+// Blank-separated words; a number at the start of a word is a token of its own, so
+// that "3ft" reads as "3 ft", and the arrows and "=" are always tokens of their own.
 void Tokenize(std::string_view text, Tokens& tokens)
 {
     std::size_t at = 0;

@@ -7,7 +7,6 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <unordered_map>
 
 #include "convert/categories.h"
 #include "convert/temperature_formula.h"

@@ -94,7 +94,19 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"2 lb 4 oz", "Weight", 36, "Ounce (Avoir)", {}},
         Reading{"5 ft 3 in to cm", "Length", 63, "Inch (in)", {"Centimeter (cm)"}},
         Reading{"1500 kJ", "Energy", 1500, "Kilojoule (kJ)", {}},
-        Reading{"10 MB to Mb", "Computer Storage", 10, "Megabyte (MB)", {"Megabit"}}));
+        Reading{"10 MB to Mb", "Computer Storage", 10, "Megabyte (MB)", {"Megabit"}},
+        // more parts, targets and words than a query usually has
+        Reading{"1 yd 1 yd 1 yd 1 yd 1 yd 1 yd 1 yd 1 yd 1 yd 1 ft to ft",
+                "Length",
+                28,
+                "Foot (ft)",
+                {"Foot (ft)"}},
+        Reading{"1 ft to m cm mm km mi yd in",
+                "Length",
+                1,
+                "Foot (ft)",
+                {"Meter (m)", "Centimeter (cm)", "Millimeter (mm)", "Kilometer (km)", "Mile (mi)",
+                 "Yard (yd)", "Inch (in)"}}));
 
 struct Refused {
     std::string_view text;
