@@ -643,9 +643,9 @@ std::span<const UnitName> UnitsNamed(std::string_view text)
     return UnitNameStart(text).units;
 }
 
-NameStart UnitNameStart(std::string_view text)
+NameStart UnitNameStart(std::string_view word)
 {
-    const std::string_view trimmed = Trimmed(text);
+    const std::string_view trimmed = Trimmed(word);
     if (trimmed.empty()) {
         return {};
     }
