@@ -92,12 +92,13 @@ if command -v tmux >/dev/null; then
     bash --norc --noprofile -i
   tmux_run send-keys -l "source '$completion/velkari-cli.bash'; PS1='> '; clear"
   tmux_run send-keys Enter
-  # Types $1, presses Tab and expects the line to read "> $2" within five seconds.
+  # Types $1, presses Tab and expects the line to read "> $2" within 20 seconds (a
+  # loaded machine can be slow to run the completion).
   completes_to() {
     local line="" tries
     tmux_run send-keys -l "$1"
     tmux_run send-keys Tab
-    for ((tries = 0; tries < 50; tries++)); do
+    for ((tries = 0; tries < 200; tries++)); do
       line=$(tmux_run capture-pane -p | grep '^> ' | tail -1 | sed 's/ *$//')
       [ "$line" = "> $2" ] && break
       sleep 0.1
