@@ -358,8 +358,8 @@ auto WithFolded(std::string_view text, Use use)
 // parenthesised parts, the abbreviations in parentheses, the alias table's names and its
 // row of the name table (words with their plurals, symbols, and symbols whose case
 // matters). A folded name whose case matters for some unit is left out ("mb" is a
-// millibar; "MB", "mB" and "Mb" are not).
-void Gather(NameIndex& index)
+// millibar; "MB", "mB" and "Mb" are not). Only tab `only`'s names, unless it is -1.
+void Gather(NameIndex& index, int only)
 {
     std::vector<std::string> guarded;
     for (const UnitNameRow& row : UnitNameRows()) {
@@ -368,7 +368,7 @@ void Gather(NameIndex& index)
     std::sort(guarded.begin(), guarded.end());
     auto add = [&](std::string_view written, bool exact, UnitName unit) {
         written = Trimmed(written);
-        if (written.empty()) {
+        if (written.empty() || (only >= 0 && unit.tab != only)) {
             return;
         }
         WithFolded(written, [&](std::string_view folded) {
@@ -381,7 +381,8 @@ void Gather(NameIndex& index)
         });
     };
     const auto tabs = ConverterTabs();
-    for (std::size_t t = 0; t < tabs.size(); ++t) {
+    for (std::size_t t = only >= 0 ? static_cast<std::size_t>(only) : 0;
+         t < (only >= 0 ? static_cast<std::size_t>(only) + 1 : tabs.size()); ++t) {
         for (std::size_t unit = 0; unit < tabs[t].texts.labels.size(); ++unit) {
             const UnitName named{static_cast<int>(t), static_cast<int>(unit)};
             for (const std::string_view text :
@@ -411,7 +412,7 @@ void Gather(NameIndex& index)
     }
     for (const UnitNameRow& row : UnitNameRows()) {
         const auto unit = finder.Find(row.caption, row.label);
-        if (!unit) {
+        if (!unit || (only >= 0 && unit->tab != only)) {
             continue;
         }
         ForEachListed(row.words, [&](std::string_view word) {
@@ -426,7 +427,7 @@ void Gather(NameIndex& index)
 NameIndex BuildIndex()
 {
     NameIndex index;
-    Gather(index);
+    Gather(index, -1);
     // Each key and each first word of a key takes at most one slot.
     std::size_t size = 64;
     while (size < 4 * index.gathered.size()) {
@@ -709,16 +710,27 @@ std::vector<std::string> ClosestUnitNames(std::string_view text)
 int UnitNamed(std::string_view caption, std::string_view text)
 {
     const int tab = TabOfCaption(caption);
-    int found = -1;
-    for (const UnitName& name : UnitsNamed(text)) {
-        if (name.tab == tab) {
-            if (found >= 0 && found != name.unit) {
+    const std::string_view trimmed = Trimmed(text);
+    if (tab < 0 || trimmed.empty()) {
+        return -1;
+    }
+    // The tab's own names, gathered for this look-up alone, as the index gathers them: a
+    // single conversion by velkari-cli then does not build the index of every tab.
+    NameIndex names;
+    Gather(names, tab);
+    return WithFolded(trimmed, [&](std::string_view key) {
+        int found = -1;
+        for (const Gathered& name : names.gathered) {
+            if (name.key != key || (name.exact && name.written != trimmed)) {
+                continue;
+            }
+            if (found >= 0 && found != name.unit.unit) {
                 return -1;  // never a guess between two units
             }
-            found = name.unit;
+            found = name.unit.unit;
         }
-    }
-    return found;
+        return found;
+    });
 }
 
 std::vector<std::string> UnitNames(std::string_view caption, int unit)

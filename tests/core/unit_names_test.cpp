@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <utility>
 #include <vector>
@@ -207,6 +208,38 @@ TEST(UnitNames, EveryNameOfferedNamesItsOwnUnit)
             for (const std::string& name : names) {
                 EXPECT_EQ(UnitNamed(tab.caption, name), static_cast<int>(unit))
                     << tab.caption << " '" << name << "'";
+            }
+        }
+    }
+}
+
+// A tab's unit list reads a name as the queries do, in every case: the tab's own unit
+// that the name names, and none where it names none or two of them.
+TEST(UnitNames, ATabReadsEachNameAsTheQueriesRead)
+{
+    auto caseOf = [](std::string name, int (*change)(int)) {
+        std::transform(name.begin(), name.end(), name.begin(), [&](char c) {
+            return static_cast<char>(change(static_cast<unsigned char>(c)));
+        });
+        return name;
+    };
+    for (const ConverterTab& tab : ConverterTabs()) {
+        const int t = static_cast<int>(&tab - ConverterTabs().data());
+        for (std::size_t unit = 0; unit < tab.texts.labels.size(); ++unit) {
+            for (const std::string& name : UnitNames(tab.caption, static_cast<int>(unit))) {
+                for (const std::string& typed :
+                     {name, caseOf(name, ::toupper), caseOf(name, ::tolower)}) {
+                    int queries = -1;
+                    int units = 0;
+                    for (const UnitName& named : UnitsNamed(typed)) {
+                        if (named.tab == t) {
+                            queries = named.unit;
+                            ++units;
+                        }
+                    }
+                    EXPECT_EQ(UnitNamed(tab.caption, typed), units == 1 ? queries : -1)
+                        << tab.caption << " '" << typed << "'";
+                }
             }
         }
     }
