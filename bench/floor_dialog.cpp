@@ -39,6 +39,7 @@ constexpr const char* kUsage =
     "      --eager    build every page before the dialog is shown (by default only the\n"
     "                 first, the others when their tab is first chosen)\n"
     "      --help     display this help and exit\n"
+    "      --version  output version information and exit\n"
     "\n"
     "With VELKARI_STARTUP_TRACE=1 the start-up stages are printed to standard error.\n";
 
@@ -140,6 +141,9 @@ int ReadOptions(int argc, char** argv, Options& options)
         std::string_view count;
         if (arg == "--help") {
             std::fputs(kUsage, stdout);
+            return EXIT_SUCCESS;
+        } else if (arg == "--version") {
+            std::fputs("floor_dialog (Velkari benchmarks) " VELKARI_VERSION "\n", stdout);
             return EXIT_SUCCESS;
         } else if (arg == "--eager") {
             options.eager = true;
