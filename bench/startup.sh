@@ -108,14 +108,15 @@ echo "load at start: $(cut -d ' ' -f 1-3 /proc/loadavg)"
 echo "qt: $(qtpaths6 --qt-version 2>/dev/null || echo unknown)"
 echo
 
-# window_group TITLE NAME... -- runs the programs whose command lines are in the
-# arrays NAME... (the first is the one measured, the others its yardsticks) for $runs
-# rounds after 2 warm-up rounds, and prints the medians, then the first against each
-# of the others. Yardsticks' targets come from the array TARGETS, one "ratio rss" each.
+# window_group TITLE ARRAY...: runs the command lines held in the named arrays (the
+# first the program measured, the others its yardsticks) for $runs rounds after 2
+# warm-up rounds, and prints each one's medians, then the first against each of the
+# others. LABELS names them in the same order; TARGETS holds each yardstick's targets
+# as "ratio rss-MiB".
 window_group() {
   local title=$1
   shift
-  local names=("$@") n=$# i j k line
+  local names=("$@") n=$# i j k line name
   echo "== $title: exec to MapNotify, peak RSS ($runs rounds, order rotated each round, after 2 warm-up rounds)"
   for ((i = 0; i < 2; i++)); do
     for name in "${names[@]}"; do
@@ -157,13 +158,13 @@ window_group() {
   done
 }
 
-window=("$product")
+velkari_run=("$product")
 floor_lazy=("$floor")
 floor_eager=("$floor" --eager)
-baseline_eager=("$baseline")
+baseline_run=("$baseline")
 LABELS=(velkari "floor, 17 tabs, lazy" "floor, 17 tabs, eager" baseline_dialog)
 TARGETS=("" "1.00 2" "0.95 2" "1.2 10")
-window_group "Window" window floor_lazy floor_eager baseline_eager
+window_group "Window" velkari_run floor_lazy floor_eager baseline_run
 
 # The same peak RSS as GNU time reports it, once each, as a cross-check.
 for program in "$product" "$floor" "$baseline"; do
@@ -174,12 +175,12 @@ for program in "$product" "$floor" "$baseline"; do
 done
 echo
 
-chemistry_window=("$chemistry")
+chemistry_run=("$chemistry")
 floor3_lazy=("$floor" --tabs 3)
 floor3_eager=("$floor" --tabs 3 --eager)
 LABELS=(velkari-chemistry "floor, 3 tabs, lazy" "floor, 3 tabs, eager")
 TARGETS=("" "1.00 2" "0.95 2")
-window_group "Chemistry window" chemistry_window floor3_lazy floor3_eager
+window_group "Chemistry window" chemistry_run floor3_lazy floor3_eager
 echo
 
 echo "== Command line: one conversion as a whole process ($cli_runs pairs, alternating)"
