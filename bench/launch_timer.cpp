@@ -54,6 +54,12 @@ pid_t Start(char** argv, bool discardOutput)
         Fail("fork failed");
     }
     if (pid == 0) {
+        // A program tracing its start-up (VELKARI_STARTUP_TRACE=1) counts from here.
+        if (std::getenv("VELKARI_STARTUP_TRACE") != nullptr) {
+            char stamp[32];
+            std::snprintf(stamp, sizeof stamp, "%.0f", NowMs() * 1e6);
+            setenv("VELKARI_STARTUP_T0_NS", stamp, 1);
+        }
         if (discardOutput) {
             const int null = open("/dev/null", O_WRONLY);
             if (null >= 0) {

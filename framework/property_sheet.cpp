@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "framework/property_page.h"
+#include "framework/startup_trace.h"
 #include "framework/tab_ctrl.h"
 
 IMPLEMENT_DYNAMIC(CPropertySheet, CCmdTarget)
@@ -110,7 +111,10 @@ bool CPropertySheet::SetActivePage(int index)
 int CPropertySheet::DoModal()
 {
     CreateSheetWindow();
+    framework::TraceStartup("sheet created");
     OnInitDialog();
+    framework::TraceStartup("first page built");
+    framework::TraceFirstPaint(this);
     return exec();
 }
 

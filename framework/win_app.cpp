@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "framework/app_resources.h"
+#include "framework/startup_trace.h"
 #include "framework/text.h"
 
 namespace {
@@ -41,6 +42,7 @@ CWinApp* AfxGetApp()
 
 int AfxWinMain(int argc, char** argv)
 {
+    framework::TraceStartup("main");
     CWinApp* app = AfxGetApp();
     const framework::AppResources& resources = framework::GetAppResources();
     if (!resources.program.name.empty()) {
@@ -51,6 +53,7 @@ int AfxWinMain(int argc, char** argv)
     }
     const std::unique_ptr<QApplication> application =
         framework::StartToolkit(resources.program, argc, argv);
+    framework::TraceStartup("QApplication");
     if (app != nullptr) {
         if (app->m_pszAppName == nullptr) {
             // Unnamed, the application takes the name it registered with its resources.
