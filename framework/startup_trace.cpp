@@ -1,12 +1,12 @@
 #include "framework/startup_trace.h"
 
 #include <QEvent>
+#include <QString>
 #include <QWidget>
+#include <QtGlobal>
 #include <array>
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <string>
 
@@ -22,20 +22,16 @@ double MonotonicMs()
 double OriginMs()
 {
     static const double origin = [] {
-        if (const char* ns = std::getenv("VELKARI_STARTUP_T0_NS")) {
-            return std::strtod(ns, nullptr) / 1e6;
-        }
-        return MonotonicMs();
+        bool read = false;
+        const qlonglong ns = qEnvironmentVariable("VELKARI_STARTUP_T0_NS").toLongLong(&read);
+        return read ? static_cast<double>(ns) / 1e6 : MonotonicMs();
     }();
     return origin;
 }
 
 bool Tracing()
 {
-    static const bool on = [] {
-        const char* value = std::getenv("VELKARI_STARTUP_TRACE");
-        return value != nullptr && std::strcmp(value, "1") == 0;
-    }();
+    static const bool on = qEnvironmentVariable("VELKARI_STARTUP_TRACE") == QLatin1String("1");
     return on;
 }
 
