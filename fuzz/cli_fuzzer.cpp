@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/text.h"
 #include "fuzz/check.h"
 #include "json_check.h"
 
@@ -56,7 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream err;
     const int status = cli::Run(args, in, out, err);
     const std::string text = out.str();
-    const bool column = std::find(args.begin(), args.end(), "-") != args.end();
+    // "-" with blanks around it still reads standard input, as a value with blanks does.
+    const bool column = std::any_of(args.begin(), args.end(),
+                                    [](std::string_view arg) { return cli::Trim(arg) == "-"; });
     if (status == cli::kSuccess) {
         // Standard error holds at most the lines saying which category a query's
         // preference chose.

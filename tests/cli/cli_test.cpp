@@ -497,6 +497,22 @@ TEST(Column, SkipsAByteOrderMarkAndEscapesWhatARefusalShows)
     }
 }
 
+// "-" with blanks around it is still standard input, as a value with blanks around it is
+// still that value; with nothing to read, nothing is written and the run succeeds.
+TEST(Column, AStandardInputDashMayHaveBlanksAround)
+{
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"\t-"}, {"Length", " - ", "ft", "--to", "m"}}) {
+        const std::string input = args.size() == 1 ? "3 ft to m\n" : "3\n";
+        const Outcome run = RunCli(args, input);
+        EXPECT_EQ(run.out, "0.91440\n") << Describe(args);
+        EXPECT_EQ(run.status, 0);
+        const Outcome empty = RunCli(args, "");
+        EXPECT_EQ(empty.out + empty.err, "") << Describe(args);
+        EXPECT_EQ(empty.status, 0);
+    }
+}
+
 // Standard input that cannot be read is a failure, never an empty success.
 TEST(Column, AFailedReadIsReportedWithStatusOne)
 {
