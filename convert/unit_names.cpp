@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <set>
 
@@ -525,24 +526,27 @@ const std::vector<std::pair<std::string_view, std::string_view>>& Spellings()
     return spellings;
 }
 
-// The names of each unit of each tab as written, first gathered first, for completion.
-const std::vector<std::vector<std::vector<std::string>>>& WrittenNames()
+// The names of each unit of tab `tab` as written, first gathered first, for completion.
+// Gathered for that tab alone, when its names are first asked for: the window's first
+// page completes its names without the index of every tab.
+const std::vector<std::vector<std::string>>& WrittenNames(std::size_t tab)
 {
-    static const auto written = [] {
-        std::vector<std::vector<std::vector<std::string>>> all;
-        for (const ConverterTab& tab : ConverterTabs()) {
-            all.emplace_back(tab.texts.labels.size());
-        }
-        for (const Gathered& name : Index().gathered) {
-            auto& names = all[static_cast<std::size_t>(name.unit.tab)]
-                             [static_cast<std::size_t>(name.unit.unit)];
-            if (std::find(names.begin(), names.end(), name.written) == names.end()) {
-                names.emplace_back(name.written);
+    constexpr std::size_t kTabs = kConverterCategories.size() + 1;
+    static std::array<std::once_flag, kTabs> gathered;
+    static std::array<std::vector<std::vector<std::string>>, kTabs> written;
+    std::call_once(gathered.at(tab), [tab] {
+        NameIndex names;
+        Gather(names, static_cast<int>(tab));
+        auto& units = written.at(tab);
+        units.resize(ConverterTabs()[tab].texts.labels.size());
+        for (const Gathered& name : names.gathered) {
+            auto& ofUnit = units[static_cast<std::size_t>(name.unit.unit)];
+            if (std::find(ofUnit.begin(), ofUnit.end(), name.written) == ofUnit.end()) {
+                ofUnit.emplace_back(name.written);
             }
         }
-        return all;
-    }();
-    return written;
+    });
+    return written.at(tab);
 }
 
 bool IsVowel(char c)
@@ -736,11 +740,14 @@ int UnitNamed(std::string_view caption, std::string_view text)
 std::vector<std::string> UnitNames(std::string_view caption, int unit)
 {
     const int tab = TabOfCaption(caption);
-    const auto& written = WrittenNames();
-    if (tab < 0 || unit < 0 || static_cast<std::size_t>(unit) >= written[tab].size()) {
+    if (tab < 0 || unit < 0) {
         return {};
     }
-    return written[static_cast<std::size_t>(tab)][static_cast<std::size_t>(unit)];
+    const auto& written = WrittenNames(static_cast<std::size_t>(tab));
+    if (static_cast<std::size_t>(unit) >= written.size()) {
+        return {};
+    }
+    return written[static_cast<std::size_t>(unit)];
 }
 
 }  // namespace convert
