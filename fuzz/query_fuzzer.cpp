@@ -15,22 +15,11 @@
 #include "convert/temperature_formula.h"
 #include "convert/unit_names.h"
 #include "fuzz/check.h"
+#include "tests/support/lines.h"
 
 namespace {
 
 using fuzz::Check;
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t begin = 0;
-    while (begin < text.size()) {
-        const auto end = text.find("\r\n", begin);
-        lines.push_back(text.substr(begin, end - begin));
-        begin = end == std::string::npos ? text.size() : end + 2;
-    }
-    return lines;
-}
 
 // Whether the text is well-formed UTF-8 (no overlong form, surrogate or code point
 // past U+10FFFF) without control characters, as a message shown on a desktop or sent
@@ -77,14 +66,14 @@ void CheckAnswers(const convert::ParsedQuery& query, int scientific, int decimal
     if (query.category == nullptr) {
         const auto text = convert::ConvertTemperature(query.value, query.unit);
         Check(text.has_value());
-        values = Lines(text->values);
-        labels = Lines(text->labels);
+        values = testing_support::SplitLines(text->values);
+        labels = testing_support::SplitLines(text->labels);
     } else {
         const auto text =
             convert::ConvertAll(*query.category, query.value, query.unit, scientific, decimals);
         Check(text.has_value());
-        values = Lines(text->values);
-        labels = Lines(text->labels);
+        values = testing_support::SplitLines(text->values);
+        labels = testing_support::SplitLines(text->labels);
     }
     const auto answers = convert::AnswerQuery(query, scientific, decimals);
     Check(answers.size() == (query.targets.empty() ? values.size() : query.targets.size()));

@@ -16,6 +16,7 @@
 #include "convert/temperature_formula.h"
 #include "convert/unit_names.h"
 #include "numbers/number_text.h"
+#include "tests/support/lines.h"
 
 namespace convert {
 namespace {
@@ -235,19 +236,6 @@ TEST(QueryClashes, EverySharedNameIsSettled)
     }
 }
 
-// The lines of a category form's text, "\r\n" between or after them.
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t begin = 0;
-    while (begin < text.size()) {
-        const auto end = text.find("\r\n", begin);
-        lines.push_back(text.substr(begin, end - begin));
-        begin = end == std::string::npos ? text.size() : end + 2;
-    }
-    return lines;
-}
-
 // A value as people type it: whole, decimal, with an exponent, or negative.
 std::string RandomValue(std::mt19937& random, bool whole)
 {
@@ -316,13 +304,13 @@ TEST(QueryAgainstCategoryForm, RandomQueriesGiveTheSameTexts)
         std::vector<std::string> labels;
         if (read.category == nullptr) {
             const auto text = ConvertTemperature(read.value, read.unit).value();
-            expected = Lines(text.values);
-            labels = Lines(text.labels);
+            expected = testing_support::SplitLines(text.values);
+            labels = testing_support::SplitLines(text.labels);
         } else {
             const auto text =
                 ConvertAll(*read.category, read.value, read.unit, scientific, decimals).value();
-            expected = Lines(text.values);
-            labels = Lines(text.labels);
+            expected = testing_support::SplitLines(text.values);
+            labels = testing_support::SplitLines(text.labels);
         }
         std::vector<std::string> answered;
         for (const QueryAnswer& answer : AnswerQuery(read, scientific, decimals)) {
