@@ -277,6 +277,12 @@ TEST(UnitNames, ClosestNamesForATypingSlip)
     const auto fet = ClosestUnitNames("fet");
     EXPECT_NE(std::find(fet.begin(), fet.end(), "feet"), fet.end());
     EXPECT_EQ(ClosestUnitNames("xyzzyq"), std::vector<std::string>{});
+    // Every one-letter name is one edit from a lone mark; none of them is its slip.
+    for (const std::string_view mark : {"'", "\"", "x", "#"}) {
+        EXPECT_EQ(ClosestUnitNames(mark), std::vector<std::string>{}) << mark;
+    }
+    const auto mB = ClosestUnitNames("mB");
+    EXPECT_NE(std::find(mB.begin(), mB.end(), "MB"), mB.end());
     EXPECT_EQ(ClosestUnitNames(std::string(100000, 'f')), std::vector<std::string>{});
 }
 
