@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
@@ -147,6 +148,20 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
         edit->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
     }
     return edit;
+}
+
+// Scrolling any of `boxes` up or down scrolls the others to the same line.
+void ScrollTogether(const QList<QPlainTextEdit*>& boxes)
+{
+    for (QPlainTextEdit* box : boxes) {
+        QObject::connect(box->verticalScrollBar(), &QScrollBar::valueChanged, box,
+                         [boxes](int line) {
+                             // A bar set to the value it has already signals nothing.
+                             for (QPlainTextEdit* other : boxes) {
+                                 other->verticalScrollBar()->setValue(line);
+                             }
+                         });
+    }
 }
 
 // Only what the user does is reported: a pick (from the dropped-down list, with the
@@ -364,6 +379,7 @@ void BuildControls(QWidget* parent, const DialogTemplate& dialog)
     parent->setFont(font);
     const DialogUnits units(font);
     QList<QWidget*> frames;
+    QList<QPlainTextEdit*> scrollingTogether;
     for (const ControlTemplate& control : dialog.controls) {
         QWidget* widget = MakeControl(control, parent);
         if (widget == nullptr) {
@@ -392,8 +408,13 @@ void BuildControls(QWidget* parent, const DialogTemplate& dialog)
         if (control.kind == ControlKind::GroupBox) {
             frames.append(widget);
         }
+        if (auto* box = qobject_cast<QPlainTextEdit*>(widget);
+            box != nullptr && (control.style & kScrollsTogether) != 0) {
+            scrollingTogether.append(box);
+        }
         widget->show();
     }
+    ScrollTogether(scrollingTogether);
     for (QWidget* frame : frames) {
         frame->lower();
     }

@@ -28,6 +28,9 @@ enum ControlStyle : unsigned {
     kDropDownList = 1u << 4,      // no edit field: the user can only pick an item
     kSorted = 1u << 5,            // the list sorts its items
     kHorizontalScroll = 1u << 6,  // a multi-line box with a horizontal scroll bar
+    // The multi-line boxes of a window that have this style scroll up and down as one,
+    // so that each line stays beside the lines it stands with in the others.
+    kScrollsTogether = 1u << 7,
 };
 
 struct DialogRect {

@@ -4,6 +4,8 @@
 #include <utility>
 
 #include <QComboBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 #include "numbers/number_text.h"
 #include "pages/convert/Angles.h"
@@ -138,6 +140,38 @@ TEST(TemperaturePage, NoUnitEmptiesAllThreeBoxes)
     EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_VALUES), "");
     EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_NAMES), "");
     EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_FORMULA), "");
+}
+
+// A value is read beside its unit: scrolling either result box scrolls the other to
+// the same line, whichever of the two the wheel or the keys moved.
+TEST(ResultBoxes, ScrollAsOne)
+{
+    struct Tab {
+        const char* className;
+        int values;
+        int labels;
+    };
+    const Tab tabs[]{
+        {"Volume", IDC_VOLUME_VALUES, IDC_VOLUME_NAMES},
+        {"frequency", IDC_FREQUENCY_VALUES, IDC_FREQUENCY_NAMES},
+        {"temperature", IDC_TEMPERATURE_VALUES, IDC_TEMPERATURE_NAMES},
+    };
+    for (const Tab& tab : tabs) {
+        SCOPED_TRACE(tab.className);
+        PageInSheet host(tab.className);
+        auto* values = qobject_cast<QPlainTextEdit*>(host.page().GetDlgItem(tab.values));
+        auto* labels = qobject_cast<QPlainTextEdit*>(host.page().GetDlgItem(tab.labels));
+        ASSERT_NE(values, nullptr);
+        ASSERT_NE(labels, nullptr);
+        // More lines than the boxes hold, so that there is somewhere to scroll to.
+        values->setPlainText(QString("1\n").repeated(40));
+        labels->setPlainText(QString("unit\n").repeated(40));
+        ASSERT_GT(values->verticalScrollBar()->maximum(), 1);
+        values->verticalScrollBar()->setValue(2);
+        EXPECT_EQ(labels->verticalScrollBar()->value(), 2);
+        labels->verticalScrollBar()->setValue(1);
+        EXPECT_EQ(values->verticalScrollBar()->value(), 1);
+    }
 }
 
 }  // namespace
