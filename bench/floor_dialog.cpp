@@ -44,6 +44,7 @@ constexpr const char* kUsage =
     "With VELKARI_STARTUP_TRACE=1 the start-up stages are printed to standard error.\n";
 
 // ---- start-up stages, printed as the window prints them ----------------------------
+// A copy of the framework's start-up trace: the floor links nothing of the product.
 
 double MonotonicMs()
 {
