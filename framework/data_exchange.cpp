@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <limits>
 
 #include "framework/dialog_builder.h"
@@ -33,6 +35,19 @@ QString ControlText(QWidget* control)
     return control->property("text").toString();
 }
 
+// A line end at the end of a box's text ends its last line; the empty line the widget
+// would show after it takes no room, so that a box as tall as its lines has nothing to
+// scroll. The text itself keeps the line end.
+void HideEmptyLastLine(QPlainTextEdit* box)
+{
+    QTextDocument* document = box->document();
+    QTextBlock last = document->lastBlock();
+    if (last.length() == 1 && last != document->firstBlock()) {
+        last.setVisible(false);
+        document->markContentsDirty(last.position(), last.length());
+    }
+}
+
 void SetControlText(QWidget* control, const QString& text)
 {
     if (auto* line = qobject_cast<QLineEdit*>(control)) {
@@ -40,6 +55,7 @@ void SetControlText(QWidget* control, const QString& text)
         line->setCursorPosition(0);
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
         box->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        HideEmptyLastLine(box);
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
         combo->setEditText(text);
     } else {

@@ -396,6 +396,12 @@ void BuildControls(QWidget* parent, const DialogTemplate& dialog)
             // A list's template height includes its dropped-down part.
             const QRect rect = units.ToPixels(control.rect);
             widget->setGeometry(rect.x(), rect.y(), rect.width(), widget->sizeHint().height());
+        } else if (control.kind == ControlKind::Edit &&
+                   (control.style & (kMultiLine | kNoBorder)) == (kMultiLine | kNoBorder)) {
+            // A text box scrolls unless a pixel is left below its last line; the
+            // platform's boxes show as many whole lines as their height holds. Without a
+            // border, the pixel is not seen.
+            widget->setGeometry(units.ToPixels(control.rect).adjusted(0, 0, 0, 1));
         } else {
             widget->setGeometry(units.ToPixels(control.rect));
         }

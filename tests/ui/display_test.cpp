@@ -6,9 +6,11 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -20,6 +22,7 @@
 #include "framework/tab_ctrl.h"
 
 #include "framework/property_page.h"
+#include "pages/convert/converter_templates.h"
 #include "res/resource.h"
 #include "sheet/TessaralDlg.h"
 #include "tests/support/page_driver.h"
@@ -313,6 +316,41 @@ TEST(LongTexts, ShowWhereTheyAreCutAndCanBeReadWhole)
         return image.copy(QRect(image.width() - mark, 0, mark, image.height()));
     };
     EXPECT_EQ(rightEnd(QString(40, '1')), rightEnd(QString(40, '8')));
+}
+
+// The results of every converter tab are shown whole, one line a unit, with no scroll
+// bar beside them: the boxes are as tall as their lines.
+TEST(Results, EveryTabShowsItsLinesWithoutScrolling)
+{
+    RunStartUp([](CTessaralDlg& sheet) {
+        MessageRecorder recorder;
+        int tabs = 0;
+        for (int tab = 0; tab < sheet.GetPageCount(); ++tab) {
+            CPropertyPage& page = ShowTab(sheet, tab);
+            const pages::UnitControls* controls = pages::UnitControlsOf(page.Title().toStdString());
+            if (controls == nullptr) {
+                continue;  // About
+            }
+            ++tabs;
+            SCOPED_TRACE(page.Title().toStdString());
+            auto* unit = qobject_cast<QComboBox*>(page.GetDlgItem(controls->unit));
+            ASSERT_NE(unit, nullptr);
+            TypeInto(page, controls->value, "1");
+            ChooseItem(page, controls->unit, unit->itemText(0));
+            ClickButton(page, controls->equals);
+            ASSERT_TRUE(recorder.messages.empty());
+            for (const char* name : {"Converted values", "Units"}) {
+                const auto boxes = page.findChildren<QPlainTextEdit*>();
+                const auto box = std::find_if(boxes.begin(), boxes.end(), [&](auto* b) {
+                    return b->accessibleName() == QLatin1String(name);
+                });
+                ASSERT_NE(box, boxes.end()) << name;
+                ASSERT_FALSE((*box)->toPlainText().isEmpty()) << name;
+                EXPECT_EQ((*box)->verticalScrollBar()->maximum(), 0) << name;
+            }
+        }
+        EXPECT_EQ(tabs, 16);
+    });
 }
 
 }  // namespace
