@@ -90,6 +90,12 @@ if command -v tmux >/dev/null; then
   tmux_run new-session -d -x 200 -y 10 \
     env -i PATH="$cli_dir:/usr/bin:/bin" TERM=xterm LANG=C.UTF-8 INPUTRC=/dev/null \
     bash --norc --noprofile -i
+  # Keys sent before bash has set up its terminal are lost: wait for its first prompt
+  # ("bash-5.2#"), up to 20 seconds on a loaded machine.
+  for ((tries = 0; tries < 200; tries++)); do
+    grep -q '[$#]' <<<"$(tmux_run capture-pane -p)" && break
+    sleep 0.1
+  done
   tmux_run send-keys -l "source '$completion/velkari-cli.bash'; PS1='> '; clear"
   tmux_run send-keys Enter
   # Types $1, presses Tab and expects the line to read "> $2" within 20 seconds (a
@@ -99,7 +105,9 @@ if command -v tmux >/dev/null; then
     tmux_run send-keys -l "$1"
     tmux_run send-keys Tab
     for ((tries = 0; tries < 200; tries++)); do
-      line=$(tmux_run capture-pane -p | grep '^> ' | tail -1 | sed 's/ *$//')
+      # Until bash has drawn its prompt there is no such line, and grep's failure
+      # must not end the script under pipefail.
+      line=$(tmux_run capture-pane -p | { grep '^> ' || true; } | tail -1 | sed 's/ *$//')
       [ "$line" = "> $2" ] && break
       sleep 0.1
     done
