@@ -14,8 +14,9 @@
 //            "MJ" and "Mcal" (a lower-case "m" would mean a thousandth). Any other
 //            spelling of such a symbol is not a name: "mB" and "mw" are refused and
 //            the exact spellings offered instead.
-// Every name is matched with blanks collapsed, ², ³, ^2 and ^3 read as 2 and 3, and
-// µ as u (so "um" is a micron and "ft^2" a square foot).
+// Every name is matched with blanks collapsed, ², ³, ^2 and ^3 read as 2 and 3, µ as u
+// (so "um" is a micron and "ft^2" a square foot), and without the period that may end
+// an abbreviation ("ft.", "fl. oz.").
 #include "convert/unit_names.h"
 
 namespace convert {
@@ -60,10 +61,10 @@ constexpr UnitNameRow kUnitNameRows[]{
     {"Cooking", "Milliliter",       "milliliter; millilitre",    "ml",                       ""},
     {"Cooking", "Deciliter",        "deciliter; decilitre",      "dl",                       ""},
     {"Cooking", "Coffee spoon",     "coffee spoon; coffeespoon", "",                         ""},
-    {"Cooking", "Fluid dram",       "fluid dram; fluid drachm",  "fl dr; fl. dr.",           ""},
+    {"Cooking", "Fluid dram",       "fluid dram; fluid drachm",  "fl dr",                    ""},
     {"Cooking", "Teaspoon (US)",    "teaspoon",                  "tsp; tsps",                ""},
     {"Cooking", "Tablespoon (US)",  "tablespoon",                "tbsp; tbsps; tbs; tbl",    ""},
-    {"Cooking", "Fluid ounce (US)", "fluid ounce",               "fl oz; fl. oz.; floz",     ""},
+    {"Cooking", "Fluid ounce (US)", "fluid ounce",               "fl oz; floz",              ""},
     {"Cooking", "Cup (US)",         "cup",                       "",                         ""},
     {"Cooking", "Cubic inch",       "cubic inch",                "cu in; in³",               ""},
     {"Cooking", "Pint (US)",        "pint",                      "pt; pts",                  ""},
@@ -200,7 +201,7 @@ constexpr UnitNameRow kUnitNameRows[]{
     {"Volume", "Gallon, liquid (gal) (US)", "gallon; liquid gallon",                "gals",           ""},
     {"Volume", "Quart, liquid (qt) (US)",   "quart; liquid quart",                  "qts",            ""},
     {"Volume", "Pint, liquid (pt) (US)",    "pint; liquid pint",                    "pts",            ""},
-    {"Volume", "Fluid ounce (oz) (US)",     "fluid ounce",                          "fl oz; fl. oz.; floz", ""},
+    {"Volume", "Fluid ounce (oz) (US)",     "fluid ounce",                          "fl oz; floz", ""},
 
     // Weight
     {"Weight", "Kilotonne",          "kilotonne",                      "",                   ""},

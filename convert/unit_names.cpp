@@ -79,6 +79,11 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 // The label without its parenthesised parts (and the list's trailing "*").
 std::string_view::size_type BareEnd(std::string_view text)
 {
@@ -160,6 +165,13 @@ std::size_t FoldInto(std::string_view name, char* out)
                 at += spelling->first.size();
                 continue;
             }
+        }
+        // A period that ends an abbreviation is no part of its name: "ft." is "ft",
+        // "fl. oz." is "fl oz".
+        const bool wordEnds = at + 1 == name.size() || IsBlank(name[at + 1]);
+        if (c == '.' && wordEnds && length > 0 && IsLetter(out[length - 1])) {
+            ++at;
+            continue;
         }
         out[length++] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         ++at;

@@ -94,6 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"1 h 30 min", "Time", 90, "Minute (min)", {}},
         Reading{"2 lb 4 oz", "Weight", 36, "Ounce (Avoir)", {}},
         Reading{"5 ft 3 in to cm", "Length", 63, "Inch (in)", {"Centimeter (cm)"}},
+        Reading{"5 ft. 3 in. to cm", "Length", 63, "Inch (in)", {"Centimeter (cm)"}},
+        Reading{"2 lbs. in kg.", "Weight", 2, "Pound (lb) (Avoir)", {"Kilogram (kg)"}},
         Reading{"1500 kJ", "Energy", 1500, "Kilojoule (kJ)", {}},
         Reading{"10 MB to Mb", "Computer Storage", 10, "Megabyte (MB)", {"Megabit"}},
         // more parts, targets and words than a query usually has

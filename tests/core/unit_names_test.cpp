@@ -169,7 +169,14 @@ INSTANTIATE_TEST_SUITE_P(
         Spelled{"Temperature", "Fahrenheit", "Farenheit(°F)"},
         Spelled{"Temperature", "°C", "Celsius(°C)"},
         Spelled{"Temperature", "degC", "Celsius(°C)"},
-        Spelled{"Temperature", "K", "Kelvin(K)"}));
+        Spelled{"Temperature", "K", "Kelvin(K)"},
+        // an abbreviation's closing period
+        Spelled{"Length", "ft.", "Foot (ft)"},
+        Spelled{"Length", "in.", "Inch (in)"},
+        Spelled{"Weight", "lbs.", "Pound (lb) (Avoir)"},
+        Spelled{"Area", "sq. ft.", "Square foot (ft²)"},
+        Spelled{"Cooking", "fl. oz.", "Fluid ounce (US)"},
+        Spelled{"Cooking", "Tbsp.", "Tablespoon (US)"}));
 // clang-format on
 
 struct Unnamed {
@@ -196,7 +203,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Unnamed{"Computer Storage", "mB"}, Unnamed{"Computer Storage", "gb"},
                       Unnamed{"Computer Storage", "mb"}, Unnamed{"Weight", "T"},
                       Unnamed{"Power", "mW"}, Unnamed{"Frequency", "mhz"}, Unnamed{"Length", "kg"},
-                      Unnamed{"Length", ""}, Unnamed{"Length", "3"}, Unnamed{"No such tab", "m"}));
+                      Unnamed{"Length", ""}, Unnamed{"Length", "3"}, Unnamed{"No such tab", "m"},
+                      Unnamed{"Length", "ft.."}, Unnamed{"Length", ".ft"}, Unnamed{"Length", "."}));
 
 // Every name a unit offers for completion names that unit and no other of its tab.
 TEST(UnitNames, EveryNameOfferedNamesItsOwnUnit)
