@@ -168,8 +168,8 @@ std::size_t FoldInto(std::string_view name, char* out)
         }
         // A period that ends an abbreviation is no part of its name: "ft." is "ft",
         // "fl. oz." is "fl oz".
-        const bool wordEnds = at + 1 == name.size() || IsBlank(name[at + 1]);
-        if (c == '.' && wordEnds && length > 0 && IsLetter(out[length - 1])) {
+        if (c == '.' && (at + 1 == name.size() || IsBlank(name[at + 1])) && length > 0 &&
+            IsLetter(out[length - 1])) {
             ++at;
             continue;
         }
