@@ -703,9 +703,8 @@ std::vector<std::string> ClosestUnitNames(std::string_view text)
     for (; first != spellings.end() && first->first.size() <= typed.size() + limit; ++first) {
         const auto& [folded, written] = *first;
         // Distance 0 is a name whose case matters typed in another case ("mB" for "MB",
-        // "Mb" and "mb").
-        // A slip keeps at least one character of what was typed: "'" is no slip for
-        // "B" or "d".
+        // "Mb" and "mb"). A slip keeps at least one character of what was typed: "'" is
+        // no slip for "B" or "d".
         const unsigned distance = EditDistance(typed, folded, limit);
         if (distance <= limit && distance < typed.size() && written != text) {
             close.emplace_back(distance, written);
