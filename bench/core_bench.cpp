@@ -252,16 +252,11 @@ void RegisterTableBenchmarks()
     }
     for (const convert::Category* category : convert::kConverterCategories) {
         const std::string name = "ConvertAll/" + BenchName(category->caption);
-        if (const auto* twoGroup = std::get_if<convert::TwoGroupTable>(&category->table)) {
-            // A source in each group: the second group reaches its own units through
-            // the sub-table.
-            benchmark::RegisterBenchmark((name + "/first_group").c_str(), ConvertAllCase, category,
-                                         0);
-            benchmark::RegisterBenchmark((name + "/second_group").c_str(), ConvertAllCase, category,
-                                         static_cast<int>(twoGroup->firstGroupSize));
-        } else {
-            benchmark::RegisterBenchmark((name + "/square").c_str(), ConvertAllCase, category, 0);
-        }
+        // The first and the last unit as the source: every line is one product and one
+        // quotient of two sizes, whichever unit it starts from.
+        benchmark::RegisterBenchmark((name + "/first_unit").c_str(), ConvertAllCase, category, 0);
+        benchmark::RegisterBenchmark((name + "/last_unit").c_str(), ConvertAllCase, category,
+                                     static_cast<int>(category->labels.size()) - 1);
         benchmark::RegisterBenchmark((name + "/scientific").c_str(), ConvertAllScientific,
                                      category);
     }

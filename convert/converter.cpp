@@ -1,5 +1,8 @@
 #include "convert/converter.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "numbers/number_text.h"
 
 namespace convert {
@@ -11,77 +14,73 @@ constexpr double kSmallestFixed = 0.0001;
 constexpr double kLargestFixed = 10000000;
 constexpr int kDefaultDecimals = 5;
 
-bool HasShape(const SquareTable& table, std::size_t units)
+// The value times the ratio of two unit sizes. A unit is its own value exactly.
+// Multiplying before dividing keeps exact cases exact (3600 s is 1 h, 3 ft is 1 yd); the
+// quotient is taken first only where the product alone would overflow or underflow though
+// the result is an ordinary number.
+double Product(std::span<const double> sizes, double value, std::size_t from, std::size_t to)
 {
-    return table.factors.size() == units * units;
-}
-
-bool HasShape(const TwoGroupTable& table, std::size_t units)
-{
-    const std::size_t second = units - table.firstGroupSize;
-    return table.firstGroupSize <= units && table.sourceFactors.size() == units &&
-           table.baseRow.size() == units && table.groupFactors.size() == second * second;
-}
-
-double Product(const SquareTable& table, std::size_t units, double value, std::size_t row,
-               std::size_t k)
-{
-    return value * table.factors[row * units + k];
-}
-
-// Both groups' lines come from the source factor and the base row, except that a
-// second-group source reaches its own group through the sub-table.
-double Product(const TwoGroupTable& table, std::size_t units, double value, std::size_t row,
-               std::size_t k)
-{
-    const std::size_t first = table.firstGroupSize;
-    if (row >= first && k >= first) {
-        return value * table.groupFactors[(row - first) * (units - first) + (k - first)];
+    if (from == to) {
+        return value;
     }
-    return (table.sourceFactors[row] * value) * table.baseRow[k];
+    const double product = value * sizes[from] / sizes[to];
+    if (std::isfinite(product) && (product != 0 || value == 0)) {
+        return product;
+    }
+    return value * (sizes[from] / sizes[to]);
 }
 
 }  // namespace
 
-bool HasFactorData(const Category& category)
+bool HasUnitSizes(const Category& category)
 {
     const std::size_t units = category.labels.size();
-    return units > 0 && category.listItems.size() == units &&
-           std::visit([units](const auto& table) { return HasShape(table, units); },
-                      category.table);
+    return units > 0 && category.listItems.size() == units && category.sizes.size() == units &&
+           std::ranges::all_of(category.sizes,
+                               [](double size) { return size > 0 && std::isfinite(size); });
 }
 
 std::optional<std::vector<double>> ConvertProducts(const Category& category, double value, int unit)
 {
     const std::size_t units = category.labels.size();
-    if (unit < 0 || static_cast<std::size_t>(unit) >= units || !HasFactorData(category)) {
+    if (unit < 0 || static_cast<std::size_t>(unit) >= units || !HasUnitSizes(category)) {
         return std::nullopt;
     }
-    const auto row = static_cast<std::size_t>(unit);
-    return std::visit(
-        [&](const auto& table) {
-            std::vector<double> products(units);
-            for (std::size_t k = 0; k < units; ++k) {
-                products[k] = Product(table, units, value, row, k);
-            }
-            return products;
-        },
-        category.table);
+    const auto from = static_cast<std::size_t>(unit);
+    std::vector<double> products(units);
+    for (std::size_t k = 0; k < units; ++k) {
+        products[k] = Product(category.sizes, value, from, k);
+    }
+    return products;
 }
 
 std::optional<double> ConvertProduct(const Category& category, double value, int unit, int target)
 {
     const std::size_t units = category.labels.size();
     if (unit < 0 || static_cast<std::size_t>(unit) >= units || target < 0 ||
-        static_cast<std::size_t>(target) >= units || !HasFactorData(category)) {
+        static_cast<std::size_t>(target) >= units || !HasUnitSizes(category)) {
         return std::nullopt;
     }
-    return std::visit(
-        [&](const auto& table) {
-            return Product(table, units, value, static_cast<std::size_t>(unit),
-                           static_cast<std::size_t>(target));
-        },
-        category.table);
+    return Product(category.sizes, value, static_cast<std::size_t>(unit),
+                   static_cast<std::size_t>(target));
+}
+
+bool ConvertsToFiniteNumbers(const Category& category, double value, int unit,
+                             std::span<const int> targets)
+{
+    const int units = static_cast<int>(category.labels.size());
+    const auto finite = [&](int target) {
+        return std::isfinite(ConvertProduct(category, value, unit, target).value_or(0));
+    };
+    if (targets.empty()) {
+        for (int target = 0; target < units; ++target) {
+            if (!finite(target)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    return std::ranges::all_of(targets, finite);
 }
 
 std::string FormatProduct(double product, int scientific, int decimals)
@@ -97,7 +96,7 @@ std::optional<ConvertedText> ConvertAll(const Category& category, double value, 
                                         int scientific, int decimals)
 {
     const auto products = ConvertProducts(category, value, unit);
-    if (!products) {
+    if (!products || !std::ranges::all_of(*products, [](double p) { return std::isfinite(p); })) {
         return std::nullopt;
     }
     ConvertedText text;

@@ -7,7 +7,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace convert {
@@ -18,39 +17,14 @@ enum class ValueKind {
     WholeNumber,  // a 32-bit whole number (Energy)
 };
 
-// N x N multipliers, row-major: row = source unit, column = target unit.
-struct SquareTable {
-    std::span<const double> factors;
-};
-
-// The metric units first (indices 0 .. firstGroupSize-1), then a second group whose
-// units convert among themselves through their own sub-table.
-struct TwoGroupTable {
-    std::span<const double> sourceFactors;  // one unit of k in the base unit (unit 0)
-    std::span<const double> baseRow;        // one base unit in unit k
-    std::span<const double> groupFactors;   // (N-G) x (N-G), row-major
-    std::size_t firstGroupSize;
-};
-
-// The index of the unit with that label; a label the list does not hold fails to compile.
-// Two-group tables name the first unit of their second group with it.
-template <std::size_t N>
-consteval std::size_t IndexOfLabel(const std::string_view (&labels)[N], std::string_view label)
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        if (labels[i] == label) {
-            return i;
-        }
-    }
-    throw "no unit has that label";
-}
-
 struct Category {
     std::string_view caption;                     // the tab caption, e.g. "Angle"
     std::span<const std::string_view> labels;     // written beside the values
     std::span<const std::string_view> listItems;  // shown in the unit list
     ValueKind valueKind;
-    std::variant<SquareTable, TwoGroupTable> table;
+    // One of each unit in the category's base unit, in unit order: the unit's definition.
+    // A conversion from unit r to unit k is the ratio sizes[r] / sizes[k].
+    std::span<const double> sizes;
 };
 
 struct ConvertedText {
@@ -58,11 +32,11 @@ struct ConvertedText {
     std::string labels;  // N lines, each ended by "\r\n"
 };
 
-// True when the category's table has the shape its unit count asks for.
-bool HasFactorData(const Category& category);
+// True when the category defines every one of its units by a positive, finite size.
+bool HasUnitSizes(const Category& category);
 
 // The value expressed in every unit of the category, in unit order; empty when the
-// unit is not one of the category's or its table is incomplete.
+// unit is not one of the category's or its definitions are incomplete.
 std::optional<std::vector<double>> ConvertProducts(const Category& category, double value,
                                                    int unit);
 
@@ -75,8 +49,14 @@ std::optional<double> ConvertProduct(const Category& category, double value, int
 // Always written with "." whatever the process locale.
 std::string FormatProduct(double product, int scientific, int decimals);
 
-// Both output texts of a press of "=". Refuses (empty result) a unit outside the
-// category rather than reading past its table.
+// True when the value converts into each target unit of the category (every unit when no
+// target is named) as a finite number. A value so large that a product overflows is
+// refused with kTooLargeText rather than shown as "inf".
+bool ConvertsToFiniteNumbers(const Category& category, double value, int unit,
+                             std::span<const int> targets);
+
+// Both output texts of a press of "=". Empty for a unit outside the category, rather than
+// reading past its definitions, and for a value whose products are not all finite numbers.
 std::optional<ConvertedText> ConvertAll(const Category& category, double value, int unit,
                                         int scientific, int decimals);
 

@@ -1,7 +1,13 @@
 #include "convert/categories.h"
+#include "convert/tables/definitions.h"
 
 namespace convert {
 namespace {
+
+using definitions::kCubicInch;
+using definitions::kUsFluidDram;
+using definitions::kUsFluidOunce;
+using definitions::kUsGallon;
 
 // clang-format off
 constexpr std::string_view kCookingLabels[]{
@@ -23,34 +29,35 @@ constexpr std::string_view kCookingLabels[]{
     "Gallon (US)",
 };
 
-// The kitchen measures are the table's own: Pinch to Drop is 9.499999 and Fluid dram to Dash
-// 12.000001, not 9.5 and 12, kept as the product has always shown them.
-constexpr double kCookingFactors[]{
-    // Drop          Dash          Pinch        ml           dl         Coffee      Dram         Tsp         Tbsp       Fl oz      Cup       Cu in       Pint      Quart     Liter     Gallon
-    1,               0.210526,     0.105263,    0.064854,    0.000649,  0.052632,   0.017544,    0.013162,   0.004387,  0.002194,  0.000274, 0.003958,   0.000137, 6.9e-05,  6.5e-05,  1.7e-05,   // Drop
-    4.75,            1,            0.5,         0.308058,    0.003081,  0.25,       0.083333,    0.062518,   0.020839,  0.01042,   0.001302, 0.018799,   0.000651, 0.000326, 0.000308, 8.1e-05,   // Dash
-    9.499999,        2,            1,           0.616115,    0.006161,  0.5,        0.166667,    0.125037,   0.041679,  0.020839,  0.002605, 0.037598,   0.001302, 0.000651, 0.000616, 0.000163,  // Pinch
-    15.419193,       3.246146,     1.623073,    1,           0.01,      0.811536,   0.270512,    0.202944,   0.067648,  0.033824,  0.004228, 0.061024,   0.002114, 0.001057, 0.001,    0.000264,  // Milliliter
-    1541.919347,     324.614618,   162.307309,  100,         1,         81.153648,  27.051217,   20.294392,  6.764797,  3.382399,  0.4228,   6.102376,   0.2114,   0.1057,   0.1,      0.026425,  // Deciliter
-    19,              4,            2,           1.23223,     0.012322,  1,          0.333333,    0.250074,   0.083358,  0.041679,  0.00521,  0.075195,   0.002605, 0.001302, 0.001232, 0.000326,  // Coffee spoon
-    57,              12.000001,    6,           3.696691,    0.036967,  3,          1,           0.750221,   0.250074,  0.125037,  0.01563,  0.225586,   0.007815, 0.003907, 0.003697, 0.000977,  // Fluid dram
-    75.977606,       15.995286,    7.997643,    4.92747,     0.049275,  3.998821,   1.33294,     1,          0.333333,  0.166667,  0.020833, 0.300693,   0.010417, 0.005208, 0.004927, 0.001302,  // Teaspoon (US)
-    227.932819,      47.985859,    23.99293,    14.782409,   0.147824,  11.996464,  3.998821,    3,          1,         0.5,       0.0625,   0.902078,   0.03125,  0.015625, 0.014782, 0.003906,  // Tablespoon (US)
-    455.865637,      95.971718,    47.985859,   29.564817,   0.295648,  23.992928,  7.997643,    6,          2,         1,         0.125,    1.804156,   0.0625,   0.03125,  0.029565, 0.007813,  // Fluid ounce (US)
-    3646.925096,     767.773747,   383.886874,  236.518538,  2.365185,  191.943421, 63.981142,   48,         16,        8,         1,        14.43325,   0.5,      0.25,     0.236519, 0.0625,    // Cup (US)
-    252.675249,      53.194792,    26.597396,   16.38706,    0.163871,  13.298697,  4.432899,    3.325654,   1.108551,  0.554276,  0.069284, 1,          0.034642, 0.017321, 0.016387, 0.00433,   // Cubic inch
-    7293.850193,     1535.547495,  767.773747,  473.037076,  4.730371,  383.886843, 127.962284,  96,         32,        16,        2,        28.866501,  1,        0.5,      0.473037, 0.125,     // Pint (US)
-    14587.700385,    3071.094989,  1535.547495, 946.074152,  9.460742,  767.773685, 255.924569,  192,        64,        32,        4,        57.733001,  2,        1,        0.946074, 0.25,      // Quart (US)
-    15419.193472,    3246.146175,  1623.073088, 1000,        10,        811.536478, 270.512167,  202.943923, 67.647974, 33.823987, 4.227998, 61.023759,  2.113999, 1.057,    1,        0.26425,   // Liter
-    58350.801541,    12284.379957, 6142.189979, 3784.296607, 37.842966, 3071.09474, 1023.698274, 768,        256,       128,       16,       230.932004, 8,        4,        3.784297, 1,         // Gallon (US)
+// One of each unit in cubic metres (SI). The US measures come from the US liquid gallon
+// of 231 in³ (NIST Handbook 44): a cup is 1/16 gallon, a tablespoon half a fluid ounce, a
+// teaspoon a third of a tablespoon. Drop, dash, pinch and coffee spoon have no standard;
+// they keep this product's kitchen ratios, 57 drops to the fluid dram, a dash of 4.75
+// drops, a pinch of 9.5 and a coffee spoon of 19.
+constexpr double kCookingSizes[]{
+    kUsFluidDram / 57,         // Drop: 1/57 fluid dram
+    kUsFluidDram / 57 * 4.75,  // Dash: 4.75 drops
+    kUsFluidDram / 57 * 9.5,   // Pinch: 9.5 drops
+    1e-6,                      // Milliliter: 1 cm³ (SI, 1964)
+    1e-4,                      // Deciliter: 100 cm³
+    kUsFluidDram / 3,          // Coffee spoon: 19 drops, 1/3 fluid dram
+    kUsFluidDram,              // Fluid dram (US): 1/8 fluid ounce
+    kUsFluidOunce / 6,         // Teaspoon (US): 1/6 fluid ounce
+    kUsFluidOunce / 2,         // Tablespoon (US): 1/2 fluid ounce
+    kUsFluidOunce,             // Fluid ounce (US): 1/128 gallon
+    kUsGallon / 16,            // Cup (US): 8 fluid ounces
+    kCubicInch,                // Cubic inch: (0.0254 m)³
+    kUsGallon / 8,             // Pint (US): 16 fluid ounces
+    kUsGallon / 4,             // Quart (US): 2 pints
+    1e-3,                      // Liter: 1 dm³ (SI, 1964)
+    kUsGallon,                 // Gallon (US): 231 in³
 };
 // clang-format on
 
-static_assert(std::size(kCookingFactors) == std::size(kCookingLabels) * std::size(kCookingLabels));
+static_assert(std::size(kCookingSizes) == std::size(kCookingLabels));
 
 }  // namespace
 
-const Category kCooking{"Cooking", kCookingLabels, kCookingLabels, ValueKind::Real,
-                        SquareTable{kCookingFactors}};
+const Category kCooking{"Cooking", kCookingLabels, kCookingLabels, ValueKind::Real, kCookingSizes};
 
 }  // namespace convert

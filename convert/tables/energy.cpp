@@ -1,7 +1,11 @@
 #include "convert/categories.h"
+#include "convert/tables/definitions.h"
 
 namespace convert {
 namespace {
+
+using definitions::kCalorie;
+using definitions::kHour;
 
 // clang-format off
 constexpr std::string_view kEnergyLabels[]{
@@ -29,27 +33,27 @@ constexpr std::string_view kEnergyListItems[]{
     "Watt second (W*s)",
 };
 
-// One calorie is 4.1868 joules; Joule and Watt second share their row and column.
-constexpr double kEnergyFactors[]{
-    // MJ          kJ         J        Mcal        kcal        cal      kWh         Wh          Ws
-    1,             1000,      1000000, 0.23885,    238.85,     238850,  0.27778,    277.78,     1000000,  // Megajoule (MJ)
-    0.001,         1,         1000,    0.00023885, 0.23885,    238.85,  0.00027778, 0.27778,    1000,     // Kilojoule (kJ)
-    1e-06,         0.001,     1,       2.3885e-07, 0.00023885, 0.23885, 2.7778e-07, 0.00027778, 1,        // Joule (J)
-    4.1868,        4186.8,    4186800, 1,          1000,       1000000, 1.163,      1163,       4186800,  // Megacalorie (Mcal)
-    0.0041868,     4.1868,    4186.8,  0.001,      1,          1000,    0.001163,   1.163,      4186.8,   // Kilocalorie (kcal)
-    4.1868e-06,    0.0041868, 4.1868,  1e-06,      0.001,      1,       1.163e-06,  0.001163,   4.1868,   // Calorie (cal)
-    3.6,           3600,      3600000, 0.85985,    859.85,     859850,  1,          1000,       3600000,  // Kilowatt hour (kW*h)
-    0.0036,        3.6,       3600,    0.00085985, 0.85985,    859.85,  0.001,      1,          3600,     // Watt hour (W*h)
-    1e-06,         0.001,     1,       2.3885e-07, 0.00023885, 0.23885, 2.7778e-07, 0.00027778, 1,        // Watt second (W*s)
+// One of each unit in joules (SI). The calorie is the International Steam Table calorie,
+// 4.1868 J; a watt second is a joule, a watt hour 3600 of them.
+constexpr double kEnergySizes[]{
+    1e6,             // Megajoule
+    1e3,             // Kilojoule
+    1,               // Joule: the SI unit
+    1e6 * kCalorie,  // Megacalorie: 10⁶ IT calories
+    1e3 * kCalorie,  // Kilocalorie: 1000 IT calories
+    kCalorie,        // Calorie: the IT calorie, 4.1868 J
+    1e3 * kHour,     // Kilowatt hour: 3.6 MJ
+    kHour,           // Watt hour: 3600 J
+    1,               // Watt second: 1 J
 };
 // clang-format on
 
-static_assert(std::size(kEnergyFactors) == std::size(kEnergyLabels) * std::size(kEnergyLabels));
+static_assert(std::size(kEnergySizes) == std::size(kEnergyLabels));
 static_assert(std::size(kEnergyListItems) == std::size(kEnergyLabels));
 
 }  // namespace
 
 const Category kEnergy{"Energy", kEnergyLabels, kEnergyListItems, ValueKind::WholeNumber,
-                       SquareTable{kEnergyFactors}};
+                       kEnergySizes};
 
 }  // namespace convert

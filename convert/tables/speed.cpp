@@ -1,7 +1,12 @@
 #include "convert/categories.h"
+#include "convert/tables/definitions.h"
 
 namespace convert {
 namespace {
+
+using definitions::kFoot;
+using definitions::kHour;
+using definitions::kMile;
 
 // clang-format off
 constexpr std::string_view kSpeedLabels[]{
@@ -14,24 +19,22 @@ constexpr std::string_view kSpeedLabels[]{
     "Foot per second",
 };
 
-// One mile is 1.6093 kilometres throughout.
-constexpr double kSpeedFactors[]{
-    // km/s        m/s       km/h    m/min   mi/s        mph       ft/s
-    1,             1000,     3600,   60000,  0.62137,    2236.9,   3280.8,    // Kilometer per second (km/s)
-    0.001,         1,        3.6,    60,     0.00062137, 2.2369,   3.2808,    // Meter per second (m/s)
-    0.00027778,    0.27778,  1,      16.667, 0.0001726,  0.62137,  0.91134,   // Kilometer per hour
-    1.6667e-05,    0.016667, 0.06,   1,      1.0356e-05, 0.037282, 0.054681,  // Meter per minute
-    1.6093,        1609.3,   5793.6, 96561,  1,          3600,     5280,      // Mile per second
-    0.00044704,    0.44704,  1.6093, 26.822, 0.00027778, 1,        1.4667,    // Mile per hour (mph)
-    0.0003048,     0.3048,   1.0973, 18.288, 0.00018939, 0.68182,  1,         // Foot per second
+// One of each unit in metres per second (SI); the mile and foot are the international ones.
+constexpr double kSpeedSizes[]{
+    1e3,            // Kilometer per second
+    1,              // Meter per second: the SI unit
+    1e3 / kHour,    // Kilometer per hour
+    1 / 60.0,       // Meter per minute
+    kMile,          // Mile per second
+    kMile / kHour,  // Mile per hour: 0.44704 m/s
+    kFoot,          // Foot per second
 };
 // clang-format on
 
-static_assert(std::size(kSpeedFactors) == std::size(kSpeedLabels) * std::size(kSpeedLabels));
+static_assert(std::size(kSpeedSizes) == std::size(kSpeedLabels));
 
 }  // namespace
 
-const Category kSpeed{"Speed", kSpeedLabels, kSpeedLabels, ValueKind::Real,
-                      SquareTable{kSpeedFactors}};
+const Category kSpeed{"Speed", kSpeedLabels, kSpeedLabels, ValueKind::Real, kSpeedSizes};
 
 }  // namespace convert

@@ -202,11 +202,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "212.000\tFarenheit(°F)\tFarenheit = [ (9/5) * Celsius ] + 32\n"
                 "373.150\tKelvin(K)\tKelvin      = Celsius +273.15\n"},
         Success{{"Volume", "1", "gal", "--format=csv", "--to", "gal", "--to", "l"},
-                "value,unit\n1.00000,\"Gallon, liquid (gal) (US)\"\n3.78540,Liter (l)\n"},
+                "value,unit\n1.00000,\"Gallon, liquid (gal) (US)\"\n3.78541,Liter (l)\n"},
         Success{{"Length", "3", "ft", "--to", "m", "--format", "json", "--decimals", "2"},
                 "{\"category\":\"Length\",\"value\":3,\"unit\":\"Foot (ft)\",\"decimals\":2,"
                 "\"scientific\":false,\"results\":[{\"unit\":\"Meter (m)\",\"text\":\"0.91\","
-                "\"value\":0.9143999999999999}]}\n"},
+                "\"value\":0.9144000000000001}]}\n"},
         Success{{"Temperature", "212", "F", "--to", "C", "--format", "json"},
                 "{\"category\":\"Temperature\",\"value\":212,\"unit\":\"Farenheit(°F)\","
                 "\"decimals\":3,\"scientific\":false,\"results\":[{\"unit\":\"Celsius(°C)\","
@@ -273,6 +273,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"Angle", "90", "Degrees", "--decimals", "9"},
                 "--decimals takes a number from 0 to 5, not \"9\""},
         Refused{{"Angle", "90", "Degrees", "--bogus"}, "unknown option \"--bogus\" (see --help)"},
+        // A value whose result in an asked unit would be "inf" is refused, not shown.
+        Refused{{"Length", "1e300", "km", "--to", "Angstrom"},
+                "the result is too large to be a number"},
+        Refused{{"Length", "1e300", "km"}, "the result is too large to be a number"},
         Refused{{"Angle", "90"},
                 "expected CATEGORY VALUE UNIT, got 2 arguments: \"Angle\" \"90\" (see --help)"},
         Refused{{}, "nothing to convert (see --help)"}));
@@ -454,7 +458,7 @@ TEST(Column, SkipsEmptyLinesAndWritesAHeaderOfTheUnits)
     const Outcome run =
         RunCli({"Angle", "-", "Degrees", "--format", "csv", "--to", "Degrees", "--to", "rad"},
                "90\n\n  180 \r\n");
-    EXPECT_EQ(run.out, "Degrees,Radians\n90.00000,1.57077\n180.00000,3.14154\n");
+    EXPECT_EQ(run.out, "Degrees,Radians\n90.00000,1.57080\n180.00000,3.14159\n");
     EXPECT_EQ(run.status, 0);
 }
 
@@ -466,6 +470,24 @@ TEST(Column, StopsAtALineThatIsNoNumberAfterWritingEveryLineBefore)
               "velkari-cli: line 4: value \"abc\": Please enter a number, written with digits, "
               "an optional \".\" and an optional exponent (for example 12.5 or -3e4).\n");
     EXPECT_EQ(run.status, 2);
+}
+
+// A value too large for the asked unit stops a column as a line that is no number does, in
+// the category form and in a stream of queries, where the second line reuses the first's
+// reading of its units.
+TEST(Column, StopsAtAValueTooLargeForItsUnits)
+{
+    for (const auto& [args, input] :
+         {std::pair<std::vector<std::string>, std::string>{
+              {"Length", "-", "km", "--to", "Angstrom"}, "1\n1e300\n1\n"},
+          {{"-"}, "1 km to angstrom\n1e300 km to angstrom\n1 km to angstrom\n"}}) {
+        const Outcome run = RunCli(args, input);
+        EXPECT_EQ(run.out, "1.000000e+13\n") << Describe(args);
+        EXPECT_EQ(run.err, "velkari-cli: line 2: the result is too large to be a number\n");
+        EXPECT_EQ(run.status, 2);
+    }
+    // Only the asked units decide: 1e300 km is a number of miles.
+    EXPECT_EQ(RunCli({"-"}, "1e300 km to mi\n").out, "6.213712e+299\n");
 }
 
 // A byte order mark before the first value is skipped; a refused line is shown with its
@@ -620,6 +642,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"350F", "--decimals", "2"},
                 "Temperature always writes three decimals; --decimals and --scientific do not "
                 "apply to it"},
+        Refused{{"1e300", "km", "to", "angstrom"}, "the result is too large to be a number"},
+        Refused{{"1e300", "km"}, "the result is too large to be a number"},
         Refused{{"100", "C", "to", "C"},
                 "Temperature converts into the two other scales only, so not into "
                 "\"Celsius(°C)\""},
@@ -733,12 +757,12 @@ TEST(QueryLines, WriteAHeaderWhereTheColumnsChangeAndAPreferenceOnce)
 {
     const Outcome table = RunCli({"-", "--format", "tsv"}, "1 ft to m\n1 kg to lb\n100 C to F\n");
     EXPECT_EQ(table.out,
-              "value\tunit\n0.30480\tMeter (m)\n2.20460\tPound (lb) (Avoir)\n"
+              "value\tunit\n0.30480\tMeter (m)\n2.20462\tPound (lb) (Avoir)\n"
               "value\tunit\tformula\n"
               "212.000\tFarenheit(°F)\tFarenheit = [ (9/5) * Celsius ] + 32\n");
     EXPECT_EQ(table.status, 0);
     const Outcome preferred = RunCli({"-"}, "1 ft to m\n1 gallon to ml\n2 gallon to ml\n");
-    EXPECT_EQ(preferred.out, "0.30480\n3785.40000\n7570.80000\n");
+    EXPECT_EQ(preferred.out, "0.30480\n3785.41178\n7570.82357\n");
     EXPECT_TRUE(preferred.err.starts_with("velkari-cli: line 2: ")) << preferred.err;
     EXPECT_EQ(std::count(preferred.err.begin(), preferred.err.end(), '\n'), 1) << preferred.err;
     EXPECT_EQ(preferred.status, 0);

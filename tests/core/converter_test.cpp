@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "convert/categories.h"
 #include "numbers/number_text.h"
@@ -97,51 +98,58 @@ TEST(ConvertAllTest, RefusesAUnitOutsideTheCategory)
     EXPECT_TRUE(ConvertAll(kAngle, 1, 4, 0, 0).has_value());
 }
 
-TEST(ConvertAllTest, RefusesACategoryWhoseTableDoesNotMatchItsUnits)
+struct BrokenSizes {
+    const char* what;
+    std::vector<double> sizes;
+};
+
+void PrintTo(const BrokenSizes& b, std::ostream* os)
+{
+    *os << b.what;
+}
+
+class BrokenSizesTest : public ::testing::TestWithParam<BrokenSizes> {};
+
+// A category whose definitions do not give every unit a positive, finite size converts
+// nothing, rather than reading past its sizes or dividing by zero.
+TEST_P(BrokenSizesTest, ConvertsNothing)
 {
     constexpr std::string_view labels[]{"A", "B"};
-    constexpr double tooShort[]{1, 2, 3};
-    const Category broken{"Broken", labels, labels, ValueKind::Real, SquareTable{tooShort}};
-    EXPECT_FALSE(HasFactorData(broken));
+    const Category broken{"Broken", labels, labels, ValueKind::Real, GetParam().sizes};
+    EXPECT_FALSE(HasUnitSizes(broken));
     EXPECT_FALSE(ConvertAll(broken, 1, 0, 0, 0).has_value());
+    EXPECT_FALSE(ConvertProduct(broken, 1, 0, 1).has_value());
 }
 
-// A small two-group category whose entries are powers of two, so every product is
-// exact and says which entries were used.
-constexpr std::string_view kToyLabels[]{"Base", "Half", "X", "Y"};
-constexpr double kToySource[]{1, 0.5, 4, 8};
-constexpr double kToyBase[]{1, 2, 16, 32};
-constexpr double kToyGroup[]{1, 256, 1.0 / 256, 1};
-const Category kToy{"Toy", kToyLabels, kToyLabels, ValueKind::Real,
-                    TwoGroupTable{kToySource, kToyBase, kToyGroup, 2}};
-
-// From the first group every line goes through the source factor (0.5) and the base
-// row. From the second group its own group's lines go through its row of the
-// sub-table and the source's own line is exactly the value; the first group's lines
-// go through the source factor (8) and the base row.
-TEST(TwoGroupTableTest, EachGroupUsesItsOwnEntries)
-{
-    EXPECT_EQ(ConvertProducts(kToy, 3, 1), (std::vector<double>{1.5, 3, 24, 48}));
-    EXPECT_EQ(ConvertProducts(kToy, 3, 3), (std::vector<double>{24, 48, 3.0 / 256, 3}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, BrokenSizesTest,
+    ::testing::Values(BrokenSizes{"one size short", {1}},
+                      BrokenSizes{"one size too many", {1, 2, 3}},
+                      BrokenSizes{"a zero size", {1, 0}}, BrokenSizes{"a negative size", {1, -2}},
+                      BrokenSizes{"an infinite size", {1, std::numeric_limits<double>::infinity()}},
+                      BrokenSizes{"a NaN size", {std::numeric_limits<double>::quiet_NaN(), 1}}));
 
 // The largest and smallest values the value box accepts, from every unit of every
-// category: one line per unit, each a number or the C library's text for an infinite
-// product, with nothing undefined on the way.
-TEST(ExtremeValuesTest, EveryCategoryAndUnitGivesOneReadableLinePerUnit)
+// category: each unit's product is either a number that reads back, or the whole
+// conversion is refused, never a line of "inf". The smallest values may underflow to 0.
+TEST(ExtremeValuesTest, EveryLineIsANumberOrTheConversionIsRefused)
 {
     for (const Category* category : kConverterCategories) {
         const int units = static_cast<int>(category->labels.size());
         for (int unit = 0; unit < units; ++unit) {
-            for (const double value : {1.7e308, -1.7e308, 5e-324, -5e-324}) {
+            for (const double value : {1.7e308, -1.7e308, 5e-324, -5e-324, 1e300}) {
                 const auto text = ConvertAll(*category, value, unit, 0, 2);
-                ASSERT_TRUE(text.has_value()) << category->caption << ' ' << unit;
+                const bool finite = ConvertsToFiniteNumbers(*category, value, unit, {});
+                ASSERT_EQ(text.has_value(), finite) << category->caption << ' ' << unit;
+                if (!text) {
+                    continue;
+                }
                 std::size_t lines = 0;
                 std::string_view rest = text->values;
                 for (std::size_t end; (end = rest.find("\r\n")) != std::string_view::npos;
                      rest.remove_prefix(end + 2), ++lines) {
                     const std::string_view line = rest.substr(0, end);
-                    EXPECT_TRUE(ReadReal(line).value || line == "inf" || line == "-inf")
+                    EXPECT_TRUE(ReadReal(line).value)
                         << category->caption << ' ' << unit << ' ' << value << ": " << line;
                 }
                 EXPECT_TRUE(rest.empty());
@@ -149,6 +157,22 @@ TEST(ExtremeValuesTest, EveryCategoryAndUnitGivesOneReadableLinePerUnit)
             }
         }
     }
+}
+
+// Only the units asked for decide: 1e300 km is a number of miles but not of Angstroms.
+TEST(ExtremeValuesTest, OnlyTheAskedUnitsMustBeFinite)
+{
+    constexpr int kKilometer = 0;
+    constexpr int kAngstrom = 7;
+    constexpr int kMile = 8;
+    constexpr std::array kMiles{kMile};
+    constexpr std::array kAngstroms{kAngstrom};
+    EXPECT_TRUE(ConvertsToFiniteNumbers(kLength, 1e300, kKilometer, kMiles));
+    EXPECT_FALSE(ConvertsToFiniteNumbers(kLength, 1e300, kKilometer, kAngstroms));
+    EXPECT_FALSE(ConvertsToFiniteNumbers(kLength, 1e300, kKilometer, {}));
+    EXPECT_FALSE(ConvertAll(kLength, 1e300, kKilometer, 0, 5).has_value());
+    // The product alone would overflow, the result does not: 1e308 seconds in centuries.
+    EXPECT_NEAR(*ConvertProduct(kTime, 1e308, 5, 0), 1e308 / 3155695200.0, 1e293);
 }
 
 }  // namespace
