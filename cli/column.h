@@ -2,6 +2,7 @@
 // alone and written as it goes.
 #pragma once
 
+#include <cmath>
 #include <iosfwd>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "cli/plan.h"
 #include "cli/writer.h"
 #include "convert/converter.h"
+#include "convert/messages.h"
 
 namespace cli {
 
@@ -39,6 +41,9 @@ inline void ColumnValues::Append(std::string& pending, double value) const
     if (!product) {
         throw Refusal{"the " + std::string(m_plan.tab.category->caption) +
                       " tab has no conversion data yet"};
+    }
+    if (!std::isfinite(*product)) {
+        throw Refusal{std::string(convert::kTooLargeRefusal)};
     }
     pending += convert::FormatProduct(*product, m_plan.scientific, m_plan.decimals);
     pending += '\n';

@@ -1,9 +1,11 @@
 #include "cli/plan.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "cli/cli.h"
 #include "cli/text.h"
+#include "convert/messages.h"
 #include "convert/temperature_formula.h"
 #include "numbers/number_text.h"
 
@@ -249,6 +251,9 @@ std::vector<Result> Results(const Plan& plan, double value)
     std::vector<Result> results;
     for (const std::size_t target : plan.targets) {
         const double product = (*products)[target];
+        if (!std::isfinite(product)) {
+            throw Refusal{std::string(convert::kTooLargeRefusal)};
+        }
         results.push_back({plan.tab.category->labels[target],
                            convert::FormatProduct(product, plan.scientific, plan.decimals),
                            product,

@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 
+#include "convert/messages.h"
 #include "convert/temperature_formula.h"
 #include "convert/unit_names.h"
 #include "numbers/number_text.h"
@@ -263,6 +264,14 @@ using Result = std::variant<ParsedQuery, QueryRefusal>;
 QueryRefusal Refuse(std::string message, std::size_t begin, std::size_t end)
 {
     return {QueryRefusal::Kind::Refused, std::move(message), begin, end};
+}
+
+// A table category's amount whose value in an asked unit would not be a finite number:
+// refused, so that no front end shows "inf".
+bool TooLarge(const ParsedQuery& query)
+{
+    return query.category != nullptr &&
+           !ConvertsToFiniteNumbers(*query.category, query.value, query.unit, query.targets);
 }
 
 std::string TabsOf(std::uint32_t tabs)
@@ -708,6 +717,9 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
             }
         }
     }
+    if (TooLarge(query)) {
+        return Refuse(std::string(kTooLargeRefusal), parts.front().begin, parts.back().unit.end);
+    }
     return query;
 }
 
@@ -729,10 +741,13 @@ std::variant<ParsedQuery, QueryRefusal> QueryReader::Read(std::string_view text)
     if (m_last && length > 0 && form != NumberForm::Fraction &&
         text.substr(at + length) == m_rest) {
         // Read as ReadPart reads a number (a value it reads is always finite).
+        // An amount too large for its units is left to the full reading, which refuses it.
         if (const RealReading reading = ReadReal(text.substr(at, length)); reading.value) {
             ParsedQuery query = *m_last;
             query.value = *reading.value;
-            return query;
+            if (!TooLarge(query)) {
+                return query;
+            }
         }
     }
     Reader reader(text);

@@ -70,7 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const convert::Category& category = *convert::kConverterCategories[which];
     const auto text = convert::ConvertAll(category, value, unit, scientific, decimals);
     const auto units = static_cast<int>(category.labels.size());
-    Check(text.has_value() == (unit >= 0 && unit < units));
+    // Refused only for a unit outside the category or a value too large for one of its
+    // units, never shown as "inf".
+    Check(text.has_value() == (unit >= 0 && unit < units &&
+                               convert::ConvertsToFiniteNumbers(category, value, unit, {})));
     if (!text) {
         return 0;
     }

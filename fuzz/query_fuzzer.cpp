@@ -71,7 +71,19 @@ void CheckAnswers(const convert::ParsedQuery& query, int scientific, int decimal
     } else {
         const auto text =
             convert::ConvertAll(*query.category, query.value, query.unit, scientific, decimals);
-        Check(text.has_value());
+        if (!text) {
+            // Too large for some unit of the tab, but not for the ones the query asks.
+            Check(!query.targets.empty());
+            const auto answers = convert::AnswerQuery(query, scientific, decimals);
+            Check(answers.size() == query.targets.size());
+            for (std::size_t k = 0; k < answers.size(); ++k) {
+                const auto product = convert::ConvertProduct(*query.category, query.value,
+                                                             query.unit, query.targets[k]);
+                Check(product.has_value() && std::isfinite(*product));
+                Check(answers[k].text == convert::FormatProduct(*product, scientific, decimals));
+            }
+            return;
+        }
         values = testing_support::SplitLines(text->values);
         labels = testing_support::SplitLines(text->labels);
     }

@@ -6,9 +6,6 @@
 namespace convert {
 
 using framework::ToQString;
-namespace {
-
-}  // namespace
 
 void ShowConversion(CPropertyPage& page, const Category& category, double value,
                     const EqualsMembers& members)
@@ -22,10 +19,14 @@ void ShowConversion(CPropertyPage& page, const Category& category, double value,
     }
     const auto text =
         ConvertAll(category, value, members.unit, members.scientific, members.decimals);
-    if (text) {
-        members.values = ToQString(text->values);
-        members.names = ToQString(text->labels);
+    if (!text) {
+        // The unit is one of the list's, so only a value too large for some unit is left.
+        page.MessageBox(ToQString(kTooLargeText), CPropertyPage::ApplicationName(),
+                        MB_ICONEXCLAMATION | MB_OK);
+        return;
     }
+    members.values = ToQString(text->values);
+    members.names = ToQString(text->labels);
 }
 
 }  // namespace convert

@@ -142,4 +142,25 @@ TEST_F(CommaLocaleWindow, ShowsAndReadsAPoint)
     EXPECT_EQ(recorder.messages[0].text, kNotReal);
 }
 
+// A value the box accepts but whose result in some unit is too large to be a number is
+// refused by "=" with the product's name as caption, and no line of "inf" is shown.
+TEST(BadInput, ResultTooLargeForAUnitIsRefused)
+{
+    PageInSheet host("length");
+    CPropertyPage& page = host.page();
+    TypeInto(page, IDC_LENGTH_VALUE, "3");
+    ChooseItem(page, IDC_LENGTH_UNIT, "Kilometer (km)");
+    ClickButton(page, IDC_LENGTH_EQUALS);
+    ASSERT_FALSE(ShownText(page, IDC_LENGTH_VALUES).isEmpty());
+
+    MessageRecorder recorder;
+    TypeInto(page, IDC_LENGTH_VALUE, "1e300");
+    ClickButton(page, IDC_LENGTH_EQUALS);
+    ASSERT_EQ(recorder.messages.size(), 1U);
+    EXPECT_EQ(recorder.messages[0].text, "The result is too large to be a number");
+    EXPECT_EQ(recorder.messages[0].caption, "Velkari Unit Converter");
+    EXPECT_EQ(ShownText(page, IDC_LENGTH_VALUES), "");
+    EXPECT_EQ(ShownText(page, IDC_LENGTH_NAMES), "");
+}
+
 }  // namespace
