@@ -296,7 +296,12 @@ std::string Article(std::string_view word)
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : text_(text) { Tokenize(text, tokens_); }
+    // With `onlyTab` (an index into ConverterTabs()) the query is read as that tab's value
+    // box reads it: its units are that tab's, whatever another tab would prefer.
+    explicit Reader(std::string_view text, int onlyTab = -1) : text_(text), onlyTab_(onlyTab)
+    {
+        Tokenize(text, tokens_);
+    }
 
     Result Read();
 
@@ -325,6 +330,7 @@ private:
     Tokens tokens_;
     std::size_t at_ = 0;
     std::size_t parts_ = 0;
+    int onlyTab_ = -1;
 };
 
 std::size_t Reader::ReusableFrom(const ParsedQuery& query) const
@@ -593,6 +599,18 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
 {
     const Mention& first = parts.front().unit;
     std::uint32_t tabs = ~0U;
+    if (onlyTab_ >= 0) {
+        tabs = 1U << onlyTab_;
+        if ((first.tabs & tabs) == 0) {
+            const std::string firstTabs = TabsOf(first.tabs);
+            const std::string_view caption =
+                ConverterTabs()[static_cast<std::size_t>(onlyTab_)].caption;
+            return Refuse(Shown(Between(first.begin, first.end)) + " is " + Article(firstTabs) +
+                              firstTabs + " unit, not " + Article(caption) + std::string(caption) +
+                              " one",
+                          first.begin, first.end);
+        }
+    }
     auto differs = [&](const Mention* mention) -> std::optional<QueryRefusal> {
         if ((tabs & mention->tabs) == 0) {
             const std::string firstTabs =
@@ -728,6 +746,14 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
 std::variant<ParsedQuery, QueryRefusal> ParseQuery(std::string_view text)
 {
     return Reader(text).Read();
+}
+
+std::variant<ParsedQuery, QueryRefusal> ParseQueryOnTab(std::string_view text, int tab)
+{
+    if (tab < 0 || static_cast<std::size_t>(tab) >= ConverterTabs().size()) {
+        return QueryRefusal{QueryRefusal::Kind::Refused, "no such tab", 0, text.size()};
+    }
+    return Reader(text, tab).Read();
 }
 
 std::variant<ParsedQuery, QueryRefusal> QueryReader::Read(std::string_view text)

@@ -42,6 +42,12 @@ struct QueryRefusal {
 // Reads "3 ft to m", "350F", "5 ft 3 in", "1 1/2 cups in ml", "3 ft m" ...
 std::variant<ParsedQuery, QueryRefusal> ParseQuery(std::string_view text);
 
+// Reads a query as the value box of one tab takes it ("3.5 m", "6 ft 2 in", "1 1/2 cups",
+// "5 km to mi" on Length): every unit must be one of that tab's, which settles a name
+// two tabs share ("1 gallon" on Cooking is Cooking's gallon). `tab` is an index into
+// ConverterTabs(); a unit of another tab is refused with a sentence naming its tab.
+std::variant<ParsedQuery, QueryRefusal> ParseQueryOnTab(std::string_view text, int tab);
+
 // Reads queries one after another, as a file's lines come. A query whose words after its
 // amount are those of the query before ("12 ft to m", then "13 ft to m") reuses their
 // reading, so that a column of amounts in the same units reads at about the speed of the

@@ -399,5 +399,89 @@ TEST(QueryReaderStream, RandomStreamsReadAsParseQueryReads)
     }
 }
 
+int TabNamed(std::string_view caption)
+{
+    const auto tabs = ConverterTabs();
+    for (std::size_t t = 0; t < tabs.size(); ++t) {
+        if (tabs[t].caption == caption) {
+            return static_cast<int>(t);
+        }
+    }
+    ADD_FAILURE() << "no tab " << caption;
+    return -1;
+}
+
+struct OnTab {
+    std::string_view tab;
+    Reading reading;
+};
+
+void PrintTo(const OnTab& c, std::ostream* os)
+{
+    *os << c.tab << ": '" << c.reading.text << "'";
+}
+
+class ValueBoxReading : public ::testing::TestWithParam<OnTab> {};
+
+// A tab's value box reads a query with that tab's units only: a name two tabs share is
+// this tab's, whatever the preference between tabs says elsewhere.
+TEST_P(ValueBoxReading, ReadsWithTheTabsOwnUnits)
+{
+    const Reading& expected = GetParam().reading;
+    const auto parsed = ParseQueryOnTab(expected.text, TabNamed(GetParam().tab));
+    ASSERT_TRUE(std::holds_alternative<ParsedQuery>(parsed))
+        << std::get<QueryRefusal>(parsed).message;
+    const ParsedQuery& query = std::get<ParsedQuery>(parsed);
+    EXPECT_EQ(query.caption, GetParam().tab);
+    EXPECT_DOUBLE_EQ(query.value, expected.value);
+    EXPECT_EQ(LabelOf(query, query.unit), expected.unit);
+    std::vector<std::string_view> targets;
+    for (const int target : query.targets) {
+        targets.push_back(LabelOf(query, target));
+    }
+    EXPECT_EQ(targets, expected.targets);
+    EXPECT_EQ(query.preference, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabs, ValueBoxReading,
+    ::testing::Values(OnTab{"Length", {"3.5 m", "", 3.5, "Meter (m)", {}}},
+                      OnTab{"Length", {"6 ft 2 in", "", 74, "Inch (in)", {}}},
+                      OnTab{"Length", {"5 km to miles", "", 5, "Kilometer (km)", {"Mile (mi)"}}},
+                      OnTab{"Cooking", {"1 1/2 cups", "", 1.5, "Cup (US)", {}}},
+                      OnTab{"Cooking", {"1 gallon", "", 1, "Gallon (US)", {}}},
+                      OnTab{"Volume", {"1 gallon", "", 1, "Gallon, liquid (gal) (US)", {}}},
+                      OnTab{"Angle", {"30 minutes", "", 30, "Minutes", {}}},
+                      OnTab{"Time", {"30 minutes", "", 30, "Minute (min)", {}}},
+                      OnTab{"Temperature", {"350F", "", 350, "Farenheit(°F)", {}}}));
+
+struct OffTab {
+    std::string_view tab;
+    std::string_view text;
+    std::string_view message;
+};
+
+void PrintTo(const OffTab& c, std::ostream* os)
+{
+    *os << c.tab << ": '" << c.text << "'";
+}
+
+class ValueBoxRefusal : public ::testing::TestWithParam<OffTab> {};
+
+TEST_P(ValueBoxRefusal, NamesTheTabThatHasTheUnit)
+{
+    const auto parsed = ParseQueryOnTab(GetParam().text, TabNamed(GetParam().tab));
+    ASSERT_TRUE(std::holds_alternative<QueryRefusal>(parsed));
+    EXPECT_EQ(std::get<QueryRefusal>(parsed).message, GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabs, ValueBoxRefusal,
+    ::testing::Values(
+        OffTab{"Length", "3 kg", "\"kg\" is a Weight unit, not a Length one"},
+        OffTab{"Weight", "1 gallon", "\"gallon\" is a Cooking or Volume unit, not a Weight one"},
+        OffTab{"Angle", "350F", "\"F\" is a Temperature unit, not an Angle one"},
+        OffTab{"Length", "3 ft to kg", "\"ft\" is a Length unit, \"kg\" a Weight unit"}));
+
 }  // namespace
 }  // namespace convert
