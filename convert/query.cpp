@@ -605,10 +605,11 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
             const std::string firstTabs = TabsOf(first.tabs);
             const std::string_view caption =
                 ConverterTabs()[static_cast<std::size_t>(onlyTab_)].caption;
-            return Refuse(Shown(Between(first.begin, first.end)) + " is " + Article(firstTabs) +
-                              firstTabs + " unit, not " + Article(caption) + std::string(caption) +
-                              " one",
-                          first.begin, first.end);
+            return QueryRefusal{QueryRefusal::Kind::OtherTab,
+                                Shown(Between(first.begin, first.end)) + " is " +
+                                    Article(firstTabs) + firstTabs + " unit, not " +
+                                    Article(caption) + std::string(caption) + " one",
+                                first.begin, first.end};
         }
     }
     auto differs = [&](const Mention* mention) -> std::optional<QueryRefusal> {
@@ -754,6 +755,40 @@ std::variant<ParsedQuery, QueryRefusal> ParseQueryOnTab(std::string_view text, i
         return QueryRefusal{QueryRefusal::Kind::Refused, "no such tab", 0, text.size()};
     }
     return Reader(text, tab).Read();
+}
+
+std::optional<ValueBoxReading> ReadValueBox(std::string_view text, int tab, QueryRefusal* refusal)
+{
+    const auto tabs = ConverterTabs();
+    if (tab < 0 || static_cast<std::size_t>(tab) >= tabs.size()) {
+        return std::nullopt;
+    }
+    const Category* category = tabs[static_cast<std::size_t>(tab)].category;
+    const bool whole = category != nullptr && category->valueKind == ValueKind::WholeNumber;
+    if (whole) {
+        if (const WholeReading plain = ReadWholeNumber(text); plain.value) {
+            return ValueBoxReading{static_cast<double>(*plain.value), -1, {}};
+        }
+    } else if (const RealReading plain = ReadReal(text); plain.value) {
+        return ValueBoxReading{*plain.value, -1, {}};
+    }
+    auto parsed = ParseQueryOnTab(text, tab);
+    if (auto* refused = std::get_if<QueryRefusal>(&parsed)) {
+        if (refusal != nullptr) {
+            *refusal = std::move(*refused);
+        }
+        return std::nullopt;
+    }
+    ParsedQuery& query = std::get<ParsedQuery>(parsed);
+    // The box of a tab of whole numbers takes whole amounts only, with units or without.
+    if (whole && (query.value != std::trunc(query.value) || std::abs(query.value) > 2147483647.0)) {
+        if (refusal != nullptr) {
+            *refusal = QueryRefusal{QueryRefusal::Kind::Refused,
+                                    WholeRefusalMessage(NumberRefusal::NotWhole), 0, text.size()};
+        }
+        return std::nullopt;
+    }
+    return ValueBoxReading{query.value, query.unit, std::move(query.targets)};
 }
 
 std::variant<ParsedQuery, QueryRefusal> QueryReader::Read(std::string_view text)

@@ -32,6 +32,7 @@ struct QueryRefusal {
     enum class Kind {
         NotAQuery,  // no amount at all ("firefox"): a desktop search shows nothing
         Refused,    // it reads as a query but cannot be answered ("3 fet", "3 ft to kg")
+        OtherTab,   // read on one tab, it names a unit of another ("3 kg" on Length)
     };
     Kind kind;
     std::string message;
@@ -47,6 +48,20 @@ std::variant<ParsedQuery, QueryRefusal> ParseQuery(std::string_view text);
 // two tabs share ("1 gallon" on Cooking is Cooking's gallon). `tab` is an index into
 // ConverterTabs(); a unit of another tab is refused with a sentence naming its tab.
 std::variant<ParsedQuery, QueryRefusal> ParseQueryOnTab(std::string_view text, int tab);
+
+// What a tab's value box holds, read as the box takes it: a plain number exactly as it
+// always has (a whole number on Energy), or else an amount with units of that tab, which
+// picks the source unit and may name targets.
+struct ValueBoxReading {
+    double value;
+    int unit;                  // the source unit; -1 for a plain number (the list decides)
+    std::vector<int> targets;  // the units the text asks for, to be marked
+};
+
+// Empty when the text is neither; `refusal`, when given, then receives why the text was
+// not read as an amount with units (its kind OtherTab for a unit of another tab).
+std::optional<ValueBoxReading> ReadValueBox(std::string_view text, int tab,
+                                            QueryRefusal* refusal = nullptr);
 
 // Reads queries one after another, as a file's lines come. A query whose words after its
 // amount are those of the query before ("12 ft to m", then "13 ft to m") reuses their

@@ -470,9 +470,39 @@ class ValueBoxRefusal : public ::testing::TestWithParam<OffTab> {};
 
 TEST_P(ValueBoxRefusal, NamesTheTabThatHasTheUnit)
 {
-    const auto parsed = ParseQueryOnTab(GetParam().text, TabNamed(GetParam().tab));
-    ASSERT_TRUE(std::holds_alternative<QueryRefusal>(parsed));
-    EXPECT_EQ(std::get<QueryRefusal>(parsed).message, GetParam().message);
+    QueryRefusal refusal{};
+    EXPECT_FALSE(ReadValueBox(GetParam().text, TabNamed(GetParam().tab), &refusal));
+    EXPECT_EQ(refusal.message, GetParam().message);
+}
+
+// A plain number reads exactly as the box has always read it, a whole number on Energy;
+// an amount with a unit picks the unit and keeps its targets.
+TEST(ValueBox, PlainNumbersAndAmountsWithUnits)
+{
+    const int length = TabNamed("Length");
+    const int energy = TabNamed("Energy");
+    struct Case {
+        int tab;
+        std::string_view text;
+        bool read;
+        double value;
+        int unit;
+        std::vector<int> targets;
+    };
+    for (const Case& c :
+         {Case{length, " 3.5 ", true, 3.5, -1, {}}, Case{length, "-2e3", true, -2000, -1, {}},
+          Case{length, "5 km to mi", true, 5, 0, {8}}, Case{length, "1.5.5", false, 0, 0, {}},
+          Case{length, "", false, 0, 0, {}}, Case{energy, "3", true, 3, -1, {}},
+          Case{energy, "2.5", false, 0, 0, {}}, Case{energy, "2 kJ", true, 2, 1, {}},
+          Case{energy, "1.5 kJ", false, 0, 0, {}}}) {
+        const auto reading = ReadValueBox(c.text, c.tab);
+        ASSERT_EQ(reading.has_value(), c.read) << c.text;
+        if (reading) {
+            EXPECT_EQ(reading->value, c.value) << c.text;
+            EXPECT_EQ(reading->unit, c.unit) << c.text;
+            EXPECT_EQ(reading->targets, c.targets) << c.text;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
