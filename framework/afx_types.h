@@ -33,3 +33,5 @@ inline constexpr UINT STN_CLICKED = 0;
 inline constexpr UINT CBN_SELCHANGE = 1;
 // The text of a list's edit field changed: typed, or replaced by a pick.
 inline constexpr UINT CBN_EDITCHANGE = 5;
+// The text of an edit box changed by the user: typed, pasted, cut or undone.
+inline constexpr UINT EN_CHANGE = 0x0300;

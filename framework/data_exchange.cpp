@@ -18,22 +18,29 @@
 
 using framework::ToQString;
 
-namespace {
+namespace framework {
 
-QString ControlText(QWidget* control)
+QString ControlText(const QWidget* control)
 {
-    if (auto* line = qobject_cast<QLineEdit*>(control)) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(control)) {
         return line->text();
     }
-    if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(control)) {
         // Multi-line members hold "\r\n" line ends; the widget shows plain lines.
         return box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     }
-    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
         return combo->currentText();
     }
     return control->property("text").toString();
 }
+
+int ListIndex(const QComboBox* list)
+{
+    return list->isEditable() ? TypedItem(list) : list->currentIndex();
+}
+
+namespace {
 
 // A line end at the end of a box's text ends its last line; the empty line the widget
 // would show after it takes no room, so that a box as tall as its lines has nothing to
@@ -47,6 +54,8 @@ void HideEmptyLastLine(QPlainTextEdit* box)
         document->markContentsDirty(last.position(), last.length());
     }
 }
+
+}  // namespace
 
 void SetControlText(QWidget* control, const QString& text)
 {
@@ -63,7 +72,10 @@ void SetControlText(QWidget* control, const QString& text)
     }
 }
 
-}  // namespace
+}  // namespace framework
+
+using framework::ControlText;
+using framework::SetControlText;
 
 CDataExchange::CDataExchange(CPropertyPage* dialog, BOOL saveAndValidate)
     : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog)
@@ -164,11 +176,7 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int& index)
         combo->setCurrentIndex(shown);
         return;
     }
-    if (combo->isEditable()) {
-        index = framework::TypedItem(combo);
-    } else {
-        index = combo->currentIndex();
-    }
+    index = framework::ListIndex(combo);
 }
 
 void DDX_Check(CDataExchange* pDX, int id, int& value)

@@ -6,7 +6,10 @@
 
 #include "framework/afx_types.h"
 
+#include <QString>
+
 class CPropertyPage;
+class QComboBox;
 class QWidget;
 
 class CDataExchange {
@@ -38,3 +41,15 @@ void DDX_Text(CDataExchange* pDX, int id, int& value, int smallest, int largest)
 void DDX_Text(CDataExchange* pDX, int id, CString& value);
 void DDX_CBIndex(CDataExchange* pDX, int id, int& index);
 void DDX_Check(CDataExchange* pDX, int id, int& value);
+
+namespace framework {
+
+// A control's text as a pull reads it ("\r\n" line ends in a multi-line box), and as a
+// push writes it.
+QString ControlText(const QWidget* control);
+void SetControlText(QWidget* control, const QString& text);
+// A list's selection as a pull reads it: the item whose text a list with an edit field
+// shows, else its chosen item; -1 for none.
+int ListIndex(const QComboBox* list);
+
+}  // namespace framework

@@ -123,6 +123,9 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
     if ((control.style & kMultiLine) == 0) {
         auto* edit = new TextBox(parent);
         edit->setReadOnly((control.style & kReadOnly) != 0);
+        // Only what the user does is reported, not the pages' own pushes.
+        QObject::connect(edit, &QLineEdit::textEdited, edit,
+                         [edit] { NotifyParent(edit, EN_CHANGE); });
         if ((control.style & kNoBorder) != 0) {
             // A borderless box reads as text on the page itself.
             edit->setFrame(false);
@@ -289,6 +292,14 @@ QWidget* MakePushButton(const ControlTemplate& control, QWidget* parent)
     return button;
 }
 
+// A click or the space bar reports a check box's change; a push does not.
+QWidget* MakeCheckBox(const ControlTemplate& control, QWidget* parent)
+{
+    auto* box = new QCheckBox(ToQString(control.text), parent);
+    QObject::connect(box, &QCheckBox::clicked, box, [box] { NotifyParent(box, BN_CLICKED); });
+    return box;
+}
+
 // A frame is drawn beneath the other controls (BuildControls lowers it) and lets
 // clicks through.
 QWidget* MakeGroupBox(const ControlTemplate& control, QWidget* parent)
@@ -317,7 +328,7 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
         case ControlKind::ComboBox:
             return MakeComboBox(control, parent);
         case ControlKind::CheckBox:
-            return new QCheckBox(ToQString(control.text), parent);
+            return MakeCheckBox(control, parent);
         case ControlKind::PushButton:
             return MakePushButton(control, parent);
         case ControlKind::GroupBox:

@@ -54,11 +54,12 @@ constexpr CCmdTarget::MessageMapEntry MapEntry(UINT code, int id)
 
 }  // namespace framework
 
-// Map entries routing a button's click, a list's selection change or a change of a
-// list's edit field to a member function of the window.
+// Map entries routing a button's click, a list's selection change, a change of a list's
+// edit field or of an edit box's text to a member function of the window.
 #define ON_BN_CLICKED(id, memberFxn) ::framework::MapEntry<memberFxn>(BN_CLICKED, id)
 #define ON_CBN_SELCHANGE(id, memberFxn) ::framework::MapEntry<memberFxn>(CBN_SELCHANGE, id)
 #define ON_CBN_EDITCHANGE(id, memberFxn) ::framework::MapEntry<memberFxn>(CBN_EDITCHANGE, id)
+#define ON_EN_CHANGE(id, memberFxn) ::framework::MapEntry<memberFxn>(EN_CHANGE, id)
 
 // A notification from a control to the window that holds it.
 class CommandEvent : public QEvent {

@@ -1,7 +1,11 @@
 #include "framework/property_page.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include "framework/app_resources.h"
 #include "framework/dialog_builder.h"
@@ -70,6 +74,58 @@ int CPropertyPage::MessageBox(const CString& text, const CString& caption, UINT 
 QWidget* CPropertyPage::GetDlgItem(int id) const
 {
     return framework::GetDlgItem(this, id);
+}
+
+namespace {
+
+template <typename Control>
+Control* ControlOf(const CPropertyPage& page, int id)
+{
+    auto* control = qobject_cast<Control*>(page.GetDlgItem(id));
+    if (control == nullptr) {
+        qFatal("control %d of the page is missing or of another kind", id);
+    }
+    return control;
+}
+
+}  // namespace
+
+CString CPropertyPage::GetDlgItemText(int id) const
+{
+    return framework::ControlText(ControlOf<QWidget>(*this, id));
+}
+
+void CPropertyPage::SetDlgItemText(int id, const CString& text)
+{
+    framework::SetControlText(ControlOf<QWidget>(*this, id), text);
+}
+
+int CPropertyPage::GetCurSel(int id) const
+{
+    return framework::ListIndex(ControlOf<QComboBox>(*this, id));
+}
+
+void CPropertyPage::SetCurSel(int id, int index)
+{
+    ControlOf<QComboBox>(*this, id)->setCurrentIndex(index);
+}
+
+BOOL CPropertyPage::IsDlgButtonChecked(int id) const
+{
+    return ControlOf<QAbstractButton>(*this, id)->isChecked() ? TRUE : FALSE;
+}
+
+void CPropertyPage::SelectLine(int id, int line)
+{
+    auto* box = ControlOf<QPlainTextEdit>(*this, id);
+    const QTextBlock block = box->document()->findBlockByNumber(line);
+    if (!block.isValid()) {
+        return;
+    }
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+    box->ensureCursorVisible();
 }
 
 CString CPropertyPage::Title() const

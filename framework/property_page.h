@@ -34,6 +34,18 @@ public:
     int MessageBox(const CString& text, const CString& caption, UINT type);
     QWidget* GetDlgItem(int id) const;
 
+    // One control read or written alone, as a handler that answers each keystroke does
+    // without a pull (which would stop at the first field that is not yet a number): its
+    // text, a list's selection (as a pull reads it; -1 for none), a check box's state.
+    CString GetDlgItemText(int id) const;
+    void SetDlgItemText(int id, const CString& text);
+    int GetCurSel(int id) const;
+    void SetCurSel(int id, int index);
+    BOOL IsDlgButtonChecked(int id) const;
+    // Selects one line of a multi-line box and scrolls it into sight; a screen reader is
+    // told of the selection as of any other.
+    void SelectLine(int id, int line);
+
     UINT TemplateId() const { return m_nIDTemplate; }
     CString Title() const;
 
