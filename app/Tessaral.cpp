@@ -33,6 +33,7 @@
 #include "pages/convert/speed.h"
 #include "pages/convert/temperature.h"
 #include "pages/convert/tt.h"
+#include "pages/convert/value_box.h"
 #include "pages/page_templates.h"
 #include "res/app_resources.h"
 #include "res/strings.h"
@@ -84,6 +85,8 @@ void ConvertOnItsTab(CTessaralDlg& sheet, const std::string& text)
         unit->setCurrentIndex(query.unit);
         Q_EMIT unit->activated(query.unit);
         qobject_cast<QAbstractButton*>(page.GetDlgItem(controls->equals))->click();
+        // The units the query asked for stand out among the tab's lines.
+        convert::MarkTargets(page, query.unit, query.targets);
         return;
     }
 }

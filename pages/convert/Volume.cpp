@@ -2,6 +2,7 @@
 
 #include "convert/categories.h"
 #include "pages/convert/equals_handler.h"
+#include "pages/convert/value_box.h"
 #include "res/resource.h"
 
 IMPLEMENT_DYNCREATE(Volume, CPropertyPage)
@@ -16,12 +17,15 @@ void Volume::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_VOLUME_SCIENTIFIC, m_bScientific);
     DDX_CBIndex(pDX, IDC_VOLUME_DECIMALS, m_nDecimals);
     DDX_Text(pDX, IDC_VOLUME_VALUES, m_strValues);
-    DDX_Text(pDX, IDC_VOLUME_VALUE, m_dValue);
+    DDX_Amount(pDX, IDC_VOLUME_VALUE, m_dValue, m_nUnit);
 }
 
 std::span<const CCmdTarget::MessageMapEntry> Volume::GetMessageMap() const
 {
-    static constexpr MessageMapEntry kMap[]{ON_BN_CLICKED(IDC_VOLUME_EQUALS, &Volume::OnEquals)};
+    static constexpr MessageMapEntry kMap[]{
+        ON_BN_CLICKED(IDC_VOLUME_EQUALS, &Volume::OnEquals),
+        ON_CONVERTER_INPUTS(IDC_VOLUME_VALUE, IDC_VOLUME_UNIT, IDC_VOLUME_SCIENTIFIC,
+                            IDC_VOLUME_DECIMALS, &Volume::OnValueChange, &Volume::OnChoiceChange)};
     return kMap;
 }
 
@@ -29,4 +33,14 @@ void Volume::OnEquals()
 {
     convert::OnConverterEquals(*this, convert::kVolume, m_dValue,
                                {m_bScientific, m_nDecimals, m_nUnit, m_strValues, m_strNames});
+}
+
+void Volume::OnValueChange()
+{
+    convert::ShowValueChange(*this);
+}
+
+void Volume::OnChoiceChange()
+{
+    convert::ShowChoiceChange(*this);
 }

@@ -200,10 +200,19 @@ std::span<const UnitControls> AllUnitControls()
         std::array<UnitControls, std::size(kLayouts) + 1> controls{};
         for (std::size_t i = 0; i < std::size(kLayouts); ++i) {
             const ConverterLayout& l = kLayouts[i];
-            controls[i] = {l.category->caption, l.templateId, l.value, l.unit, l.equals};
+            controls[i] = {l.category->caption, l.templateId, l.value,  l.unit,   l.equals,
+                           l.scientific,        l.decimals,   l.values, l.labels, 0};
         }
-        controls.back() = {FindDialogTemplate(IDD_TEMPERATURE)->title, IDD_TEMPERATURE,
-                           IDC_TEMPERATURE_VALUE, IDC_TEMPERATURE_UNIT, IDC_TEMPERATURE_EQUALS};
+        controls.back() = {FindDialogTemplate(IDD_TEMPERATURE)->title,
+                           IDD_TEMPERATURE,
+                           IDC_TEMPERATURE_VALUE,
+                           IDC_TEMPERATURE_UNIT,
+                           IDC_TEMPERATURE_EQUALS,
+                           0,
+                           0,
+                           IDC_TEMPERATURE_VALUES,
+                           IDC_TEMPERATURE_NAMES,
+                           IDC_TEMPERATURE_FORMULA};
         return controls;
     }();
     return all;
@@ -215,6 +224,16 @@ const UnitControls* UnitControlsOf(std::string_view caption)
 {
     for (const UnitControls& tab : AllUnitControls()) {
         if (tab.caption == caption) {
+            return &tab;
+        }
+    }
+    return nullptr;
+}
+
+const UnitControls* UnitControlsOf(int templateId)
+{
+    for (const UnitControls& tab : AllUnitControls()) {
+        if (tab.templateId == templateId) {
             return &tab;
         }
     }

@@ -3,6 +3,7 @@
 #include "convert/messages.h"
 #include "convert/temperature_formula.h"
 #include "framework/text.h"
+#include "pages/convert/value_box.h"
 #include "res/resource.h"
 
 using framework::ToQString;
@@ -14,7 +15,7 @@ temperature::temperature() : CPropertyPage(IDD_TEMPERATURE) {}
 void temperature::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_TEMPERATURE_VALUE, m_dValue);
+    DDX_Amount(pDX, IDC_TEMPERATURE_VALUE, m_dValue, m_nUnit);
     DDX_CBIndex(pDX, IDC_TEMPERATURE_UNIT, m_nUnit);
     DDX_Text(pDX, IDC_TEMPERATURE_NAMES, m_strNames);
     DDX_Text(pDX, IDC_TEMPERATURE_VALUES, m_strValues);
@@ -24,7 +25,10 @@ void temperature::DoDataExchange(CDataExchange* pDX)
 std::span<const CCmdTarget::MessageMapEntry> temperature::GetMessageMap() const
 {
     static constexpr MessageMapEntry kMap[]{
-        ON_BN_CLICKED(IDC_TEMPERATURE_EQUALS, &temperature::OnEquals)};
+        ON_BN_CLICKED(IDC_TEMPERATURE_EQUALS, &temperature::OnEquals),
+        ON_EN_CHANGE(IDC_TEMPERATURE_VALUE, &temperature::OnValueChange),
+        ON_CBN_SELCHANGE(IDC_TEMPERATURE_UNIT, &temperature::OnChoiceChange),
+        ON_CBN_EDITCHANGE(IDC_TEMPERATURE_UNIT, &temperature::OnChoiceChange)};
     return kMap;
 }
 
@@ -43,4 +47,14 @@ void temperature::OnEquals()
                    MB_ICONEXCLAMATION | MB_OK);
     }
     UpdateData(FALSE);
+}
+
+void temperature::OnValueChange()
+{
+    convert::ShowValueChange(*this);
+}
+
+void temperature::OnChoiceChange()
+{
+    convert::ShowChoiceChange(*this);
 }

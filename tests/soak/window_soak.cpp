@@ -33,7 +33,10 @@
 #include <vector>
 
 #include "convert/categories.h"
+#include "convert/query.h"
 #include "convert/temperature_formula.h"
+#include "convert/unit_names.h"
+#include "framework/data_exchange.h"
 #include "framework/message_map.h"
 #include "framework/tab_ctrl.h"
 #include "numbers/number_text.h"
@@ -309,6 +312,37 @@ private:
                 SwitchTab(c, action);
                 break;
         }
+        if (action.kind != Kind::ClickTab && action.kind != Kind::KeyTab) {
+            CheckFollows(FindControls(Page()));
+        }
+    }
+
+    // The results follow the inputs: after any action the tab shows the core's table for
+    // what its controls show now, or no table at all where they give none.
+    void CheckFollows(const Controls& c)
+    {
+        if (!c.Converts()) {
+            return;
+        }
+        const auto reading = convert::ReadValueBox(c.value->text().toStdString(), TabOf(c));
+        const Choice shown{0, framework::ListIndex(c.unit),
+                           c.decimals != nullptr ? framework::ListIndex(c.decimals) : -1,
+                           c.check != nullptr && c.check->isChecked()};
+        const std::vector<QString> outputs = Outputs(c);
+        const bool none = std::ranges::all_of(outputs, &QString::isEmpty);
+        Check(none || (reading && outputs == Expected(c, reading->value, shown)),
+              "the results are not the core's for what the controls show");
+    }
+
+    static int TabOf(const Controls& c)
+    {
+        const auto tabs = convert::ConverterTabs();
+        for (std::size_t t = 0; t < tabs.size(); ++t) {
+            if (tabs[t].category == c.category) {
+                return static_cast<int>(t);
+            }
+        }
+        return -1;
     }
 
     void EnterValue(const Controls& c, const Action& action)

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <optional>
 #include <utility>
@@ -117,6 +118,42 @@ TEST(ConvertOption, OpensTheQuerysTabAsIfConvertedByHand)
             TypeInto(page, FirstControl(page, ControlKind::Edit), c.value);
             ClickButton(page, FirstControl(page, ControlKind::PushButton));
             EXPECT_EQ(started, ShownOn(sheet)) << c.args[1];
+        });
+    }
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+// The units a query asks for stand out: their line is selected in both result boxes,
+// scrolled into sight, on a factor-table tab and on Temperature alike.
+TEST(ConvertOption, MarksTheUnitAskedFor)
+{
+    struct MarkCase {
+        std::vector<const char*> args;
+        const char* value;
+        const char* label;
+    };
+    const MarkCase cases[]{
+        {{"--convert", "5", "km", "to", "miles"}, "3.10686", "Mile (mi)"},
+        {{"--convert", "100 C in K"}, "373.150", "Kelvin(K)"},
+    };
+    MessageRecorder recorder;
+    for (const MarkCase& c : cases) {
+        StartWith(c.args, [&](CTessaralDlg& sheet) {
+            CPropertyPage& page = *sheet.GetActivePage();
+            QList<QPlainTextEdit*> boxes;
+            for (const framework::ControlTemplate& control : TemplateOf(page).controls) {
+                if (control.kind == ControlKind::Edit &&
+                    (control.style & framework::kMultiLine) != 0 && boxes.size() < 2) {
+                    boxes.append(qobject_cast<QPlainTextEdit*>(page.GetDlgItem(control.id)));
+                }
+            }
+            ASSERT_EQ(boxes.size(), 2);
+            QStringList selected{boxes[0]->textCursor().selectedText(),
+                                 boxes[1]->textCursor().selectedText()};
+            selected.sort();
+            QStringList expected{c.value, c.label};
+            expected.sort();
+            EXPECT_EQ(selected, expected) << c.args[1];
         });
     }
     EXPECT_TRUE(recorder.messages.empty());
