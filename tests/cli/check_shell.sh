@@ -27,7 +27,7 @@ done
 # --- JSON output, one value per line, read by a real parser
 json_runs=(
   "Length 3 ft --format json"
-  "Length 1e308 km --format json"
+  "Length 1e308 km --to mi --format json"
   "Temperature -40 F --format json"
   "Energy 2147483647 J --format json --scientific"
   "Volume 1 gal --to l --to gal --format json"
