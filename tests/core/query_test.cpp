@@ -42,6 +42,15 @@ std::string_view LabelOf(const ParsedQuery& query, int unit)
     return query.category->labels[static_cast<std::size_t>(unit)];
 }
 
+std::vector<std::string_view> TargetLabels(const ParsedQuery& query)
+{
+    std::vector<std::string_view> labels;
+    for (const int target : query.targets) {
+        labels.push_back(LabelOf(query, target));
+    }
+    return labels;
+}
+
 class QueryReading : public ::testing::TestWithParam<Reading> {};
 
 TEST_P(QueryReading, ReadsAsTheCategoryForm)
@@ -54,11 +63,7 @@ TEST_P(QueryReading, ReadsAsTheCategoryForm)
     EXPECT_EQ(query.caption, expected.caption);
     EXPECT_DOUBLE_EQ(query.value, expected.value);
     EXPECT_EQ(LabelOf(query, query.unit), expected.unit);
-    std::vector<std::string_view> targets;
-    for (const int target : query.targets) {
-        targets.push_back(LabelOf(query, target));
-    }
-    EXPECT_EQ(targets, expected.targets);
+    EXPECT_EQ(TargetLabels(query), expected.targets);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -435,11 +440,7 @@ TEST_P(ValueBoxReading, ReadsWithTheTabsOwnUnits)
     EXPECT_EQ(query.caption, GetParam().tab);
     EXPECT_DOUBLE_EQ(query.value, expected.value);
     EXPECT_EQ(LabelOf(query, query.unit), expected.unit);
-    std::vector<std::string_view> targets;
-    for (const int target : query.targets) {
-        targets.push_back(LabelOf(query, target));
-    }
-    EXPECT_EQ(targets, expected.targets);
+    EXPECT_EQ(TargetLabels(query), expected.targets);
     EXPECT_EQ(query.preference, "");
 }
 
