@@ -96,6 +96,7 @@ if command -v tmux >/dev/null; then
     grep -q '[$#]' <<<"$(tmux_run capture-pane -p)" && break
     sleep 0.1
   done
+  ((tries < 200)) || fail "bash showed no prompt in tmux within 20 seconds; the screen: $(tmux_run capture-pane -p)"
   tmux_run send-keys -l "source '$completion/velkari-cli.bash'; PS1='> '; clear"
   tmux_run send-keys Enter
   # Types $1, presses Tab and expects the line to read "> $2" within 20 seconds (a
@@ -111,7 +112,8 @@ if command -v tmux >/dev/null; then
       [ "$line" = "> $2" ] && break
       sleep 0.1
     done
-    [ "$line" = "> $2" ] || fail "bash completes '$1' to '${line#> }', not '$2'"
+    [ "$line" = "> $2" ] ||
+      fail "bash completes '$1' to '${line#> }', not '$2'; the screen: $(tmux_run capture-pane -p)"
     tmux_run send-keys C-u
   }
   # (the screen's trailing blank, the space after a whole word, is not compared)
