@@ -707,6 +707,9 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
                               targets[k].begin, targets[k].end);
             }
         }
+        if (const auto refusal = TemperatureRefusal(query.value, query.unit)) {
+            return Refuse(std::string(*refusal), parts.front().begin, parts.front().unit.end);
+        }
     }
     return query;
 }
@@ -729,7 +732,10 @@ std::variant<ParsedQuery, QueryRefusal> QueryReader::Read(std::string_view text)
     if (m_last && length > 0 && form != NumberForm::Fraction &&
         text.substr(at + length) == m_rest) {
         // Read as ReadPart reads a number (a value it reads is always finite).
-        if (const RealReading reading = ReadReal(text.substr(at, length)); reading.value) {
+        // A temperature the full reading refuses is read again to be refused.
+        if (const RealReading reading = ReadReal(text.substr(at, length));
+            reading.value &&
+            (m_last->category != nullptr || !TemperatureRefusal(*reading.value, m_last->unit))) {
             ParsedQuery query = *m_last;
             query.value = *reading.value;
             return query;
