@@ -54,7 +54,7 @@ std::optional<std::vector<UsedSlot>> UsedSlots(const CompositionInput& input)
 // by the first of 1 .. kLargestMultiplier that brings every count within
 // kWholeNumberTolerance of a whole number. A tolerance of 0.1 takes in the rounding of
 // percentages typed with one or two decimals (propane's 81.7 % carbon and 18.3 %
-// hydrogen give 2.66 hydrogen per carbon, and 7.99 for three), while a count off by a
+// hydrogen give 2.67 hydrogen per carbon, and 8.01 for three), while a count off by a
 // quarter or a half is multiplied on rather than rounded (Fe 1, O 1.5 is Fe2 O3). The
 // limit of 10 reaches nonane's C9H20; much beyond it nearly any ratio would come near
 // some whole multiple, and the formula would be made up.
