@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 #include <utility>
 
 #include "chem/count_text.h"
@@ -16,7 +17,7 @@ struct UsedSlot {
     const Element* element;
     double grams;
     double percent = 0.0;
-    double ratio = 0.0;
+    double ratio = 0.0;  // moles per 100 g of compound; then over the smallest of them
     int count = 0;
 };
 
@@ -49,15 +50,54 @@ std::optional<std::vector<UsedSlot>> UsedSlots(const CompositionInput& input)
     return used;
 }
 
-// Percentages, mole ratios and whole-number counts; false when any of them is not a
-// finite number or a count does not fit an int.
-bool ComputeCounts(double compoundWeight, std::vector<UsedSlot>& used)
+// The simplest formula's counts are the mole ratios over the smallest one, multiplied
+// by the first of 1 .. kLargestMultiplier that brings every count within
+// kWholeNumberTolerance of a whole number. A tolerance of 0.1 takes in the rounding of
+// percentages typed with one or two decimals (propane's 81.7 % carbon and 18.3 %
+// hydrogen give 2.67 hydrogen per carbon, and 8.01 for three), while a count off by a
+// quarter or a half is multiplied on rather than rounded (Fe 1, O 1.5 is Fe2 O3). The
+// limit of 10 reaches nonane's C9H20; much beyond it nearly any ratio would come near
+// some whole multiple, and the formula would be made up.
+constexpr int kLargestMultiplier = 10;
+constexpr double kWholeNumberTolerance = 0.1;
+// Above this a ratio times the largest multiplier would not fit an int.
+constexpr double kLargestRelativeRatio =
+    static_cast<double>(std::numeric_limits<int>::max()) / kLargestMultiplier;
+
+// The reason no formula can be computed from these weights, if any: a weight below 0,
+// or elements that together weigh more than the compound beyond the rounding of typed
+// numbers (kWeighingTolerance of the compound's weight).
+std::optional<Message> ImpossibleWeights(const CompositionInput& input,
+                                         const std::vector<UsedSlot>& used)
+{
+    constexpr double kWeighingTolerance = 0.01;
+    double total = 0.0;
+    for (const UsedSlot& slot : used) {
+        if (slot.grams < 0.0) {
+            return kNegativeWeight;
+        }
+        total += slot.grams;
+    }
+    if (input.compoundWeight < 0.0 || input.unknownWeight < 0.0) {
+        return kNegativeWeight;
+    }
+    if (total > input.compoundWeight * (1 + kWeighingTolerance)) {
+        return kElementsOutweighCompound;
+    }
+    return std::nullopt;
+}
+
+// Percentages, mole ratios and the simplest formula's whole-number counts, or the
+// message that says why there are none: a percentage or ratio that is no finite number
+// or a count too large for an int (kWeightsOutOfRange), or ratios that no multiple up
+// to the limit brings near whole numbers (kNoWholeNumberFormula).
+std::optional<Message> ComputeCounts(double compoundWeight, std::vector<UsedSlot>& used)
 {
     for (UsedSlot& slot : used) {
         slot.percent = slot.grams / compoundWeight * 100;
         slot.ratio = slot.percent / slot.element->atomicMass;
         if (!std::isfinite(slot.percent) || !std::isfinite(slot.ratio)) {
-            return false;
+            return kWeightsOutOfRange;
         }
     }
     const double divisor =
@@ -65,15 +105,25 @@ bool ComputeCounts(double compoundWeight, std::vector<UsedSlot>& used)
             return a.ratio < b.ratio;
         })->ratio;
     for (UsedSlot& slot : used) {
-        const double rounded = slot.ratio / divisor + 0.5;
-        // NaN fails both comparisons; the bounds are the first values outside int that
-        // truncation toward zero would not bring back inside.
-        if (!(rounded > -2147483649.0 && rounded < 2147483648.0)) {
-            return false;
+        slot.ratio /= divisor;
+        // NaN fails the comparison too (a ratio of 0 over a divisor of 0).
+        if (!(slot.ratio <= kLargestRelativeRatio)) {
+            return kWeightsOutOfRange;
         }
-        slot.count = static_cast<int>(rounded);
     }
-    return true;
+    for (int multiplier = 1; multiplier <= kLargestMultiplier; ++multiplier) {
+        const auto nearWhole = [multiplier](const UsedSlot& slot) {
+            const double count = slot.ratio * multiplier;
+            return std::abs(count - std::round(count)) <= kWholeNumberTolerance;
+        };
+        if (std::all_of(used.begin(), used.end(), nearWhole)) {
+            for (UsedSlot& slot : used) {
+                slot.count = static_cast<int>(std::round(slot.ratio * multiplier));
+            }
+            return std::nullopt;
+        }
+    }
+    return kNoWholeNumberFormula;
 }
 
 std::string CompositionText(const std::vector<UsedSlot>& used)
@@ -92,8 +142,7 @@ std::string CompositionText(const std::vector<UsedSlot>& used)
 }
 
 // Every count but the third is followed by a blank, so two elements leave one at the
-// end. A count of 0 (possible only with negative weights) is written "0", so that no
-// element stands bare as if it had one atom.
+// end.
 std::string SimplestFormulaText(const std::vector<UsedSlot>& used)
 {
     std::string text;
@@ -151,18 +200,20 @@ CompositionOutcome ComputeComposition(const CompositionInput& input)
     if (!used) {
         return {"", "", "", kIncomplete};
     }
-    if (!ComputeCounts(input.compoundWeight, *used)) {
-        return {"", "", "", kWeightsOutOfRange};
+    if (const std::optional<Message> refusal = ImpossibleWeights(input, *used)) {
+        return {"", "", "", refusal};
+    }
+    if (const std::optional<Message> refusal = ComputeCounts(input.compoundWeight, *used)) {
+        return {"", "", "", refusal};
     }
     CompositionOutcome outcome{CompositionText(*used), SimplestFormulaText(*used), "",
                                std::nullopt};
     if (input.unknownWeight != 0.0) {
         std::optional<std::string> molecular = MolecularFormulaText(input.unknownWeight, *used);
-        if (molecular) {
-            outcome.molecularFormula = std::move(*molecular);
-        } else {
-            outcome.message = kWeightsOutOfRange;
+        if (!molecular) {
+            return {"", "", "", kWeightsOutOfRange};
         }
+        outcome.molecularFormula = std::move(*molecular);
     }
     return outcome;
 }

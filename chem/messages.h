@@ -28,4 +28,16 @@ inline constexpr Message kResultOutOfRange{
 inline constexpr Message kWeightsOutOfRange{
     "The weights are too large or too small to compute a formula", "Out of range"};
 
+// Input no compound can have. Each is an "Out of range" refusal like those above: a
+// number outside what the page can accept, with one sentence that says which.
+inline constexpr Message kCountBelowOne{"Every atom count must be at least 1", "Out of range"};
+inline constexpr Message kNegativeWeight{"A weight can not be negative", "Out of range"};
+// The grams of the elements add up to more than the sample's weight, by more than the
+// rounding of the typed numbers can explain.
+inline constexpr Message kElementsOutweighCompound{"The elements weigh more than the compound",
+                                                   "Out of range"};
+// No small whole multiple of the mole ratios comes near enough to whole numbers.
+inline constexpr Message kNoWholeNumberFormula{
+    "These weights fit no simplest formula in whole numbers", "Out of range"};
+
 }  // namespace chemistry

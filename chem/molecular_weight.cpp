@@ -25,7 +25,10 @@ FormulaOutcome MolecularWeightText(std::span<const FormulaSlot> slots)
         if (element == nullptr) {
             break;
         }
-        if (slot.count < kSmallestCount || slot.count > kLargestCount) {
+        if (slot.count < 1) {
+            return {"", kCountBelowOne};
+        }
+        if (slot.count > kLargestCount) {
             return {"", kCountOutOfRange};
         }
         weight += static_cast<double>(slot.count) * element->atomicMass;

@@ -16,7 +16,8 @@ inline constexpr int kFormulaSlotCount = 5;
 inline constexpr int kNoElement = -1;    // an element list with nothing chosen
 inline constexpr int kDefaultCount = 1;  // every count on a fresh page and after Reset
 // The counts whose decimal text fits the formula's eight-character count field; the
-// field refuses any other.
+// field refuses any other. Of these, counts below 1 are then refused with their own
+// message (kCountBelowOne), which says what is wrong with them.
 inline constexpr int kSmallestCount = -999999;
 inline constexpr int kLargestCount = 9999999;
 
@@ -34,8 +35,8 @@ struct FormulaOutcome {
 
 // The "=" of the formula row. Slot 1 must be chosen (else kIncomplete); the formula
 // runs from slot 1 up to the first slot with nothing chosen, later slots are ignored.
-// Gives e.g. "H2S1O4 = 98.079    grams/moles". A count of a used slot outside
-// kSmallestCount .. kLargestCount gives kCountOutOfRange.
+// Gives e.g. "H2S1O4 = 98.079    grams/moles". A count of a used slot below 1 gives
+// kCountBelowOne, one above kLargestCount kCountOutOfRange.
 FormulaOutcome MolecularWeightText(std::span<const FormulaSlot> slots);
 
 // The direction list's items, in index order.

@@ -56,10 +56,15 @@ const std::string_view kChemistryHelp =
                      sample in grams (--compound) and the grams of each element
                      in it: the percent composition, the simplest formula and
                      the molecular formula, one a line; the last line is empty
-                     unless --unknown gives the compound's molecular weight
+                     unless --unknown gives the compound's molecular weight.
+                     The simplest formula is the mole ratios over the smallest,
+                     times the smallest of 1 to 10 that brings each within 0.1
+                     of a whole number; weights that no such multiple fits, or
+                     that add up to more than the compound, are refused
 
 A SYMBOL is written as in the periodic table, capitals as there: "Fe", "Tl".
-Counts are whole numbers; GRAMS, MOLES and WEIGHT are plain decimal numbers.
+Counts are whole numbers from 1; GRAMS, MOLES and WEIGHT are plain decimal
+numbers.
 In a FORMULA capitals matter too ("Co" is cobalt, "CO" carbon and oxygen);
 groups in round or square brackets may nest and take a count after them; the
 parts of a hydrate are joined by "*", "." or the middle dot, each with an

@@ -76,7 +76,11 @@ std::vector<std::size_t> FactorTargets(const Tab& tab, std::span<const std::stri
 std::vector<Result> TemperatureResults(const Plan& plan, double value)
 {
     std::vector<Result> results;
-    const auto converted = convert::TemperatureResults(value, static_cast<int>(plan.unit));
+    const int unit = static_cast<int>(plan.unit);
+    if (const auto refusal = convert::TemperatureRefusal(value, unit)) {
+        throw Refusal{std::string(*refusal)};
+    }
+    const auto converted = convert::TemperatureResults(value, unit);
     for (const std::size_t target : plan.targets) {
         for (const convert::TemperatureResult& r : converted.value()) {
             if (static_cast<std::size_t>(r.unit) == target) {

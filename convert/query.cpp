@@ -735,6 +735,9 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
                               targets[k].begin, targets[k].end);
             }
         }
+        if (const auto refusal = TemperatureRefusal(query.value, query.unit)) {
+            return Refuse(std::string(*refusal), parts.front().begin, parts.front().unit.end);
+        }
     }
     if (TooLarge(query)) {
         return Refuse(std::string(kTooLargeRefusal), parts.front().begin, parts.back().unit.end);
@@ -802,8 +805,11 @@ std::variant<ParsedQuery, QueryRefusal> QueryReader::Read(std::string_view text)
     if (m_last && length > 0 && form != NumberForm::Fraction &&
         text.substr(at + length) == m_rest) {
         // Read as ReadPart reads a number (a value it reads is always finite).
-        // An amount too large for its units is left to the full reading, which refuses it.
-        if (const RealReading reading = ReadReal(text.substr(at, length)); reading.value) {
+        // An amount the full reading refuses (too large for its units, or a temperature below
+        // absolute zero) is read again to be refused.
+        if (const RealReading reading = ReadReal(text.substr(at, length));
+            reading.value &&
+            (m_last->category != nullptr || !TemperatureRefusal(*reading.value, m_last->unit))) {
             ParsedQuery query = *m_last;
             query.value = *reading.value;
             if (!TooLarge(query)) {

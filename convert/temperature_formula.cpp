@@ -1,5 +1,6 @@
 #include "convert/temperature_formula.h"
 
+#include <cmath>
 #include <cstddef>
 
 #include "numbers/number_text.h"
@@ -38,6 +39,14 @@ std::array<TemperatureResult, 2> Convert(double v, int unit)
     }
 }
 
+bool IsScale(int unit)
+{
+    return unit >= 0 && static_cast<std::size_t>(unit) < kTemperatureListItems.size();
+}
+
+// Absolute zero in each scale, as the formulas' own constants write it.
+constexpr std::array<double, 3> kAbsoluteZero{-kKelvinOffset, -kRankineOffset, 0};
+
 std::string TwoLines(std::string_view first, std::string_view second)
 {
     std::string text(first);
@@ -46,14 +55,42 @@ std::string TwoLines(std::string_view first, std::string_view second)
     return text;
 }
 
+// The sentence that refuses the value, or empty when `results`, its conversion, can be
+// shown.
+std::optional<std::string_view> Refusal(double value, std::size_t scale,
+                                        const std::array<TemperatureResult, 2>& results)
+{
+    if (value < kAbsoluteZero[scale]) {
+        return kBelowAbsoluteZeroTexts[scale];
+    }
+    for (const TemperatureResult& result : results) {
+        if (!std::isfinite(result.value)) {
+            return kTemperatureTooLargeText;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::optional<std::string_view> TemperatureRefusal(double value, int unit)
+{
+    if (!IsScale(unit)) {
+        return std::nullopt;
+    }
+    return Refusal(value, static_cast<std::size_t>(unit), Convert(value, unit));
+}
 
 std::optional<std::array<TemperatureResult, 2>> TemperatureResults(double value, int unit)
 {
-    if (unit < 0 || static_cast<std::size_t>(unit) >= kTemperatureListItems.size()) {
+    if (!IsScale(unit)) {
         return std::nullopt;
     }
-    return Convert(value, unit);
+    const std::array<TemperatureResult, 2> results = Convert(value, unit);
+    if (Refusal(value, static_cast<std::size_t>(unit), results)) {
+        return std::nullopt;
+    }
+    return results;
 }
 
 std::optional<TemperatureText> ConvertTemperature(double value, int unit)

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #include "chem/composition.h"
 #include "chem/molecular_weight.h"
@@ -57,6 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         slot.grams = AnyFinite(input);
     }
     const auto outcome = chemistry::ComputeComposition(composition);
-    Check(!outcome.message || outcome.molecularFormula.empty());
+    Check(!outcome.message ||
+          (outcome.composition + outcome.simplestFormula + outcome.molecularFormula).empty());
+    // Every count of a simplest formula is a whole number of at least 1.
+    Check(outcome.simplestFormula.find_first_of("-.") == std::string::npos);
     return 0;
 }

@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (which == convert::kConverterCategories.size()) {
         const auto text = convert::ConvertTemperature(value, unit);
-        Check(text.has_value() == (unit >= 0 && unit <= 2));
+        Check(text.has_value() ==
+              (unit >= 0 && unit <= 2 && !convert::TemperatureRefusal(value, unit)));
         if (text) {
             Check(text->values.ends_with("\r\n") == false);
             for (const std::string_view line : SplitLines(text->values, "\r\n")) {

@@ -38,7 +38,10 @@ void temperature::OnEquals()
     m_strValues.clear();
     m_strNames.clear();
     m_strFormula.clear();
-    if (const auto text = convert::ConvertTemperature(m_dValue, m_nUnit)) {
+    if (const auto refusal = convert::TemperatureRefusal(m_dValue, m_nUnit)) {
+        MessageBox(ToQString(*refusal), ToQString(convert::kTemperatureRefusedCaption),
+                   MB_ICONEXCLAMATION | MB_OK);
+    } else if (const auto text = convert::ConvertTemperature(m_dValue, m_nUnit)) {
         m_strValues = ToQString(text->values);
         m_strNames = ToQString(text->labels);
         m_strFormula = ToQString(text->formula);

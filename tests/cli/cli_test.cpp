@@ -313,6 +313,51 @@ INSTANTIATE_TEST_SUITE_P(
                  "6"},
                 "--unknown is given twice"}));
 
+// Input no thermometer or compound can give: one sentence from the core, status 2, in
+// the category form, as a query and for each chemistry command.
+INSTANTIATE_TEST_SUITE_P(
+    ImpossibleInputs, Refuses,
+    ::testing::Values(
+        Refused{{"-5", "K", "to", "C"}, "The temperature is below absolute zero (0 K)"},
+        Refused{{"-273.16", "C"}, "The temperature is below absolute zero (-273.15 °C)"},
+        Refused{{"-460", "F", "to", "K"}, "The temperature is below absolute zero (-459.67 °F)"},
+        Refused{{"Temperature", "-460", "F"},
+                "The temperature is below absolute zero (-459.67 °F)"},
+        Refused{{"Temperature", "-0.001", "K", "--format", "json"},
+                "The temperature is below absolute zero (0 K)"},
+        Refused{{"1e308", "C"},
+                "The result is too large to show; please enter a smaller temperature"},
+        Refused{{"weight", "H", "-2", "O", "1"}, "Every atom count must be at least 1"},
+        Refused{{"weight", "H", "2", "O", "0"}, "Every atom count must be at least 1"},
+        Refused{{"weight", "H0O"}, "formula \"H0O\": character 2: a count of 0"},
+        Refused{{"formula", "--compound", "100", "C", "80", "H", "30"},
+                "The elements weigh more than the compound"},
+        Refused{{"formula", "--compound", "100", "--", "C", "40", "H", "-6.71", "O", "53.29"},
+                "A weight can not be negative"},
+        Refused{{"formula", "--compound", "100", "C", "10", "H", "5", "O", "85"},
+                "These weights fit no simplest formula in whole numbers"},
+        Refused{{"grams", "1e300", "1e10"},
+                "The result is too large to show; please enter smaller numbers"}));
+
+// Absolute zero itself converts, however it is asked for.
+INSTANTIATE_TEST_SUITE_P(AbsoluteZero, Prints,
+                         ::testing::Values(Success{{"0", "K", "to", "F"}, "-459.670\n"},
+                                           Success{{"-273.15", "C", "to", "K"}, "0.000\n"},
+                                           Success{{"Temperature", "-459.67", "F", "--to", "K"},
+                                                   "0.000\n"}));
+
+// Simplest formulas in whole numbers, and molecular counts as multiples of them.
+INSTANTIATE_TEST_SUITE_P(
+    WholeNumberFormulas, Prints,
+    ::testing::Values(
+        Success{{"formula", "--compound", "10", "--unknown", "159.69", "Fe", "6.994", "O", "3.006"},
+                "Fe= 69.940%,  O= 30.060%\nFe2 O3 \nFe2.00 ,  O3.00 \n"},
+        Success{{"formula", "--compound", "100", "--unknown", "283.89", "P", "43.64", "O", "56.36"},
+                "P= 43.640%,  O= 56.360%\nP2 O5 \nP4.00 ,  O10.00 \n"},
+        Success{{"formula", "--compound", "100", "Al", "52.93", "O", "47.07", "--format", "json"},
+                "{\"compound\":100,\"unknown\":null,\"composition\":\"Al= 52.930%,  O= "
+                "47.070%\",\"simplestFormula\":\"Al2 O3 \",\"molecularFormula\":\"\"}\n"}));
+
 // What the user typed comes back escaped and cut, so no argument can paint the terminal
 // or fill it; "--" and unknown options are named the same way for every command.
 INSTANTIATE_TEST_SUITE_P(
@@ -440,7 +485,12 @@ TEST(Column, ConvertsEachValueAsASingleCallDoes)
             if (single[0] == "Energy") {
                 value << whole(random);
             } else {
-                value << mantissa(random) * std::pow(10.0, exponent(random));
+                double v = mantissa(random) * std::pow(10.0, exponent(random));
+                // Below absolute zero a column stops (tested on its own).
+                if (single[0] == "Temperature" && v < -459.67) {
+                    v = -v;
+                }
+                value << v;
             }
             single[1] = value.str();
             input += value.str() + "\n";
@@ -488,6 +538,20 @@ TEST(Column, StopsAtAValueTooLargeForItsUnits)
     }
     // Only the asked units decide: 1e300 km is a number of miles.
     EXPECT_EQ(RunCli({"-"}, "1e300 km to mi\n").out, "6.213712e+299\n");
+}
+
+TEST(Column, StopsAtATemperatureBelowAbsoluteZero)
+{
+    const Outcome column = RunCli({"Temperature", "-", "C", "--to", "K"}, "0\n-273.15\n-274\n5\n");
+    EXPECT_EQ(column.out, "273.150\n0.000\n");
+    EXPECT_EQ(column.err,
+              "velkari-cli: line 3: The temperature is below absolute zero (-273.15 °C)\n");
+    EXPECT_EQ(column.status, 2);
+    // Query lines in the same words reuse their reading, but not past absolute zero.
+    const Outcome lines = RunCli({"-"}, "1 K to C\n0 K to C\n-1 K to C\n2 K to C\n");
+    EXPECT_EQ(lines.out, "-272.150\n-273.150\n");
+    EXPECT_EQ(lines.err, "velkari-cli: line 3: The temperature is below absolute zero (0 K)\n");
+    EXPECT_EQ(lines.status, 2);
 }
 
 // A byte order mark before the first value is skipped; a refused line is shown with its
@@ -699,7 +763,12 @@ TEST(QueryLines, AnswerEachQueryAsASingleCallDoes)
             if (unit == "kWh") {
                 query << static_cast<int>(mantissa(random) * 1000);
             } else {
-                query << mantissa(random) * std::pow(10.0, exponent(random));
+                double v = mantissa(random) * std::pow(10.0, exponent(random));
+                // Below absolute zero a query is refused (tested on its own).
+                if (unit == "F" && v < -459.67) {
+                    v = -v;
+                }
+                query << v;
             }
             query << (i % 2 == 0 ? " " : "") << unit;
             input += query.str() + (i % 3 == 0 ? "\r\n" : "\n");

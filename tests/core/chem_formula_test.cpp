@@ -66,16 +66,10 @@ INSTANTIATE_TEST_SUITE_P(
             "thallium", {{{kTl, 1}, kNone, kNone, kNone, kNone}}, "Tl1 = 204.383    grams/moles"},
         FormulaCase{
             "titanium", {{{kTi, 1}, kNone, kNone, kNone, kNone}}, "Ti1 = 47.867    grams/moles"},
-        FormulaCase{
-            "count 0", {{{kH, 0}, kNone, kNone, kNone, kNone}}, "H0 = 0.000    grams/moles"},
-        FormulaCase{"negative count",
-                    {{{kH, -2}, {kO, 1}, kNone, kNone, kNone}},
-                    "H-2O1 = 13.984    grams/moles"},
-
-        // The widest counts the count field holds.
+        // The smallest and largest counts a formula takes.
         FormulaCase{"count limits",
-                    {{{kH, 9999999}, {kH, -999999}, kNone, kNone, kNone}},
-                    "H9999999H-999999 = 9071460.000    grams/moles"}));
+                    {{{kH, 9999999}, {kH, 1}, kNone, kNone, kNone}},
+                    "H9999999H1 = 10079400.000    grams/moles"}));
 
 TEST(MolecularWeightTextTest, AsksForTheFirstElement)
 {
@@ -87,10 +81,28 @@ TEST(MolecularWeightTextTest, AsksForTheFirstElement)
     EXPECT_EQ(outcome.message->caption, "Incomplete");
 }
 
+TEST(MolecularWeightTextTest, RefusesCountsBelowOne)
+{
+    // In any used slot, the first included; the count field takes all of these.
+    for (const Slots& slots :
+         {Slots{{{kH, 0}, kNone, kNone, kNone, kNone}},
+          Slots{{{kH, -2}, {kO, 1}, kNone, kNone, kNone}},
+          Slots{{{kH, 2}, {kS, 1}, {kO, 4}, {kC, 1}, {kO, kSmallestCount}}},
+          Slots{{{kH, 2}, {kO, std::numeric_limits<int>::min()}, kNone, kNone, kNone}}}) {
+        const FormulaOutcome outcome = MolecularWeightText(slots);
+        EXPECT_EQ(outcome.result, "");
+        ASSERT_TRUE(outcome.message.has_value());
+        EXPECT_EQ(outcome.message->text, "Every atom count must be at least 1");
+        EXPECT_EQ(outcome.message->caption, "Out of range");
+    }
+    // A count of 0 beyond the formula's end is never written, so it is not refused.
+    const Slots ignored{{{kH, 2}, kNone, {kO, 0}, kNone, kNone}};
+    EXPECT_EQ(MolecularWeightText(ignored).result, "H2 = 2.016    grams/moles");
+}
+
 TEST(MolecularWeightTextTest, RefusesCountsTheCountFieldCannotHold)
 {
-    for (const int count :
-         {10000000, -1000000, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+    for (const int count : {10000000, std::numeric_limits<int>::max()}) {
         const Slots slots{{{kH, 2}, {kO, count}, kNone, kNone, kNone}};
         const FormulaOutcome outcome = MolecularWeightText(slots);
         EXPECT_EQ(outcome.result, "") << count;

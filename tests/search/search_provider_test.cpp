@@ -244,6 +244,7 @@ TEST_F(SearchProviderBus, AnswersAsTheCommandLineWritesThem)
         {{"5", "ft", "3", "in"}, {"Length", "63", "in"}},
         {{"1", "1/2", "cup", "in", "ml"}, {"Cooking", "1.5", "cup", "--to", "milliliter"}},
         {{"0", "K"}, {"Temperature", "0", "K"}},
+        {{"-459.67", "F", "to", "K"}, {"Temperature", "-459.67", "F", "--to", "K"}},
     };
     for (const AnswerCase& c : cases) {
         SCOPED_TRACE(c.terms.join(' ').toStdString());
@@ -285,6 +286,20 @@ TEST_F(SearchProviderBus, SearchesThatAreNoQueryGetNothing)
         EXPECT_EQ(InitialResults(terms), QStringList{});
         EXPECT_TRUE(Matches(terms.join(' ')).isEmpty());
     }
+}
+
+// Temperatures below absolute zero, and those whose result is no number, have no
+// answer, nor any id that names them.
+TEST_F(SearchProviderBus, ImpossibleTemperaturesGetNothing)
+{
+    const QStringList searches[] = {
+        {"-5", "K", "to", "C"}, {"-273.16", "C"}, {"-460F"}, {"1e308", "C", "to", "F"}};
+    for (const QStringList& terms : searches) {
+        SCOPED_TRACE(terms.join(' ').toStdString());
+        EXPECT_EQ(InitialResults(terms), QStringList{});
+        EXPECT_TRUE(Matches(terms.join(' ')).isEmpty());
+    }
+    EXPECT_TRUE(Metas({"0 -5 K to C", "1 -5 K to C"}).isEmpty());
 }
 
 TEST_F(SearchProviderBus, SubsearchAnswersTheNarrowedTerms)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <tuple>
 
 #include "pages/chem/MISC.h"
 #include "pages/chem/chem.h"
@@ -179,6 +180,27 @@ TEST_F(MolecularWeightPage, GramsToMolesByZeroKeepsThePreviousResult)
     EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "2");
 }
 
+// A product or quotient beyond the largest double would be written as text the box
+// cannot read back: refused, with the result before it kept.
+TEST_F(MolecularWeightPage, AResultTooLargeToBeANumberIsRefused)
+{
+    Convert("Moles to Grams", "2", "18.015");
+    for (const auto& [direction, given, weight] :
+         {std::tuple{"Moles to Grams", "1e300", "1e10"}, {"Grams to Moles", "1e300", "1e-300"}}) {
+        SCOPED_TRACE(direction);
+        MessageRecorder refusals;
+        ChooseItem(page, IDC_MW_MODE, QString::fromUtf8(direction));
+        TypeInto(page, IDC_MW_GIVEN, QString::fromUtf8(given));
+        TypeInto(page, IDC_MW_MOLECULAR_WEIGHT, QString::fromUtf8(weight));
+        const QString before = ShownText(page, IDC_MW_RESULT);
+        ClickButton(page, IDC_MW_CONVERT);
+        ExpectOneWarning(refusals, "The result is too large to show; please enter smaller numbers",
+                         "Out of range");
+        EXPECT_EQ(ShownText(page, IDC_MW_RESULT), before);
+        EXPECT_FALSE(ShownText(page, IDC_MW_RESULT).contains("inf"));
+    }
+}
+
 // Computed results are written with fifteen significant digits, as the command line
 // writes them; the boxes typed into get back the shortest text of their double.
 TEST_F(MolecularWeightPage, ResultsShowFifteenSignificantDigits)
@@ -236,6 +258,31 @@ TEST_F(MolecularWeightPage, CountsHaveOneRangeAndOneMessage)
     EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "H9999999 = 10079398.992    grams/moles");
 }
 
+// A count below 1 fits the count field but no formula: refused in a box of its own,
+// with the result emptied, in whichever slot it stands.
+TEST_F(MolecularWeightPage, CountsBelowOneAreRefused)
+{
+    const struct {
+        int slot;
+        const char* count;
+    } rows[]{{1, "0"}, {1, "-2"}, {0, "-999999"}, {2, "0"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.count);
+        MessageRecorder refusals;
+        Slot(0, "H", "2");
+        Slot(1, "O", "1");
+        Slot(2, "S", "1");
+        ClickButton(page, IDC_MW_EQUALS);
+        ASSERT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "H2O1S1 = 50.081    grams/moles");
+
+        TypeInto(page, kCounts[row.slot], QString::fromUtf8(row.count));
+        ClickButton(page, IDC_MW_EQUALS);
+        ExpectOneWarning(refusals, "Every atom count must be at least 1", "Out of range");
+        EXPECT_EQ(ShownText(page, IDC_MW_FORMULA_RESULT), "");
+        EXPECT_EQ(ShownText(page, kCounts[row.slot]), row.count);
+    }
+}
+
 constexpr int kGrams[]{IDC_FORMULA_GRAMS1, IDC_FORMULA_GRAMS2, IDC_FORMULA_GRAMS3};
 constexpr int kSymbols[]{IDC_FORMULA_ELEMENT1, IDC_FORMULA_ELEMENT2, IDC_FORMULA_ELEMENT3};
 
@@ -271,6 +318,76 @@ TEST_F(CompositionPage, AnalysesGlucose)
     EXPECT_EQ(Results(), "C= 40.000%,  H= 6.710%,  O= 53.290%|C1 H2 O1|C6.00 ,  H12.00 ,  O6.00");
     EXPECT_TRUE(recorder.messages.empty());
     SaveScreenshot(host.sheet(), QStringLiteral("chemistry-MISC"));
+}
+
+// What a person types for a compound: the sample's weight, the unknown's (0 for none)
+// and up to three elements with their grams.
+struct Sample {
+    const char* compound;
+    const char* unknown;
+    const char* symbols[3];
+    const char* grams[3];
+};
+
+void TypeSample(CPropertyPage& page, const Sample& sample)
+{
+    TypeInto(page, IDC_FORMULA_COMPOUND_WEIGHT, QString::fromUtf8(sample.compound));
+    TypeInto(page, IDC_FORMULA_UNKNOWN_WEIGHT, QString::fromUtf8(sample.unknown));
+    for (int slot = 0; slot < 3; ++slot) {
+        TypeInto(page, kGrams[slot], QString::fromUtf8(sample.grams[slot]));
+        ChooseItem(page, kSymbols[slot], QString::fromUtf8(sample.symbols[slot]));
+    }
+    ClickButton(page, IDC_FORMULA_COMPUTE);
+}
+
+// The simplest formula in whole numbers, not rounded ratios.
+TEST_F(CompositionPage, ClearsRatiosToWholeNumbers)
+{
+    const struct {
+        Sample sample;
+        const char* results;
+    } rows[]{
+        {{"10", "159.69", {"Fe", "O", ""}, {"6.994", "3.006", "0"}},
+         "Fe= 69.940%,  O= 30.060%|Fe2 O3 |Fe2.00 ,  O3.00 "},
+        {{"100", "0", {"Fe", "O", ""}, {"72.36", "27.64", "0"}},
+         "Fe= 72.360%,  O= 27.640%|Fe3 O4 |"},
+        {{"100", "44.1", {"C", "H", ""}, {"81.71", "18.29", "0"}},
+         "C= 81.710%,  H= 18.290%|C3 H8 |C3.00 ,  H8.00 "},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.results);
+        TypeSample(page, row.sample);
+        EXPECT_EQ(Results(), row.results);
+    }
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+// Weights no compound has, each refused with its own sentence after a computation that
+// filled the results, which are emptied.
+TEST_F(CompositionPage, RefusesImpossibleWeights)
+{
+    const struct {
+        Sample sample;
+        const char* message;
+    } rows[]{
+        {{"100", "0", {"C", "H", ""}, {"80", "30", "0"}},
+         "The elements weigh more than the compound"},
+        {{"100", "0", {"C", "H", "O"}, {"40", "-6.71", "53.29"}}, "A weight can not be negative"},
+        {{"100", "-180.16", {"C", "H", "O"}, {"40", "6.71", "53.29"}},
+         "A weight can not be negative"},
+        {{"100", "0", {"C", "H", "O"}, {"10", "5", "85"}},
+         "These weights fit no simplest formula in whole numbers"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        MessageRecorder refusals;
+        Glucose();
+        ASSERT_EQ(Results(),
+                  "C= 40.000%,  H= 6.710%,  O= 53.290%|C1 H2 O1|C6.00 ,  H12.00 ,  O6.00");
+        TypeSample(page, row.sample);
+        ExpectOneWarning(refusals, row.message, "Out of range");
+        EXPECT_EQ(Results(), "||");
+    }
 }
 
 TEST_F(CompositionPage, MissingCompoundWeightIsIncompleteAndEmptiesTheResults)

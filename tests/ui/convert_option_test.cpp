@@ -195,7 +195,7 @@ TEST(ConvertOption, AQueryTheWindowCannotShowIsSaidOnce)
 {
     int usualTab = -1;
     RunStartUp([&](CTessaralDlg& sheet) { usualTab = sheet.GetActiveIndex(); });
-    for (const char* query : {"3 fet", "firefox", "3 ft to kg"}) {
+    for (const char* query : {"3 fet", "firefox", "3 ft to kg", "-5 K to C"}) {
         const auto parsed = convert::ParseQuery(query);
         ASSERT_TRUE(std::holds_alternative<convert::QueryRefusal>(parsed)) << query;
         const QString expected =

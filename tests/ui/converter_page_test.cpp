@@ -142,6 +142,57 @@ TEST(TemperaturePage, NoUnitEmptiesAllThreeBoxes)
     EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_FORMULA), "");
 }
 
+// Typed as a person would, after a conversion that filled the boxes: absolute zero
+// itself converts in each scale, anything below it (or a result too large for a
+// number) is refused in an exclamation box and leaves the three boxes empty.
+TEST(TemperaturePage, RefusesTemperaturesBelowAbsoluteZero)
+{
+    struct Row {
+        const char* typed;
+        const char* unit;
+        const char* message;  // empty when converted
+        const char* values;
+    };
+    const Row rows[]{
+        {"0", "Kelvin (K)", "", "-273.150\n-459.670"},
+        {"-273.15", "Celsius (°C)", "", "-459.670\n0.000"},
+        {"-459.67", "Farenheit (°F)", "", "-273.150\n0.000"},
+        {"-5", "Kelvin (K)", "The temperature is below absolute zero (0 K)", ""},
+        {"-273.16", "Celsius (°C)", "The temperature is below absolute zero (-273.15 °C)", ""},
+        {"-460", "Farenheit (°F)", "The temperature is below absolute zero (-459.67 °F)", ""},
+        {"1e+308", "Celsius (°C)",
+         "The result is too large to show; please enter a smaller temperature", ""},
+    };
+    PageInSheet host("temperature");
+    CPropertyPage& page = host.page();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.typed);
+        MessageRecorder recorder;
+        TypeInto(page, IDC_TEMPERATURE_VALUE, "100");
+        ChooseItem(page, IDC_TEMPERATURE_UNIT, "Celsius (°C)");
+        ClickButton(page, IDC_TEMPERATURE_EQUALS);
+        ASSERT_FALSE(ShownText(page, IDC_TEMPERATURE_VALUES).isEmpty());
+
+        TypeInto(page, IDC_TEMPERATURE_VALUE, row.typed);
+        ChooseItem(page, IDC_TEMPERATURE_UNIT, row.unit);
+        ClickButton(page, IDC_TEMPERATURE_EQUALS);
+        EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_VALUES), row.values);
+        if (*row.message == '\0') {
+            EXPECT_TRUE(recorder.messages.empty());
+            EXPECT_FALSE(ShownText(page, IDC_TEMPERATURE_FORMULA).isEmpty());
+            continue;
+        }
+        ASSERT_EQ(recorder.messages.size(), 1U);
+        EXPECT_EQ(recorder.messages[0].text, row.message);
+        EXPECT_EQ(recorder.messages[0].caption, "Out of range");
+        EXPECT_EQ(recorder.messages[0].type, 0x30U);
+        EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_NAMES), "");
+        EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_FORMULA), "");
+        // The refused value stays in its box as typed, to be corrected.
+        EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_VALUE), row.typed);
+    }
+}
+
 // A value is read beside its unit: scrolling either result box scrolls the other to
 // the same line, whichever of the two the wheel or the keys moved.
 TEST(ResultBoxes, ScrollAsOne)
