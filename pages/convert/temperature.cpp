@@ -3,6 +3,7 @@
 #include "convert/messages.h"
 #include "convert/temperature_formula.h"
 #include "framework/text.h"
+#include "pages/convert/equals_handler.h"
 #include "res/resource.h"
 
 using framework::ToQString;
@@ -30,7 +31,9 @@ std::span<const CCmdTarget::MessageMapEntry> temperature::GetMessageMap() const
 
 void temperature::OnEquals()
 {
-    UpdateData(TRUE);
+    if (!convert::PullForEquals(*this, {&m_strValues, &m_strNames, &m_strFormula})) {
+        return;
+    }
     m_strValues.clear();
     m_strNames.clear();
     m_strFormula.clear();
