@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "convert/query.h"
+#include "convert/typed_unit.h"
 #include "convert/unit_names.h"
 #include "framework/text.h"
 #include "numbers/number_text.h"
@@ -104,6 +105,14 @@ std::vector<std::string> UnitNamesInList(int templateId, int controlId, int unit
     return tab != nullptr ? convert::UnitNames(tab->caption, unit) : std::vector<std::string>{};
 }
 
+// A name typed into a converter tab's unit list that names none of its units is
+// refused, in the words a query gets for it.
+std::string UnitRefusalInList(int templateId, int controlId, std::string_view text)
+{
+    const pages::UnitControls* tab = pages::UnitControlsOf(templateId, controlId);
+    return tab != nullptr ? convert::TypedUnitRefusal(tab->caption, text) : std::string();
+}
+
 }  // namespace
 
 CTessaralApp::CTessaralApp() noexcept : CWinApp(nullptr)
@@ -113,6 +122,7 @@ CTessaralApp::CTessaralApp() noexcept : CWinApp(nullptr)
                               &TakeQuery};
     resources.itemNamed = &UnitNamedInList;
     resources.itemNames = &UnitNamesInList;
+    resources.itemRefusal = &UnitRefusalInList;
     framework::RegisterAppResources(resources);
 }
 

@@ -28,6 +28,9 @@ struct AppResources {
     // name of item, as people type them. Null: the items' texts only.
     int (*itemNamed)(int templateId, int controlId, std::string_view text) = nullptr;
     std::vector<std::string> (*itemNames)(int templateId, int controlId, int item) = nullptr;
+    // Why a list's typed text names none of its items, for the lists where the
+    // application would rather refuse such text than take it as no item; empty to take it.
+    std::string (*itemRefusal)(int templateId, int controlId, std::string_view text) = nullptr;
 };
 
 // Called once at start-up, before the first window is made.

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 #include <limits>
 
 #include "framework/dialog_builder.h"
@@ -77,6 +78,29 @@ void SetControlText(QWidget* control, const QString& text)
 using framework::ControlText;
 using framework::SetControlText;
 
+namespace {
+
+// A control the user fills in, as against one the page writes its results into.
+bool IsInput(const QWidget* control)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(control)) {
+        return !line->isReadOnly();
+    }
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(control)) {
+        return !box->isReadOnly();
+    }
+    return true;
+}
+
+// The control a push writes, or null when the push leaves it as the user left it.
+QWidget* PushedCtrl(CDataExchange* pDX, int id)
+{
+    QWidget* control = pDX->PrepareCtrl(id);
+    return pDX->Keeps(control) ? nullptr : control;
+}
+
+}  // namespace
+
 CDataExchange::CDataExchange(CPropertyPage* dialog, BOOL saveAndValidate)
     : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog)
 {
@@ -88,8 +112,20 @@ QWidget* CDataExchange::PrepareCtrl(int id)
     if (control == nullptr) {
         qFatal("data exchange with control %d, which the page's template does not have", id);
     }
+    if (m_bSaveAndValidate && m_lastControl != nullptr) {
+        m_taken.push_back(m_lastControl);
+    }
     m_lastControl = control;
     return control;
+}
+
+bool CDataExchange::Keeps(const QWidget* control) const
+{
+    if (m_bSaveAndValidate || !m_keep) {
+        return false;
+    }
+    return control == m_keep->refused ||
+           (IsInput(control) && std::ranges::find(m_keep->taken, control) == m_keep->taken.end());
 }
 
 void CDataExchange::Fail(const CString& message)
@@ -100,15 +136,22 @@ void CDataExchange::Fail(const CString& message)
         m_lastControl->setFocus(Qt::OtherFocusReason);
         if (auto* line = qobject_cast<QLineEdit*>(m_lastControl)) {
             line->selectAll();
+        } else if (auto* combo = qobject_cast<QComboBox*>(m_lastControl);
+                   combo != nullptr && combo->lineEdit() != nullptr) {
+            combo->lineEdit()->selectAll();
         }
     }
+    m_refusal = Refusal{m_lastControl, m_taken};
     throw DataExchangeRefused{};
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value)
 {
-    QWidget* control = pDX->PrepareCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
+        QWidget* control = PushedCtrl(pDX, id);
+        if (control == nullptr) {
+            return;
+        }
         // A box the user types into gets back exactly the double it gave; a result box
         // shows fifteen significant digits, as every computed result is written.
         const auto* line = qobject_cast<QLineEdit*>(control);
@@ -117,11 +160,29 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
                                                    : convert::FormatRoundTrip(value)));
         return;
     }
+    QWidget* control = pDX->PrepareCtrl(id);
     const convert::RealReading reading = convert::ReadReal(ControlText(control).toStdString());
     if (!reading.value) {
         pDX->Fail(ToQString(convert::RealRefusalMessage(reading.refusal)));
     }
     value = *reading.value;
+}
+
+void DDX_Text(CDataExchange* pDX, int id, std::optional<double>& value)
+{
+    if (!pDX->m_bSaveAndValidate && !value) {
+        if (QWidget* control = PushedCtrl(pDX, id)) {
+            SetControlText(control, QString());
+        }
+        return;
+    }
+    if (pDX->m_bSaveAndValidate && ControlText(pDX->PrepareCtrl(id)).trimmed().isEmpty()) {
+        value.reset();
+        return;
+    }
+    double number = value.value_or(0.0);
+    DDX_Text(pDX, id, number);
+    value = number;
 }
 
 void DDX_Text(CDataExchange* pDX, int id, int& value)
@@ -131,11 +192,13 @@ void DDX_Text(CDataExchange* pDX, int id, int& value)
 
 void DDX_Text(CDataExchange* pDX, int id, int& value, int smallest, int largest)
 {
-    QWidget* control = pDX->PrepareCtrl(id);
     if (!pDX->m_bSaveAndValidate) {
-        SetControlText(control, QString::number(value));
+        if (QWidget* control = PushedCtrl(pDX, id)) {
+            SetControlText(control, QString::number(value));
+        }
         return;
     }
+    QWidget* control = pDX->PrepareCtrl(id);
     const convert::WholeReading reading =
         convert::ReadWholeNumber(ControlText(control).toStdString(), smallest, largest);
     if (!reading.value) {
@@ -146,21 +209,24 @@ void DDX_Text(CDataExchange* pDX, int id, int& value, int smallest, int largest)
 
 void DDX_Text(CDataExchange* pDX, int id, CString& value)
 {
-    QWidget* control = pDX->PrepareCtrl(id);
     if (pDX->m_bSaveAndValidate) {
-        value = ControlText(control);
-    } else {
+        value = ControlText(pDX->PrepareCtrl(id));
+    } else if (QWidget* control = PushedCtrl(pDX, id)) {
         SetControlText(control, value);
     }
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int id, int& index)
 {
-    auto* combo = qobject_cast<QComboBox*>(pDX->PrepareCtrl(id));
+    QWidget* control = pDX->PrepareCtrl(id);
+    auto* combo = qobject_cast<QComboBox*>(control);
     if (combo == nullptr) {
         qFatal("list data exchange with control %d, which is not a list", id);
     }
     if (!pDX->m_bSaveAndValidate) {
+        if (pDX->Keeps(control)) {
+            return;
+        }
         const int shown = index >= 0 && index < combo->count() ? index : -1;
         if (shown < 0 && framework::IsAnsweringTyping(combo) && framework::TypedItem(combo) < 0) {
             // A page that answers every keystroke must not wipe a symbol the user is
@@ -176,18 +242,24 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int& index)
         combo->setCurrentIndex(shown);
         return;
     }
+    if (combo->isEditable() && !pDX->m_bLeavingPage) {
+        if (const std::string refusal = framework::TypedItemRefusal(combo); !refusal.empty()) {
+            pDX->Fail(ToQString(refusal));
+        }
+    }
     index = framework::ListIndex(combo);
 }
 
 void DDX_Check(CDataExchange* pDX, int id, int& value)
 {
-    auto* box = qobject_cast<QAbstractButton*>(pDX->PrepareCtrl(id));
+    QWidget* control = pDX->PrepareCtrl(id);
+    auto* box = qobject_cast<QAbstractButton*>(control);
     if (box == nullptr) {
         qFatal("check box data exchange with control %d, which is not a button", id);
     }
     if (pDX->m_bSaveAndValidate) {
         value = box->isChecked() ? 1 : 0;
-    } else {
+    } else if (!pDX->Keeps(control)) {
         box->setChecked(value != 0);
     }
 }

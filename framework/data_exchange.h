@@ -2,7 +2,16 @@
 // control into its member in the page's exchange order and stops at the first text a
 // field refuses, after telling the user why; a push writes every member into its
 // control. Numbers are read and written with "." whatever the user's locale.
+//
+// What the user typed is never lost to a refusal: the push that follows a refused pull
+// leaves alone the refused control and every control the user fills in that the pull
+// did not reach, so that the refused text stays to be corrected and nothing chosen after
+// it is put back to what the members held. The page's outputs are written as usual.
 #pragma once
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "framework/afx_types.h"
 
@@ -24,17 +33,39 @@ public:
     // on that control and ends the pull there.
     [[noreturn]] void Fail(const CString& message);
 
+    // What a refused pull leaves for the push after it: the refused control and the
+    // controls the pull read before it.
+    struct Refusal {
+        QWidget* refused = nullptr;
+        std::vector<QWidget*> taken;
+    };
+    // The refusal of this pull, when it was refused.
+    const std::optional<Refusal>& refusal() const { return m_refusal; }
+    // Makes this push leave alone what `refusal` says the user still has to correct.
+    void KeepTyped(std::optional<Refusal> refusal) { m_keep = std::move(refusal); }
+    // Whether this push leaves the control as the user left it.
+    bool Keeps(const QWidget* control) const;
+
     BOOL m_bSaveAndValidate;  // TRUE: pull controls into members; FALSE: push
     CPropertyPage* m_pDlgWnd;
+    // TRUE for the pull before the page is left: a list's typed text that names no item
+    // is taken as no item rather than refused, so that a half-typed name never keeps
+    // the person on the page. A number is refused either way.
+    BOOL m_bLeavingPage = FALSE;
 
 private:
     QWidget* m_lastControl = nullptr;
+    std::vector<QWidget*> m_taken;  // by a pull, in exchange order
+    std::optional<Refusal> m_refusal;
+    std::optional<Refusal> m_keep;
 };
 
 // Thrown by CDataExchange::Fail and caught by UpdateData.
 struct DataExchangeRefused {};
 
 void DDX_Text(CDataExchange* pDX, int id, double& value);
+// A number box that may show no number: empty text is no value, and no value empties it.
+void DDX_Text(CDataExchange* pDX, int id, std::optional<double>& value);
 void DDX_Text(CDataExchange* pDX, int id, int& value);
 // A whole number from smallest to largest; any other is refused with that range.
 void DDX_Text(CDataExchange* pDX, int id, int& value, int smallest, int largest);

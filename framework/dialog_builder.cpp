@@ -20,6 +20,7 @@
 #include "framework/app_resources.h"
 #include "framework/list_typing.h"
 #include "framework/message_map.h"
+#include "framework/number_selection.h"
 #include "framework/text.h"
 
 namespace framework {
@@ -126,6 +127,9 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
         // Only what the user does is reported, not the pages' own pushes.
         QObject::connect(edit, &QLineEdit::textEdited, edit,
                          [edit] { NotifyParent(edit, EN_CHANGE); });
+        if (edit->isReadOnly()) {
+            SelectNumbersWhole(edit);
+        }
         if ((control.style & kNoBorder) != 0) {
             // A borderless box reads as text on the page itself.
             edit->setFrame(false);
@@ -135,6 +139,9 @@ QWidget* MakeEdit(const ControlTemplate& control, QWidget* parent)
     }
     auto* edit = new QPlainTextEdit(parent);
     edit->setReadOnly((control.style & kReadOnly) != 0);
+    if (edit->isReadOnly()) {
+        SelectNumbersWhole(edit);
+    }
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     // A line longer than the box can still be read to its end: a box without a scroll
     // bar of its own gets one when a line runs past its edge, and then one down the

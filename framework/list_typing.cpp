@@ -79,19 +79,23 @@ protected:
             return false;
         }
         QAbstractItemView* popup = m_list->completer()->popup();
-        // Only an item the user moved to is chosen; the one the pop-up marks by itself
-        // as the first match is not.
-        const QModelIndexList chosen = popup->selectionModel()->selectedIndexes();
+        // The item the user moved to; else the one the text names already ("m" is the
+        // meter, though "Mile" comes first); else the first the pop-up offers.
+        const QModelIndexList moved = popup->selectionModel()->selectedIndexes();
+        QModelIndex chosen = moved.isEmpty() ? QModelIndex() : moved.first();
+        if (!chosen.isValid() && TypedItem(m_list) < 0 && popup->isVisible()) {
+            chosen = popup->model()->index(0, 0);
+        }
         popup->hide();
-        if (!chosen.isEmpty()) {
-            const int item = m_list->findText(chosen.first().data().toString(),
+        if (chosen.isValid()) {
+            const int item = m_list->findText(chosen.data().toString(),
                                               Qt::MatchExactly | Qt::MatchCaseSensitive);
             if (item >= 0) {
                 m_list->setCurrentIndex(item);
                 Q_EMIT m_list->activated(item);
             }
         }
-        if (TypedItem(m_list) >= 0 && m_list->parentWidget() != nullptr) {
+        if (m_list->parentWidget() != nullptr) {
             QKeyEvent enter(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
             QCoreApplication::sendEvent(m_list->parentWidget(), &enter);
         }
@@ -125,6 +129,18 @@ int TypedItem(const QComboBox* list)
     const int item = itemNamed(TemplateIdOf(list), ControlId(list),
                                {text.constData(), static_cast<std::size_t>(text.size())});
     return item >= 0 && item < list->count() ? item : -1;
+}
+
+std::string TypedItemRefusal(const QComboBox* list)
+{
+    const auto itemRefusal = GetAppResources().itemRefusal;
+    const QString trimmed = list->currentText().trimmed();
+    if (itemRefusal == nullptr || trimmed.isEmpty() || TypedItem(list) >= 0) {
+        return {};
+    }
+    const QByteArray text = trimmed.toUtf8();
+    return itemRefusal(TemplateIdOf(list), ControlId(list),
+                       {text.constData(), static_cast<std::size_t>(text.size())});
 }
 
 void SetUpTyping(QComboBox* list, int templateId)

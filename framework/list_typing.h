@@ -2,6 +2,8 @@
 // the completion pop-up, and Enter.
 #pragma once
 
+#include <string>
+
 class QComboBox;
 
 namespace framework {
@@ -12,12 +14,17 @@ namespace framework {
 // (AppResources::itemNamed).
 int TypedItem(const QComboBox* list);
 
+// Why the list's typed text names no item (AppResources::itemRefusal), or empty: when
+// nothing is typed, when the text names an item, and where the application takes such
+// text as no item.
+std::string TypedItemRefusal(const QComboBox* list);
+
 // Sets up typing in a list with an edit field, built from template templateId:
 // - the completion pop-up offers each item whose text, or a name the application gives
 //   it (AppResources::itemNames), starts with what is typed, the item itself shown;
-// - Enter with the pop-up open takes the item chosen in it, if one is, closes it and,
-//   when the text then names an item, goes on to the window as an Enter outside the
-//   pop-up does (so that it presses the default button).
+// - Enter with the pop-up open takes the item chosen in it, else the item the text
+//   names, else the first item offered; closes the pop-up and goes on to the window as
+//   an Enter outside the pop-up does (so that it presses the default button).
 void SetUpTyping(QComboBox* list, int templateId);
 
 }  // namespace framework

@@ -42,10 +42,17 @@ CPropertyPage::~CPropertyPage() = default;
 BOOL CPropertyPage::UpdateData(BOOL bSaveAndValidate)
 {
     CDataExchange dx(this, bSaveAndValidate);
+    if (!bSaveAndValidate) {
+        dx.KeepTyped(m_refusal);
+    }
     try {
         DoDataExchange(&dx);
     } catch (const DataExchangeRefused&) {
+        m_refusal = dx.refusal();
         return FALSE;
+    }
+    if (bSaveAndValidate) {
+        m_refusal.reset();
     }
     return TRUE;
 }
@@ -58,7 +65,14 @@ BOOL CPropertyPage::OnInitDialog()
 
 BOOL CPropertyPage::OnKillActive()
 {
-    return UpdateData(TRUE);
+    CDataExchange dx(this, TRUE);
+    dx.m_bLeavingPage = TRUE;
+    try {
+        DoDataExchange(&dx);
+    } catch (const DataExchangeRefused&) {
+        return FALSE;
+    }
+    return TRUE;
 }
 
 BOOL CPropertyPage::OnSetActive()
@@ -155,7 +169,12 @@ bool CPropertyPage::event(QEvent* event)
 {
     if (event->type() == CommandEvent::EventType()) {
         const auto* command = static_cast<CommandEvent*>(event);
+        ++m_commandDepth;
         OnCmdMsg(command->id(), command->code());
+        // A refusal keeps the typed text for the rest of its own command only.
+        if (--m_commandDepth == 0) {
+            m_refusal.reset();
+        }
         return true;
     }
     return QWidget::event(event);

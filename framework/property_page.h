@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "framework/afx_types.h"
 #include "framework/data_exchange.h"
@@ -21,7 +22,9 @@ public:
     ~CPropertyPage() override;
 
     // TRUE pulls the controls into the members, FALSE pushes the members into the
-    // controls. A pull returns FALSE when a field refused its text.
+    // controls. A pull returns FALSE when a field refused its text; then the pushes of
+    // the same command leave that field, and the fields the user fills in that the
+    // pull did not reach, as the user left them.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     // Runs when the page's window has been created: pushes the members.
@@ -66,4 +69,6 @@ private:
     UINT m_nIDTemplate;
     const framework::DialogTemplate* m_template;
     bool m_created = false;
+    std::optional<CDataExchange::Refusal> m_refusal;  // of the current command's last pull
+    int m_commandDepth = 0;                           // commands running, one inside another
 };

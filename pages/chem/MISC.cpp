@@ -37,7 +37,13 @@ std::span<const CCmdTarget::MessageMapEntry> MISC::GetMessageMap() const
 
 void MISC::OnCompute()
 {
-    UpdateData(TRUE);
+    if (!UpdateData(TRUE)) {
+        m_strComposition.clear();
+        m_strSimplestFormula.clear();
+        m_strMolecularFormula.clear();
+        UpdateData(FALSE);
+        return;
+    }
     const chemistry::CompositionOutcome outcome = chemistry::ComputeComposition(
         {m_dCompoundWeight,
          m_dUnknownWeight,

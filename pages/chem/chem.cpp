@@ -51,7 +51,12 @@ std::span<const CCmdTarget::MessageMapEntry> chem::GetMessageMap() const
 
 void chem::OnMolecularWeight()
 {
-    UpdateData(TRUE);
+    // A refused field computes nothing: no formula shows a count that was not typed.
+    if (!UpdateData(TRUE)) {
+        m_strFormulaResult.clear();
+        UpdateData(FALSE);
+        return;
+    }
     const std::array<chemistry::FormulaSlot, chemistry::kFormulaSlotCount> formula{{
         {m_nElement1, m_nCount1},
         {m_nElement2, m_nCount2},
@@ -86,8 +91,9 @@ void chem::OnEditchangeMode()
 {
     UpdateData(TRUE);
     chemistry::ConversionRow row = chemistry::ChooseDirection(
-        m_nMode, {m_dGiven, m_dMolecularWeight, m_dResult, m_strExplanation.toStdString(),
-                  m_strResultLabel.toStdString(), m_strOperator.toStdString()});
+        m_nMode,
+        {m_dGiven, m_dMolecularWeight, m_dResult.value_or(0.0), m_strExplanation.toStdString(),
+         m_strResultLabel.toStdString(), m_strOperator.toStdString()});
     m_dGiven = row.given;
     m_dMolecularWeight = row.molecularWeight;
     m_dResult = row.result;
@@ -97,15 +103,26 @@ void chem::OnEditchangeMode()
     UpdateData(FALSE);
 }
 
+// A conversion that fails, for whatever reason, leaves the result box empty: an
+// earlier answer beside the new numbers would read as theirs.
 void chem::OnConvert()
 {
-    UpdateData(TRUE);
+    if (!UpdateData(TRUE)) {
+        m_dResult.reset();
+        UpdateData(FALSE);
+        return;
+    }
+    // A weight of 0 is one nobody entered, whichever way the conversion goes.
     const chemistry::ConversionOutcome outcome =
-        chemistry::ConvertAmount(m_nMode, m_dGiven, m_dMolecularWeight, m_dResult);
-    m_dResult = outcome.result;
+        m_nMode == chemistry::kMolesToGrams && m_dMolecularWeight == 0.0
+            ? chemistry::ConversionOutcome{0.0, chemistry::kIncomplete}
+            : chemistry::ConvertAmount(m_nMode, m_dGiven, m_dMolecularWeight, 0.0);
+    m_dResult.reset();
     if (outcome.message) {
         MessageBox(ToQString(outcome.message->text), ToQString(outcome.message->caption),
                    MB_ICONEXCLAMATION | MB_OK);
+    } else {
+        m_dResult = outcome.result;
     }
     UpdateData(FALSE);
 }

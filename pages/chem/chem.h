@@ -2,6 +2,8 @@
 // and a converter between grams and moles.
 #pragma once
 
+#include <optional>
+
 #include "framework/property_page.h"
 
 class chem : public CPropertyPage {
@@ -21,7 +23,7 @@ public:
     int m_nElement4 = -1;
     int m_nElement5 = -1;
     CString m_strExplanation;
-    double m_dResult = 0.0;
+    std::optional<double> m_dResult = 0.0;  // none when the last conversion failed
     CString m_strResultLabel;
     int m_nCount1 = 1;
     int m_nCount2 = 1;

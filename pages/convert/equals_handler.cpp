@@ -7,6 +7,18 @@ namespace convert {
 
 using framework::ToQString;
 
+bool PullForEquals(CPropertyPage& page, std::initializer_list<CString*> outputs)
+{
+    if (page.UpdateData(TRUE)) {
+        return true;
+    }
+    for (CString* output : outputs) {
+        output->clear();
+    }
+    page.UpdateData(FALSE);
+    return false;
+}
+
 void ShowConversion(CPropertyPage& page, const Category& category, double value,
                     const EqualsMembers& members)
 {

@@ -4,6 +4,7 @@
 #include "convert/temperature_formula.h"
 #include "framework/text.h"
 #include "pages/convert/value_box.h"
+#include "pages/convert/equals_handler.h"
 #include "res/resource.h"
 
 using framework::ToQString;
@@ -34,7 +35,9 @@ std::span<const CCmdTarget::MessageMapEntry> temperature::GetMessageMap() const
 
 void temperature::OnEquals()
 {
-    UpdateData(TRUE);
+    if (!convert::PullForEquals(*this, {&m_strValues, &m_strNames, &m_strFormula})) {
+        return;
+    }
     m_strValues.clear();
     m_strNames.clear();
     m_strFormula.clear();

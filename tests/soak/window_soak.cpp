@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <random>
@@ -35,8 +36,10 @@
 #include "convert/categories.h"
 #include "convert/query.h"
 #include "convert/temperature_formula.h"
+#include "convert/typed_unit.h"
 #include "convert/unit_names.h"
 #include "framework/data_exchange.h"
+#include "framework/list_typing.h"
 #include "framework/message_map.h"
 #include "framework/tab_ctrl.h"
 #include "numbers/number_text.h"
@@ -451,11 +454,66 @@ private:
                   ", used before " + std::to_string(used));
     }
 
+    // Why the unit list's text names none of its units; empty when it names one or is
+    // blank (then the press is only incomplete).
+    std::string UnitRefusal(const Controls& c)
+    {
+        if (c.unit == nullptr || c.unit->currentText().trimmed().isEmpty() ||
+            framework::TypedItem(c.unit) >= 0) {
+            return {};
+        }
+        return convert::TypedUnitRefusal(Page().Title().toStdString(),
+                                         c.unit->currentText().trimmed().toStdString());
+    }
+
+    // A refused press keeps every text the person typed and shows no result: the
+    // refused text, and any control that the pull did not reach, stay as they were; a
+    // value it took reads back as itself, and a list it reached shows the item asked for.
+    void CheckRefusedPress(const Controls& c, std::optional<double> reading,
+                           const std::vector<std::string>& reasons,
+                           const std::function<void()>& press)
+    {
+        const std::string typed = c.value->text().toStdString();
+        const auto lists = [&] {
+            std::vector<QString> texts;
+            for (const QComboBox* list : {c.unit, c.decimals}) {
+                texts.push_back(list != nullptr ? list->currentText() : QString());
+            }
+            return texts;
+        };
+        const std::vector<QString> before = lists();
+        const std::size_t first = m_messages->size();
+        press();
+        const std::string shown = c.value->text().toStdString();
+        const std::optional<double> back = convert::ReadReal(shown).value;
+        Check(shown == typed ||
+                  (reading && back &&
+                   std::bit_cast<std::uint64_t>(*back) == std::bit_cast<std::uint64_t>(*reading)),
+              "the value " + Quoted(typed) + " became " + Quoted(shown) + " on a refused press");
+        Check(m_messages->size() - first == 1 &&
+                  std::ranges::find(reasons, (*m_messages)[first].text.toStdString()) !=
+                      reasons.end(),
+              "a refused press said something else, or more than one thing");
+        Check(std::ranges::all_of(Outputs(c), &QString::isEmpty),
+              "a refused press left results beside the refused text");
+        const std::vector<QString> after = lists();
+        const QComboBox* listsShown[]{c.unit, c.decimals};
+        const int wanted[]{Model().wanted.unit, Model().wanted.decimals};
+        for (std::size_t k = 0; k < after.size(); ++k) {
+            const QComboBox* list = listsShown[k];
+            Check(after[k] == before[k] ||
+                      (list != nullptr && list->currentIndex() == wanted[k] &&
+                       after[k] == (wanted[k] < 0 ? QString() : list->itemText(wanted[k]))),
+                  "a refused press changed a list to \"" + after[k].toStdString() + "\"");
+        }
+    }
+
     void PressEquals(const Controls& c, bool enter)
     {
         PageModel& model = Model();
         const std::string typed = c.value->text().toStdString();
         const std::optional<double> reading = Reading(c, typed);
+        const std::string unitRefusal = UnitRefusal(c);
         const std::size_t before = m_messages->size();
         const auto press = [&] {
             if (enter) {
@@ -464,6 +522,18 @@ private:
                 QTest::mouseClick(c.equals, Qt::LeftButton);
             }
         };
+        if (!reading || !unitRefusal.empty()) {
+            std::vector<std::string> reasons;
+            if (!reading) {
+                reasons.push_back(RefusalMessage(c, typed));
+            }
+            if (!unitRefusal.empty()) {
+                reasons.push_back(unitRefusal);
+            }
+            CheckRefusedPress(c, reading, reasons, press);
+            CheckRefusedPress(c, reading, reasons, press);
+            return;
+        }
         press();
 
         const std::optional<double> back = convert::ReadReal(c.value->text().toStdString()).value;
@@ -481,16 +551,10 @@ private:
                     "decimals list");
         CheckChoice(shown.check, model.wanted.check, model.used.check, reading.has_value(),
                     "check box");
-        const std::size_t refusals = reading ? 0 : 1;
-        if (!reading) {
-            Check(m_messages->size() > before &&
-                      (*m_messages)[before].text.toStdString() == RefusalMessage(c, typed),
-                  "refusing " + Quoted(typed) + " said something else");
-        }
         const std::size_t incomplete = shown.unit < 0 ? 1 : 0;
-        Check(m_messages->size() - before == refusals + incomplete,
+        Check(m_messages->size() - before == incomplete,
               std::to_string(m_messages->size() - before) + " messages, expected " +
-                  std::to_string(refusals + incomplete));
+                  std::to_string(incomplete));
         const std::vector<QString> outputs = Outputs(c);
         Check(outputs == Expected(c, shown.value, shown),
               "outputs differ from the core's for what the controls show");
@@ -510,6 +574,10 @@ private:
         CTabCtrl* tabs = m_sheet->GetTabControl();
         const int from = m_sheet->GetActiveIndex();
         int to = static_cast<int>(action.a % static_cast<std::uint32_t>(tabs->count()));
+        // A tab is left only when its value reads.
+        const std::optional<double> reading =
+            c.Converts() ? Reading(c, c.value->text().toStdString()) : 0.0;
+        const bool leaves = reading.has_value();
         bool byMouse = action.kind == Kind::ClickTab && tabs->rect().contains(tabs->tabRect(to));
         if (byMouse) {
             Log("click tab " + tabs->tabText(to).toStdString());
@@ -525,12 +593,10 @@ private:
         if (to == from) {
             return;
         }
-        const std::optional<double> reading =
-            c.Converts() ? Reading(c, c.value->text().toStdString()) : 0.0;
-        Check(m_sheet->GetActiveIndex() == (reading ? to : from),
+        Check(m_sheet->GetActiveIndex() == (leaves ? to : from),
               "on tab " + std::to_string(m_sheet->GetActiveIndex()) + " after leaving " +
                   std::to_string(from) + " for " + std::to_string(to));
-        if (reading && c.Converts()) {
+        if (leaves && c.Converts()) {
             m_models[from].used = m_models[from].wanted;
             m_models[from].used.value = *reading;
         }

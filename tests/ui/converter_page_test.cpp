@@ -59,7 +59,8 @@ TEST_F(AnglePage, NoUnitShowsIncompleteAndWipesTheLastResult)
 }
 
 // Typed text selects the item it spells, whatever its case and end blanks; after "="
-// each list shows what was used, so text that spells no item is gone.
+// the decimals list shows what was used, so text that spells no item is gone, and a
+// unit name that is none of the tab's is refused and kept to be corrected.
 TEST_F(AnglePage, TypedTextSelectsTheItemItSpellsAndNothingElse)
 {
     auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(IDC_ANGLE_UNIT));
@@ -79,10 +80,13 @@ TEST_F(AnglePage, TypedTextSelectsTheItemItSpellsAndNothingElse)
         EXPECT_EQ(ShownText(page, IDC_ANGLE_DECIMALS), "") << typed;
         EXPECT_EQ(values(), "0.00058\n0.03704\n0.03333\n2.00000\n120.00000\n") << typed;
     }
+    recorder.messages.clear();
     TypeIntoList(page, IDC_ANGLE_UNIT, "Hours");
     ClickButton(page, IDC_ANGLE_EQUALS);
-    EXPECT_EQ(angles.m_nUnit, -1);
-    EXPECT_EQ(ShownText(page, IDC_ANGLE_UNIT), "");
+    ASSERT_EQ(recorder.messages.size(), 1U);
+    EXPECT_EQ(recorder.messages[0].text, "\"Hours\" is a unit of Time, not of Angle");
+    EXPECT_EQ(ShownText(page, IDC_ANGLE_UNIT), "Hours");
+    EXPECT_EQ(values(), "");
     EXPECT_EQ(list->count(), items);  // typing never adds an item
 }
 
@@ -112,34 +116,41 @@ TEST_F(AnglePage, EqualsTwiceGivesTheSameTexts)
     }
 }
 
-TEST_F(AnglePage, ARefusedValueOnAFreshPageAlsoReportsTheMissingUnit)
+// The refusal is all that is said: the unit chosen, exchanged after the value and so
+// never pulled, is neither reported missing nor put back to none.
+TEST_F(AnglePage, ARefusedValueOnAFreshPageIsAllThatIsSaid)
 {
-    ChooseItem(page, IDC_ANGLE_UNIT, "Degrees");  // exchanged after the value: never pulled
+    ChooseItem(page, IDC_ANGLE_UNIT, "Degrees");
     TypeInto(page, IDC_ANGLE_VALUE, "");
     ClickButton(page, IDC_ANGLE_EQUALS);
 
-    ASSERT_EQ(recorder.messages.size(), 2U);
+    ASSERT_EQ(recorder.messages.size(), 1U);
     EXPECT_EQ(recorder.messages[0].text, "Please enter a number.");
-    EXPECT_EQ(recorder.messages[1].caption, "Incomplete");
-    EXPECT_EQ(ShownText(page, IDC_ANGLE_VALUE), "0");
+    EXPECT_EQ(ShownText(page, IDC_ANGLE_VALUE), "");
+    EXPECT_EQ(ShownText(page, IDC_ANGLE_UNIT), "Degrees");
 }
 
+// No unit, or a name that is none of its units: one message, and all three boxes empty.
 TEST(TemperaturePage, NoUnitEmptiesAllThreeBoxes)
 {
-    PageInSheet host("temperature");
-    MessageRecorder recorder;
-    CPropertyPage& page = host.page();
-    ChooseItem(page, IDC_TEMPERATURE_UNIT, "Kelvin (K)");
-    ClickButton(page, IDC_TEMPERATURE_EQUALS);
-    ASSERT_FALSE(ShownText(page, IDC_TEMPERATURE_FORMULA).isEmpty());
+    for (const auto& [typed, caption] :
+         {std::pair{"", "Incomplete"}, {"Rankine", "Velkari Unit Converter"}}) {
+        PageInSheet host("temperature");
+        MessageRecorder recorder;
+        CPropertyPage& page = host.page();
+        ChooseItem(page, IDC_TEMPERATURE_UNIT, "Kelvin (K)");
+        ClickButton(page, IDC_TEMPERATURE_EQUALS);
+        ASSERT_FALSE(ShownText(page, IDC_TEMPERATURE_FORMULA).isEmpty());
 
-    TypeIntoList(page, IDC_TEMPERATURE_UNIT, "Rankine");
-    ClickButton(page, IDC_TEMPERATURE_EQUALS);
-    ASSERT_EQ(recorder.messages.size(), 1U);
-    EXPECT_EQ(recorder.messages[0].caption, "Incomplete");
-    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_VALUES), "");
-    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_NAMES), "");
-    EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_FORMULA), "");
+        TypeIntoList(page, IDC_TEMPERATURE_UNIT, typed);
+        ClickButton(page, IDC_TEMPERATURE_EQUALS);
+        ASSERT_EQ(recorder.messages.size(), 1U) << typed;
+        EXPECT_EQ(recorder.messages[0].caption, caption);
+        EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_UNIT), typed);
+        EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_VALUES), "");
+        EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_NAMES), "");
+        EXPECT_EQ(ShownText(page, IDC_TEMPERATURE_FORMULA), "");
+    }
 }
 
 // Typed as a person would, after a conversion that filled the boxes: absolute zero

@@ -249,7 +249,8 @@ void PressKey(CTessaralDlg& sheet, Qt::Key key)
 
 // Length, 3 ft converted; then 7 typed in the value box and text in a list: one Enter
 // converts 7 with what the list names, as a second Enter or a click on "=" would, with
-// the completion pop-up open or not. Text that names nothing only closes the pop-up.
+// the completion pop-up open or not. With the pop-up open, Enter takes the item moved
+// to, else the one the text names, else the first offered.
 TEST(Keyboard, OneEnterAfterTypingInAListConverts)
 {
     const TypedEnterCase cases[]{
@@ -266,7 +267,9 @@ TEST(Keyboard, OneEnterAfterTypingInAListConverts)
          "Mi",
          {Qt::Key_Down, Qt::Key_Down},
          "Micron"},
-        {"text that names no item", IDC_LENGTH_UNIT, "Mete", {}, ""},
+        {"the pop-up's first offer", IDC_LENGTH_UNIT, "fo", {}, "Foot (ft)"},
+        {"the first offer of a name half typed", IDC_LENGTH_UNIT, "Mete", {}, "Meter (m)"},
+        {"a name the text spells, though offered second", IDC_LENGTH_UNIT, "mi", {}, "Mile (mi)"},
     };
     MessageRecorder recorder;
     RunStartUp([&](CTessaralDlg& sheet) {
