@@ -207,14 +207,18 @@ struct FailedConversion {
     const char* caption;
 };
 
-// Either direction with a weight of 0 says why and leaves the result box empty, not
-// showing the answer of the numbers before.
+// Either direction with a weight of 0, or with a result beyond the largest number, says
+// why and leaves the result box empty, not showing the answer of the numbers before.
 TEST(LostInput, AConversionByAWeightOfZeroLeavesNoResult)
 {
     const FailedConversion cases[]{
         {"Grams to Moles", "0", "Can not divide by zero", "Divide by zero"},
         {"Moles to Grams", "0", "Please fill out the required fields", "Incomplete"},
         {"Moles to Grams", "-0", "Please fill out the required fields", "Incomplete"},
+        {"Moles to Grams", "1e308", "The result is too large to show; please enter smaller numbers",
+         "Out of range"},
+        {"Grams to Moles", "1e-308",
+         "The result is too large to show; please enter smaller numbers", "Out of range"},
     };
     for (const FailedConversion& c : cases) {
         PageInSheet host("chem");
