@@ -3,8 +3,8 @@
 #include "convert/messages.h"
 #include "convert/temperature_formula.h"
 #include "framework/text.h"
-#include "pages/convert/value_box.h"
 #include "pages/convert/equals_handler.h"
+#include "pages/convert/value_box.h"
 #include "res/resource.h"
 
 using framework::ToQString;
