@@ -30,12 +30,13 @@ void RequireOtherScale(const Tab& tab, const std::vector<std::size_t>& others, s
     }
 }
 
+constexpr std::string_view kTemperatureNumberForm =
+    "Temperature always writes three decimals; --decimals and --scientific do not apply to it";
+
 void RefuseNumberFormForTemperature(const PlanWords& words)
 {
     if (words.decimals >= 0 || words.scientific != 0) {
-        throw Refusal{
-            "Temperature always writes three decimals; --decimals and --scientific do "
-            "not apply to it"};
+        throw Refusal{std::string(kTemperatureNumberForm)};
     }
 }
 
@@ -210,7 +211,10 @@ Plan QueryPlan(const convert::ParsedQuery& query, const PlanWords& words)
         }
         return plan;
     }
-    RefuseNumberFormForTemperature(words);
+    // A query may be of any category, so a number form asked for all of them is not
+    // refused where Temperature does without it.
+    plan.scientific = 0;
+    plan.decimals = -1;
     const std::vector<std::size_t> others = OtherScales(plan.unit);
     if (plan.targets.empty()) {
         plan.targets = others;
@@ -255,6 +259,18 @@ std::vector<Result> Results(const Plan& plan, double value)
                            {}});
     }
     return results;
+}
+
+std::string NumberFormIgnored(const Plan& plan, const PlanWords& words)
+{
+    if (!IsTemperature(plan.tab) || (words.decimals < 0 && words.scientific == 0)) {
+        return {};
+    }
+    return std::string(kTemperatureNumberForm) + ", so " +
+           (words.scientific != 0 && words.decimals >= 0 ? "they were"
+            : words.scientific != 0                      ? "--scientific was"
+                                                         : "--decimals was") +
+           " ignored";
 }
 
 int DecimalsShown(const Plan& plan)
