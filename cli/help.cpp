@@ -50,8 +50,8 @@ tab, the unit.
                      Light, Power, Pressure, Speed, Temperature, Time, Torque,
                      Volume, Weight
   VALUE              a plain decimal number such as 12.5, -3 or 1e-4 ("." is
-                     the decimal point); Energy takes a whole number; "-" reads
-                     the values from standard input, one a line
+                     the decimal point); "-" reads the values from standard
+                     input, one a line
   UNIT               a unit's index (from 0), name or abbreviation, in any
                      case, with 2, 3 and u for the squared, cubed and micro
                      signs: "Foot (ft)", foot, ft, feet, m2, m^2, ul, degC;

@@ -149,6 +149,10 @@ std::size_t FindUnit(const Tab& tab, std::string_view text)
     if (const int named = convert::UnitNamed(units.caption, Trim(text)); named >= 0) {
         return static_cast<std::size_t>(named);
     }
+    if (const std::string_view slip = convert::CaseSlip(text); !slip.empty()) {
+        throw Refusal{"unit " + Quoted(text) + " is not a name of " + caption + "'s; " +
+                      std::string(slip)};
+    }
     const std::vector<std::size_t> matches =
         convert::MatchUnit(units, convert::UnitAliases(), text);
     if (matches.size() == 1) {
@@ -165,16 +169,9 @@ std::size_t FindUnit(const Tab& tab, std::string_view text)
     throw Refusal{"unit " + Quoted(text) + " is ambiguous for " + caption + ": " + which};
 }
 
-double ReadValue(const Tab& tab, std::string_view text)
+double ReadValue(const Tab& /*tab*/, std::string_view text)
 {
-    if (!IsTemperature(tab) && tab.category->valueKind == convert::ValueKind::WholeNumber) {
-        const auto reading = convert::ReadWholeNumber(text);
-        if (!reading.value) {
-            throw Refusal{"value " + Quoted(text) + ": " +
-                          std::string(convert::WholeRefusalMessage(reading.refusal))};
-        }
-        return *reading.value;
-    }
+    // Energy's box in the window takes whole numbers; a command takes any amount.
     const auto reading = convert::ReadReal(text);
     if (!reading.value) {
         throw Refusal{"value " + Quoted(text) + ": " +

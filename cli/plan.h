@@ -31,7 +31,7 @@ std::string_view LabelOf(const Tab& tab, std::size_t unit);
 // The unit `text` names (an index or a name), or a Refusal saying why none or which.
 std::size_t FindUnit(const Tab& tab, std::string_view text);
 
-// The value by the product's number rule (Energy: a whole number), or a Refusal.
+// The value by the product's number rule, or a Refusal.
 double ReadValue(const Tab& tab, std::string_view text);
 
 // A conversion once its category, unit, targets and number form are settled: the same

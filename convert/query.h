@@ -51,6 +51,9 @@ public:
     std::variant<ParsedQuery, QueryRefusal> Read(std::string_view text);
 
 private:
+    // Read, once pasted characters are written plain.
+    std::variant<ParsedQuery, QueryRefusal> ReadText(std::string_view text);
+
     std::optional<ParsedQuery> m_last;  // the query before, when its reading can be reused
     std::string m_rest;                 // its text after the amount
 };

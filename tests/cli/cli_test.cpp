@@ -244,14 +244,12 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"Angle", "1,5", "Degrees"},
                 "value \"1,5\": Please enter a number, written with digits, an optional \".\" "
                 "and an optional exponent (for example 12.5 or -3e4)."},
-        // The number rule's whole list of refused texts is tested in the core; here one
-        // real and two whole-number values show that the command reads by that rule.
-        Refused{{"Energy", "2147483648", "0"},
-                "value \"2147483648\": Please enter a whole number between "
-                "-2147483648 and 2147483647."},
-        Refused{{"Energy", "2.5", "2"},
-                "value \"2.5\": Please enter a whole number, without a decimal point or "
-                "exponent."},
+        Refused{{"Computer Storage", "1", "mb"},
+                "unit \"mb\" is not a name of Computer Storage's; did you mean \"MB\" "
+                "(megabyte) or \"Mb\" (megabit)? (a millibar is \"mbar\")"},
+        Refused{{"Computer Storage", "1", "kB", "--to", "kb"},
+                "unit \"kb\" is not a name of Computer Storage's; did you mean \"KB\" "
+                "(kilobyte) or \"Kb\" (kilobit)?"},
         Refused{{"Angle", "90", "Furlongs"},
                 "unknown unit \"Furlongs\" for Angle (velkari-cli --list \"Angle\" shows its "
                 "units)"},
@@ -669,12 +667,7 @@ TEST(QueryLines, AnswerEachQueryAsASingleCallDoes)
             std::ostringstream query;
             query.precision(12);
             const std::string& unit = units[pick(random)];
-            // kWh is Energy's: a whole number.
-            if (unit == "kWh") {
-                query << static_cast<int>(mantissa(random) * 1000);
-            } else {
-                query << mantissa(random) * std::pow(10.0, exponent(random));
-            }
+            query << mantissa(random) * std::pow(10.0, exponent(random));
             query << (i % 2 == 0 ? " " : "") << unit;
             input += query.str() + (i % 3 == 0 ? "\r\n" : "\n");
             std::vector<std::string> single{query.str()};
@@ -845,6 +838,29 @@ TEST(QueryLines, SayOnceThatTemperatureIgnoresTheNumberForm)
               "velkari-cli: --scientific writes every value in exponent form, so --decimals was "
               "ignored\n");
     EXPECT_EQ(both.status, 0);
+}
+
+// Lower-case kb, mb and gb name no unit anywhere: not in the category form, not in a
+// query, not among the names --names lists for completion. Energy, whose window box
+// takes whole numbers, takes any amount here as every other category does.
+TEST(UnitNames, AStorageNameInLowerCaseIsNoneAndEnergyTakesAnyAmount)
+{
+    const std::string names = RunCli({"--names", "Computer Storage"}).out;
+    for (const std::string name : {"kb", "mb", "gb"}) {
+        EXPECT_EQ(("\n" + names).find("\n" + name + "\n"), std::string::npos) << name;
+        for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+                 {"Computer Storage", "1", name}, {"1", name, "to", "B"}, {"1 B to " + name}}) {
+            const Outcome run = RunCli(args);
+            EXPECT_EQ(run.out, "") << Describe(args);
+            EXPECT_NE(run.err.find("did you mean"), std::string::npos) << run.err;
+            EXPECT_EQ(run.status, 2) << Describe(args);
+        }
+    }
+    EXPECT_EQ(RunCli({"Computer Storage", "1", "GiB", "--to", "MiB"}).out, "1024.00000\n");
+    const Outcome category = RunCli({"Energy", "1.5", "kWh", "--to", "J"});
+    EXPECT_EQ(category.out, "5400000.00000\n");
+    EXPECT_EQ(category.status, 0);
+    EXPECT_EQ(RunCli({"1.5 kWh to J"}).out, category.out);
 }
 
 // Every option that takes a value takes it after "=" too, as GNU programs' options do.
