@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 
@@ -179,21 +180,25 @@ std::string_view MalformedAdvice(std::string_view written)
 }
 
 // The length of the mark of feet (' or ′) or inches (" or ″) at the start of `text`, else 0.
-std::size_t MarkLength(std::string_view text)
+inline std::size_t MarkLength(std::string_view text)
 {
     if (text.empty()) {
         return 0;
     }
-    if (text.front() == '\'' || text.front() == '"') {
+    const char c = text.front();
+    if (c == '\'' || c == '"') {
         return 1;
     }
-    return text.front() == '\xe2' && (text.starts_with("\u2032") || text.starts_with("\u2033")) ? 3
-                                                                                                : 0;
+    // ′ and ″ are E2 80 B2 and E2 80 B3.
+    return c == '\xe2' && text.size() >= 3 && text[1] == '\x80' &&
+                   (text[2] == '\xb2' || text[2] == '\xb3')
+               ? 3
+               : 0;
 }
 
 bool IsFootMark(std::string_view word)
 {
-    return word == "'" || word == "\u2032";
+    return (word.size() == 1 && word.front() == '\'') || (word.size() == 3 && word == "\u2032");
 }
 
 // The units a mark names: ' feet and " inches; the primes ′ and ″ are also the angle's
@@ -226,11 +231,6 @@ std::span<const UnitName> MarkUnits(std::string_view mark)
     return mark == "\u2032" ? footOrMinute : inchOrSecond;
 }
 
-bool MayStartSeparator(char c)
-{
-    return c == '=' || c == '-' || c == '\xe2';
-}
-
 // The length of the separator "->", "→" or "=" at the start of `text`, else 0.
 std::size_t SeparatorLength(std::string_view text)
 {
@@ -248,6 +248,17 @@ std::size_t SeparatorLength(std::string_view text)
             return 0;
     }
 }
+
+// The bytes that may end a word: blanks, the first bytes of the separators and of the
+// marks of feet and inches.
+constexpr auto kMayEndWord = [] {
+    std::array<bool, 256> ends{};
+    for (const unsigned char c : {' ', '\t', '\n', '\r', '\v', '\f', '=', '-', '\'', '"'}) {
+        ends[c] = true;
+    }
+    ends[0xe2] = true;
+    return ends;
+}();
 
 using Tokens = FewOf<Token, 16>;
 
@@ -268,7 +279,10 @@ void Tokenize(std::string_view text, Tokens& tokens)
         }
         NumberForm form{};
         if (std::size_t number = NumberLength(text.substr(at), form)) {
-            if (const std::size_t malformed = MalformedLength(text.substr(at), number);
+            const char next = at + number < text.size() ? text[at + number] : ' ';
+            if (const std::size_t malformed = next == ',' || next == '_' || IsLetterOrDigit(next)
+                                                  ? MalformedLength(text.substr(at), number)
+                                                  : number;
                 malformed != number) {
                 number = malformed;
                 form = NumberForm::Malformed;
@@ -281,8 +295,12 @@ void Tokenize(std::string_view text, Tokens& tokens)
         if (const std::size_t mark = MarkLength(text.substr(at))) {
             at += mark;  // a mark of feet or inches is a word of its own: 6'2"
         } else {
-            while (at < text.size() && !IsSpace(text[at]) && MarkLength(text.substr(at)) == 0 &&
-                   !(MayStartSeparator(text[at]) && SeparatorLength(text.substr(at)) > 0)) {
+            // Most characters of a word are letters: one look-up tells them from the few
+            // that may end it.
+            while (at < text.size() &&
+                   (!kMayEndWord[static_cast<unsigned char>(text[at])] ||
+                    (!IsSpace(text[at]) && SeparatorLength(text.substr(at)) == 0 &&
+                     MarkLength(text.substr(at)) == 0))) {
                 ++at;
             }
         }
@@ -424,14 +442,33 @@ constexpr std::array kPasted{
     Pasted{"\u201d", "\""},
 };
 
+// Whether `text` is ASCII, as most queries are: eight bytes at a time.
+inline bool IsAscii(std::string_view text)
+{
+    std::uint64_t bytes = 0;
+    if (text.size() < 8) {
+        for (const char c : text) {
+            bytes |= static_cast<unsigned char>(c);
+        }
+        return bytes < 0x80;
+    }
+    const auto eightAt = [&](std::size_t k) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, text.data() + k, 8);
+        return eight;
+    };
+    for (std::size_t k = 0; k + 8 <= text.size(); k += 8) {
+        bytes |= eightAt(k);
+    }
+    bytes |= eightAt(text.size() - 8);  // the last bytes, read again with some before them
+    return (bytes & 0x8080808080808080ULL) == 0;
+}
+
 // `text` with the pasted characters of kPasted written plain, and for each byte of it
 // (and its end) the offset of the character it comes from; false when there are none.
 bool PlainCharacters(std::string_view text, std::string& plain, std::vector<std::size_t>& from)
 {
-    const auto first = std::find_if(text.begin(), text.end(), [](char c) {
-        return c == '\xc2' || c == '\xc3' || c == '\xe2' || c == '\xe3' || c == '\xef';
-    });
-    if (first == text.end()) {
+    if (IsAscii(text)) {
         return false;
     }
     bool changed = false;
@@ -617,8 +654,11 @@ std::variant<Mention, QueryRefusal> Reader::ReadUnit(std::string_view role)
                           ? UnitNameStart(TextOf(tokens_[at_]))
                           : NameStart{};
     if (!AtEnd() && tokens_[at_].kind == TokenKind::Word &&
-        MarkLength(TextOf(tokens_[at_])) == TextOf(tokens_[at_]).size()) {
-        start = {MarkUnits(TextOf(tokens_[at_])), 1};
+        kMayEndWord[static_cast<unsigned char>(text_[tokens_[at_].begin])]) {
+        const std::string_view word = TextOf(tokens_[at_]);
+        if (MarkLength(word) == word.size()) {
+            start = {MarkUnits(word), 1};
+        }
     }
     std::size_t words = 0;
     // No name holds "to", "as" or "into"; "in" is part of "cu in" and "sq in".
@@ -857,14 +897,31 @@ int UnitIn(const Mention& mention, int tab)
     return -1;
 }
 
+// The bit of the Weight tab in a mention's tabs.
+std::uint32_t WeightTab()
+{
+    static const std::uint32_t weight = [] {
+        std::uint32_t bit = 0;
+        for (std::size_t t = 0; t < ConverterTabs().size(); ++t) {
+            bit |= ConverterTabs()[t].caption == "Weight" ? 1U << t : 0;
+        }
+        return bit;
+    }();
+    return weight;
+}
+
 // "oz" alone is the ounce of Weight; beside a unit of volume it is the fluid ounce, which
 // a mass and a volume so alike in name make worth a word: empty, or that sentence.
 std::string Reader::WeightNameReadOtherwise(std::span<const Part> parts,
                                             std::span<const Mention> targets, int tab) const
 {
     const auto all = ConverterTabs();
+    const std::uint32_t weight = WeightTab();
     const auto check = [&](const Mention& mention) -> std::string {
-        const int alone = std::popcount(mention.tabs) > 1 ? PreferredTab(mention.tabs) : -1;
+        if ((mention.tabs & weight) == 0 || std::popcount(mention.tabs) < 2) {
+            return {};
+        }
+        const int alone = PreferredTab(mention.tabs);
         if (alone < 0 || alone == tab || all[static_cast<std::size_t>(alone)].caption != "Weight") {
             return {};
         }
@@ -897,6 +954,7 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
 {
     const Mention& first = parts.front().unit;
     std::uint32_t tabs = ~0U;
+    std::uint32_t named = 0;  // every tab a unit named may be of
     auto differs = [&](const Mention* mention) -> std::optional<QueryRefusal> {
         if ((tabs & mention->tabs) == 0) {
             const std::string firstTabs =
@@ -915,6 +973,7 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
             return Refuse(message, mention->begin, mention->end);
         }
         tabs &= mention->tabs;
+        named |= mention->tabs;
         return std::nullopt;
     };
     for (const Part& part : parts) {
@@ -951,8 +1010,10 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
         preference += ".";
     }
     const ConverterTab& chosen = ConverterTabs()[static_cast<std::size_t>(tab)];
-    if (std::string note = WeightNameReadOtherwise(parts, targets, tab); !note.empty()) {
-        preference = std::move(note);
+    if ((named & WeightTab()) != 0 && std::popcount(named) > 1) {
+        if (std::string note = WeightNameReadOtherwise(parts, targets, tab); !note.empty()) {
+            preference = std::move(note);
+        }
     }
     ParsedQuery query{chosen.caption,       chosen.category, 0, UnitIn(parts.back().unit, tab), {},
                       std::move(preference)};
@@ -1010,15 +1071,13 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
 
 std::variant<ParsedQuery, QueryRefusal> ParseQuery(std::string_view text)
 {
+    if (IsAscii(text)) {
+        return Reader(text).Read();
+    }
     return ReadPlain(text, [](std::string_view plain) { return Reader(plain).Read(); });
 }
 
 std::variant<ParsedQuery, QueryRefusal> QueryReader::Read(std::string_view text)
-{
-    return ReadPlain(text, [this](std::string_view plain) { return ReadText(plain); });
-}
-
-std::variant<ParsedQuery, QueryRefusal> QueryReader::ReadText(std::string_view text)
 {
     std::size_t at = 0;
     while (at < text.size() && IsSpace(text[at])) {
@@ -1026,6 +1085,8 @@ std::variant<ParsedQuery, QueryRefusal> QueryReader::ReadText(std::string_view t
     }
     NumberForm form{};
     const std::size_t length = NumberLength(text.substr(at), form);
+    // The words before were read from a text without pasted characters (see ReadText), so
+    // words equal to them have none either.
     if (m_last && length > 0 && form != NumberForm::Fraction &&
         text.substr(at + length) == m_rest) {
         // Read as ReadPart reads a number (a value it reads is always finite).
@@ -1035,6 +1096,19 @@ std::variant<ParsedQuery, QueryRefusal> QueryReader::ReadText(std::string_view t
             return query;
         }
     }
+    return ReadInFull(text);
+}
+
+std::variant<ParsedQuery, QueryRefusal> QueryReader::ReadInFull(std::string_view text)
+{
+    if (IsAscii(text)) {
+        return ReadText(text);
+    }
+    return ReadPlain(text, [this](std::string_view plain) { return ReadText(plain); });
+}
+
+std::variant<ParsedQuery, QueryRefusal> QueryReader::ReadText(std::string_view text)
+{
     Reader reader(text);
     Result result = reader.Read();
     m_last.reset();

@@ -152,6 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"1 kgf\u00b7m to N m", "Torque", 1, "Kilogram-Meter", {"Meter-Newtons"}},
         Reading{"1 kg m to N m", "Torque", 1, "Kilogram-Meter", {"Meter-Newtons"}},
         Reading{"1 dyn cm to N m", "Torque", 1, "Dyne Centimeters", {"Meter-Newtons"}},
+        // "in" that begins the target's name rather than separating it
+        Reading{"1 N m in lbf", "Torque", 1, "Meter-Newtons", {"Inch-Pounds"}},
         // the binary names of the storage units, which are binary
         Reading{"1 GiB to MiB", "Computer Storage", 1, "Gigabyte (GB)", {"Megabyte (MB)"}},
         Reading{"1 KiB to Kibit", "Computer Storage", 1, "kilobyte (KB)", {"Kilobit"}},
