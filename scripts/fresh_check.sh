@@ -8,8 +8,12 @@
 # Run it whenever scripts/packages.sh or the tools the tests call change: a machine that
 # already has everything (a developer's, CI's) cannot show what a fresh one lacks.
 #
-# usage: scripts/fresh_check.sh [--run-only] [--keep] [--dir DIR]
+# usage: scripts/fresh_check.sh [--run-only | --install-only] [--keep] [--dir DIR]
 #   --run-only   debootstrap and ./run only (./test takes an hour or more on 2 cores)
+#   --install-only  instead of ./test, only its installation and package test
+#                (tests/install/check_install.sh) on the build ./run made, after
+#                installing the test packages as ./test does: the quick check of
+#                what a fresh machine lacks for the window class, cpack and lintian
 #   --keep       leave the chroot in place afterwards (its path is printed)
 #   --dir DIR    build the chroot in DIR, which must not exist (default: a new folder
 #                under /var/tmp)
@@ -20,14 +24,16 @@ cd "$(dirname "$0")/.."
 repo=$(pwd)
 
 run_only=0
+install_only=0
 keep=0
 root=
 while [ $# -gt 0 ]; do
   case "$1" in
     --run-only) run_only=1; shift ;;
+    --install-only) install_only=1; shift ;;
     --keep) keep=1; shift ;;
     --dir) root=$2; shift 2 ;;
-    *) echo "usage: $0 [--run-only] [--keep] [--dir DIR]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--run-only | --install-only] [--keep] [--dir DIR]" >&2; exit 2 ;;
   esac
 done
 if [ "$(id -u)" -ne 0 ]; then
@@ -110,7 +116,18 @@ run_seconds=$(seconds_since "$start")
 tail -n 3 "$root/root/run.log"
 
 test_status=skipped
-if [ "$run_only" = 0 ]; then
+if [ "$install_only" = 1 ]; then
+  echo "== the test packages, then tests/install/check_install.sh on build/release"
+  start=$(date +%s)
+  test_status=0
+  # shellcheck disable=SC2016 # expanded in the chroot
+  in_chroot 'source scripts/packages.sh && bash scripts/ensure_packages.sh "${test_packages[@]}" &&
+    bash tests/install/check_install.sh build/release example.velkari.Converter \
+      "$(sed -n "s/^project(velkari VERSION \([^ ]*\).*/\1/p" CMakeLists.txt)" example.velkari.Chemistry' \
+    >"$root/root/test.log" 2>&1 || test_status=$?
+  test_seconds=$(seconds_since "$start")
+  tail -n 15 "$root/root/test.log"
+elif [ "$run_only" = 0 ]; then
   echo "== ./test"
   start=$(date +%s)
   test_status=0
@@ -123,6 +140,8 @@ echo "== fresh Debian 12"
 echo "./run:  status $run_status (1 expected: no display), $run_seconds s"
 if [ "$test_status" = skipped ]; then
   echo "./test: not run (--run-only)"
+elif [ "$install_only" = 1 ]; then
+  echo "install test: status $test_status, $test_seconds s (the test packages installed first)"
 else
   echo "./test: status $test_status, $test_seconds s"
 fi
