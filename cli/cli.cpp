@@ -56,6 +56,16 @@ Tab RequireConversion(const Request& request)
     return RequireTab(request.positional[0]);
 }
 
+// Exponent form has no fixed count of decimals: a --decimals beside --scientific is not
+// used, and is said to be not used.
+void SaysDecimalsIgnored(const Request& request, std::ostream& err)
+{
+    if (request.scientific != 0 && request.decimals >= 0) {
+        err << "velkari-cli: --scientific writes every value in exponent form, so --decimals "
+               "was ignored\n";
+    }
+}
+
 Plan PlanOf(const Request& request, const Tab& tab)
 {
     return MakePlan(tab,
@@ -121,16 +131,20 @@ int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
             WriteNames(request.positional, result);
         } else if (args.empty()) {
             throw Refusal{"nothing to convert (see --help)"};
-        } else if (ReadsQueryLines(request)) {
-            const int status = ConvertQueryLines(request, in, out, err);
-            return status == kSuccess && !out.flush() ? kWriteFailed : status;
-        } else if (AsksForQuery(request)) {
-            ConvertQuery(request, result, err);
-        } else if (request.positional.size() == 3 && Trim(request.positional[1]) == "-") {
-            const int status = ConvertColumn(request, in, out, err);
-            return status == kSuccess && !out.flush() ? kWriteFailed : status;
         } else {
-            Convert(request, result);
+            SaysDecimalsIgnored(request, err);
+            if (ReadsQueryLines(request)) {
+                const int status = ConvertQueryLines(request, in, out, err);
+                return status == kSuccess && !out.flush() ? kWriteFailed : status;
+            }
+            if (AsksForQuery(request)) {
+                ConvertQuery(request, result, err);
+            } else if (request.positional.size() == 3 && Trim(request.positional[1]) == "-") {
+                const int status = ConvertColumn(request, in, out, err);
+                return status == kSuccess && !out.flush() ? kWriteFailed : status;
+            } else {
+                Convert(request, result);
+            }
         }
     } catch (const Refusal& refusal) {
         err << "velkari-cli: " << Escaped(refusal.message) << '\n';

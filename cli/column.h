@@ -19,6 +19,8 @@ class ColumnValues {
 public:
     ColumnValues(const Plan& plan, const Writer& writer);
     void Append(std::string& pending, double value) const;
+    // Whether a value is written as its one result's text alone.
+    bool WritesTextAlone() const { return m_justText; }
 
 private:
     void AppendResults(std::string& pending, double value) const;

@@ -22,17 +22,24 @@ constexpr std::string_view kConversionHelp =
 Converts a QUERY as people write it: an amount, then, if wanted, "to", "in",
 "as", "into", "->" or "=" and the units to convert into, or just one unit:
 
-  velkari-cli 3 ft to m          velkari-cli 350F
-  velkari-cli 5 ft 3 in to cm    velkari-cli 1 1/2 cups in ml
-  velkari-cli 100 lbs kg         velkari-cli 2 kWh
+  velkari-cli 3 ft to m          feet into metres
+  velkari-cli 350F               Fahrenheit into Celsius and Kelvin
+  velkari-cli 5 ft 3 in to cm    a sum of two lengths, in centimetres
+  velkari-cli 1 1/2 cups in ml   a whole number and a fraction
+  velkari-cli 100 lbs kg         the target without "to"
+  velkari-cli 2 kWh              into every unit of Energy
 
 The category is the one that holds the units named. A name of two categories
 (gallon: Cooking and Volume; minute: Angle and Time) is settled by the other
 unit named, else by a fixed preference, and then standard error says which
 category was used and how to ask for the other. Without a target, every unit
 of the category. The results are those of the category form below, and the
-options apply alike; json names the category used. With QUERY "-", every line
-of standard input is a query, answered as it would be alone.
+options apply alike; json names the category used. Temperature has no number
+form to choose: a query of it ignores --decimals and --scientific, and standard
+error says so. With QUERY "-", every line of standard input is a query,
+answered as it would be alone as soon as it is read; tsv and csv write one
+table, a row per result (the query, value, unit and Temperature's formula), and
+json one object a line, each naming its query.
 
 The category form converts VALUE from UNIT into every unit of CATEGORY, as the
 window's tab of that name does, and prints one line per unit: the value, a
@@ -43,8 +50,8 @@ tab, the unit.
                      Light, Power, Pressure, Speed, Temperature, Time, Torque,
                      Volume, Weight
   VALUE              a plain decimal number such as 12.5, -3 or 1e-4 ("." is
-                     the decimal point); Energy takes a whole number; "-" reads
-                     the values from standard input, one a line
+                     the decimal point); "-" reads the values from standard
+                     input, one a line
   UNIT               a unit's index (from 0), name or abbreviation, in any
                      case, with 2, 3 and u for the squared, cubed and micro
                      signs: "Foot (ft)", foot, ft, feet, m2, m^2, ul, degC;
@@ -81,7 +88,7 @@ the unit names, json one object a line. A line that is not a number stops the
 run with its line number; everything before it has been written.
 
 An argument refused exits with status 2 and says why on standard error; output
-that cannot be written, with status 1 (see the manual page).
+that cannot be written, with status 1.
 
 )help";
 

@@ -1,6 +1,6 @@
 // JSON: one object a line, for a conversion (what was read, the number form, and each
-// result with its unit, text and full-precision value) and for a chemistry command
-// (its record).
+// result with its unit, text and full-precision value; in a stream of queries the query
+// first) and for a chemistry command (its record).
 #include "cli/json.h"
 #include "cli/writer.h"
 
@@ -76,6 +76,17 @@ public:
     void ColumnValue(std::string& text, const Conversion& conversion) const override
     {
         Single(text, conversion);
+    }
+
+    void QueryValue(std::string& text, std::string_view query,
+                    const Conversion& conversion) const override
+    {
+        Record record{{"query", {std::string(query)}}};
+        for (Field& field : ConversionRecord(conversion)) {
+            record.push_back(std::move(field));
+        }
+        AppendRecord(text, record);
+        text += '\n';
     }
 
     bool WritesReports() const override { return true; }

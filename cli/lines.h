@@ -1,8 +1,10 @@
-// The lines of standard input as velkari-cli reads them: a large block at a time, each
-// without its line end, the first without a byte order mark, blank ones told apart.
+// The lines of standard input as velkari-cli reads them: what has come, up to a large
+// block at a time, each without its line end, the first without a byte order mark, blank
+// ones told apart.
 #pragma once
 
 #include <array>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -14,14 +16,19 @@
 
 namespace cli {
 
-// The lines of an input, read a large block at a time; memory stays one block however
-// long the input.
+// The lines of an input, read as they come, a large block at a time at most; memory
+// stays one block however long the input. Before it waits for more input, it calls
+// `beforeWaiting`, so that a person typing, or a program writing a line and waiting for
+// its answer, gets the answers to what it has sent.
 class LineReader {
 public:
     // A line longer than this is no number nor query; it is refused rather than gathered.
     static constexpr std::size_t kLongestLine = 4095;
 
-    explicit LineReader(std::istream& in) : m_in(in) {}
+    explicit LineReader(std::istream& in, std::function<void()> beforeWaiting = {})
+        : m_in(in), m_beforeWaiting(std::move(beforeWaiting))
+    {
+    }
 
     // The next line without its line end; empty at the end of the input, or when the
     // line is longer than kLongestLine (then tooLong() says so). A failed read throws
@@ -32,10 +39,12 @@ public:
 
 private:
     std::optional<std::string_view> Checked(std::string_view line);
-    // The unread rest moved to the front, and the buffer filled up behind it.
+    // The unread rest moved to the front, and what the input has behind it, waiting for
+    // input only when none has come.
     void Refill(std::string_view rest);
 
     std::istream& m_in;
+    std::function<void()> m_beforeWaiting;
     std::array<char, 1 << 16> m_buffer{};
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
@@ -98,8 +107,11 @@ int RefuseLine(const std::string& pending, long number, std::string_view why, st
 // appends the line's output to `pending` or throws a Refusal; `head` comes first, and
 // the output is written a large block at a time. The run's exit status: a refused line
 // stops the run after everything before it has been written whole, with its number and
-// the reason on err; a line too long is no `what` ("number", "query"). A ReadError is
-// thrown on after what was read before it has been written.
+// the reason on err; a line too long is no `what` ("number", "query"). Whenever the input
+// has nothing more waiting, what has been converted is written and flushed before the
+// next read, so that each line is answered as soon as it is read; a large input still
+// goes through in large writes. A ReadError is thrown on after what was read before it
+// has been written.
 template <typename Convert>
 int ConvertLines(std::istream& in, std::ostream& out, std::ostream& err, std::string head,
                  std::string_view what, Convert&& convert)
@@ -107,10 +119,18 @@ int ConvertLines(std::istream& in, std::ostream& out, std::ostream& err, std::st
     constexpr std::size_t kBlock = 1 << 16;
     std::string pending = std::move(head);
     pending.reserve(2 * kBlock);
-    LineReader lines(in);
+    bool written = true;
+    LineReader lines(in, [&] {
+        written = written &&
+                  out.write(pending.data(), static_cast<std::streamsize>(pending.size())).flush();
+        pending.clear();
+    });
     long number = 0;
     try {
         while (const auto line = lines.Next()) {
+            if (!written) {
+                return kWriteFailed;
+            }
             const std::string_view text = LineText(*line, ++number);
             if (text.empty()) {
                 continue;

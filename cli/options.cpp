@@ -35,6 +35,12 @@ bool ReadOption(std::span<const std::string_view> args, std::size_t& i, Request&
         request.list = true;
     } else if (arg == "--names") {
         request.names = true;
+    } else if (arg.starts_with("--list=")) {
+        request.list = true;
+        request.positional.push_back(arg.substr(arg.find('=') + 1));
+    } else if (arg.starts_with("--names=")) {
+        request.names = true;
+        request.positional.push_back(arg.substr(arg.find('=') + 1));
     } else if (arg == "--scientific") {
         request.scientific = 1;
     } else if (const auto number = OptionValue(args, i, "--decimals", "a number from 0 to 5")) {

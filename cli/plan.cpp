@@ -32,12 +32,13 @@ void RequireOtherScale(const Tab& tab, const std::vector<std::size_t>& others, s
     }
 }
 
+constexpr std::string_view kTemperatureNumberForm =
+    "Temperature always writes three decimals; --decimals and --scientific do not apply to it";
+
 void RefuseNumberFormForTemperature(const PlanWords& words)
 {
     if (words.decimals >= 0 || words.scientific != 0) {
-        throw Refusal{
-            "Temperature always writes three decimals; --decimals and --scientific do "
-            "not apply to it"};
+        throw Refusal{std::string(kTemperatureNumberForm)};
     }
 }
 
@@ -154,6 +155,10 @@ std::size_t FindUnit(const Tab& tab, std::string_view text)
     if (const int named = convert::UnitNamed(units.caption, Trim(text)); named >= 0) {
         return static_cast<std::size_t>(named);
     }
+    if (const std::string_view slip = convert::CaseSlip(text); !slip.empty()) {
+        throw Refusal{"unit " + Quoted(text) + " is not a name of " + caption + "'s; " +
+                      std::string(slip)};
+    }
     const std::vector<std::size_t> matches =
         convert::MatchUnit(units, convert::UnitAliases(), text);
     if (matches.size() == 1) {
@@ -170,16 +175,9 @@ std::size_t FindUnit(const Tab& tab, std::string_view text)
     throw Refusal{"unit " + Quoted(text) + " is ambiguous for " + caption + ": " + which};
 }
 
-double ReadValue(const Tab& tab, std::string_view text)
+double ReadValue(const Tab& /*tab*/, std::string_view text)
 {
-    if (!IsTemperature(tab) && tab.category->valueKind == convert::ValueKind::WholeNumber) {
-        const auto reading = convert::ReadWholeNumber(text);
-        if (!reading.value) {
-            throw Refusal{"value " + Quoted(text) + ": " +
-                          std::string(convert::WholeRefusalMessage(reading.refusal))};
-        }
-        return *reading.value;
-    }
+    // Energy's box in the window takes whole numbers; a command takes any amount.
     const auto reading = convert::ReadReal(text);
     if (!reading.value) {
         throw Refusal{"value " + Quoted(text) + ": " +
@@ -216,7 +214,10 @@ Plan QueryPlan(const convert::ParsedQuery& query, const PlanWords& words)
         }
         return plan;
     }
-    RefuseNumberFormForTemperature(words);
+    // A query may be of any category, so a number form asked for all of them is not
+    // refused where Temperature does without it.
+    plan.scientific = 0;
+    plan.decimals = -1;
     const std::vector<std::size_t> others = OtherScales(plan.unit);
     if (plan.targets.empty()) {
         plan.targets = others;
@@ -264,6 +265,18 @@ std::vector<Result> Results(const Plan& plan, double value)
                            {}});
     }
     return results;
+}
+
+std::string NumberFormIgnored(const Plan& plan, const PlanWords& words)
+{
+    if (!IsTemperature(plan.tab) || (words.decimals < 0 && words.scientific == 0)) {
+        return {};
+    }
+    return std::string(kTemperatureNumberForm) + ", so " +
+           (words.scientific != 0 && words.decimals >= 0 ? "they were"
+            : words.scientific != 0                      ? "--scientific was"
+                                                         : "--decimals was") +
+           " ignored";
 }
 
 int DecimalsShown(const Plan& plan)

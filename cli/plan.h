@@ -31,7 +31,7 @@ std::string_view LabelOf(const Tab& tab, std::size_t unit);
 // The unit `text` names (an index or a name), or a Refusal saying why none or which.
 std::size_t FindUnit(const Tab& tab, std::string_view text);
 
-// The value by the product's number rule (Energy: a whole number), or a Refusal.
+// The value by the product's number rule, or a Refusal.
 double ReadValue(const Tab& tab, std::string_view text);
 
 // A conversion once its category, unit, targets and number form are settled: the same
@@ -66,8 +66,13 @@ struct Result {
 std::vector<Result> Results(const Plan& plan, double value);
 
 // A query's conversion settled: its category, unit and targets as the query names them,
-// then the --to units of `words` (its unit is not used), and the number form of `words`.
+// then the --to units of `words` (its unit is not used), and the number form of `words`,
+// which Temperature does without (NumberFormIgnored says so).
 Plan QueryPlan(const convert::ParsedQuery& query, const PlanWords& words);
+
+// Empty, or the sentence that says the number form of `words` was not used for `plan`,
+// a query's plan of Temperature.
+std::string NumberFormIgnored(const Plan& plan, const PlanWords& words);
 
 // The results of a query for its plan, from the core's answer to it.
 std::vector<Result> QueryResults(const convert::ParsedQuery& query, const Plan& plan);

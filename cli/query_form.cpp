@@ -75,16 +75,21 @@ struct Answer {
     std::vector<Result> results;
 };
 
+PlanWords NumberForm(const Request& request)
+{
+    return {{}, request.targets, request.scientific, request.decimals};
+}
+
 Answer Answered(const convert::ParsedQuery& query, const Request& request)
 {
-    Plan plan = QueryPlan(query, {{}, request.targets, request.scientific, request.decimals});
+    Plan plan = QueryPlan(query, NumberForm(request));
     std::vector<Result> results = QueryResults(query, plan);
     return {std::move(plan), query.value, std::move(results)};
 }
 
-// The query lines' output: each line converted as the column form converts a value,
-// by a plan made again only where a line names other units than the line before, and a
-// table's header row again where the columns change.
+// The query lines' output: each line converted as the column form converts a value, by
+// a plan made again only where a line names other units than the line before. A table
+// is one table, each row naming its query; a note on standard error is said once.
 class QueryLines {
     // What a preference settled: the tab chosen for those units. Its sentence quotes the
     // line's amount, so lines that differ only in their amounts share one.
@@ -105,26 +110,29 @@ public:
         }
         if (!m_plan || query.category != m_category || query.unit != m_unit ||
             query.targets != m_targets) {
-            Replan(pending, query);
+            Replan(query, number, err);
         }
-        m_values->Append(pending, query.value);
+        if (m_values->WritesTextAlone()) {
+            m_values->Append(pending, query.value);
+            return;
+        }
+        const std::vector<Result> results = Results(*m_plan, query.value);
+        m_request.writer->QueryValue(pending, Trim(text), {*m_plan, query.value, results});
     }
 
 private:
-    void Replan(std::string& pending, const convert::ParsedQuery& query)
+    void Replan(const convert::ParsedQuery& query, long number, std::ostream& err)
     {
         m_values.reset();
-        m_plan.emplace(
-            QueryPlan(query, {{}, m_request.targets, m_request.scientific, m_request.decimals}));
+        m_plan.emplace(QueryPlan(query, NumberForm(m_request)));
         m_values.emplace(*m_plan, *m_request.writer);
         m_category = query.category;
         m_unit = query.unit;
         m_targets = query.targets;
-        std::string head;
-        m_request.writer->ColumnHead(head, *m_plan);
-        if (head != m_head) {
-            pending += head;
-            m_head = std::move(head);
+        if (const std::string ignored = NumberFormIgnored(*m_plan, NumberForm(m_request));
+            !ignored.empty() && !m_ignoredSaid) {
+            err << "velkari-cli: line " << number << ": " << ignored << '\n';
+            m_ignoredSaid = true;
         }
     }
 
@@ -136,7 +144,7 @@ private:
     std::vector<int> m_targets;
     std::optional<Plan> m_plan;
     std::optional<ColumnValues> m_values;
-    std::string m_head;
+    bool m_ignoredSaid = false;
     // each preference said once, at the first line it settled
     std::set<std::tuple<std::string_view, int, std::vector<int>>> m_preferences;
 };
@@ -162,6 +170,10 @@ void ConvertQuery(const Request& request, std::ostream& out, std::ostream& err)
     if (!query.preference.empty()) {
         err << "velkari-cli: " << Escaped(query.preference) << '\n';
     }
+    if (const std::string ignored = NumberFormIgnored(answer.plan, NumberForm(request));
+        !ignored.empty()) {
+        err << "velkari-cli: " << ignored << '\n';
+    }
     out << results;
 }
 
@@ -169,7 +181,9 @@ int ConvertQueryLines(const Request& request, std::istream& in, std::ostream& ou
                       std::ostream& err)
 {
     QueryLines queries(request);
-    return ConvertLines(in, out, err, {}, "query",
+    std::string head;
+    request.writer->QueryHead(head);
+    return ConvertLines(in, out, err, std::move(head), "query",
                         [&](std::string& pending, std::string_view text, long number) {
                             queries.Append(pending, text, number, err);
                         });

@@ -37,6 +37,19 @@ void TableWriter::ColumnValue(std::string& text, const Conversion& conversion) c
     AppendRow(text, row);
 }
 
+void TableWriter::QueryHead(std::string& text) const
+{
+    AppendRow(text, std::array<std::string_view, 4>{"query", "value", "unit", "formula"});
+}
+
+void TableWriter::QueryValue(std::string& text, std::string_view query,
+                             const Conversion& conversion) const
+{
+    for (const Result& r : conversion.results) {
+        AppendRow(text, std::array<std::string_view, 4>{query, r.text, r.label, r.formula});
+    }
+}
+
 void TableWriter::AppendRow(std::string& text, std::span<const std::string_view> fields) const
 {
     bool first = true;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/plan.h"
@@ -27,6 +28,15 @@ public:
     virtual void ColumnHead(std::string& text, const Plan& plan) const = 0;
     // One value of a column.
     virtual void ColumnValue(std::string& text, const Conversion& conversion) const = 0;
+    // What a stream of queries begins with, before its first query.
+    virtual void QueryHead(std::string& /*text*/) const {}
+    // One query of a stream, as `query` was read; its lines may be of any category, so a
+    // table of them names the query on each row. By default, as a column writes a value.
+    virtual void QueryValue(std::string& text, std::string_view /*query*/,
+                            const Conversion& conversion) const
+    {
+        ColumnValue(text, conversion);
+    }
     // Whether each value of a column is written as its one result's text and a line
     // feed, which a column can then write without the result records.
     virtual bool WritesTextAlone(const Plan& /*plan*/) const { return false; }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 
@@ -61,9 +62,10 @@ private:
 enum class TokenKind { Number, Separator, Word };
 
 enum class NumberForm {
-    Whole,     // digits, with an optional sign
-    Decimal,   // a point or an exponent
-    Fraction,  // digits "/" digits
+    Whole,      // digits, with an optional sign
+    Decimal,    // a point or an exponent
+    Fraction,   // digits "/" digits
+    Malformed,  // a number as other programs write it: "1,5", "1,000", "1_000", "0x10"
 };
 
 struct Token {
@@ -125,9 +127,109 @@ std::size_t NumberLength(std::string_view text, NumberForm& form)
     return at;
 }
 
-bool MayStartSeparator(char c)
+bool IsLetterOrDigit(char c)
 {
-    return c == '=' || c == '-' || c == '\xe2';
+    return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The length of what is written as part of the number of length `number` at the start
+// of `text` though this converter reads no such number: a decimal comma or separators
+// ("1,5", "1,000", "1_000") or a prefix of another base ("0x10"); else `number`.
+std::size_t MalformedLength(std::string_view text, std::size_t number)
+{
+    const auto digitAt = [&](std::size_t k) { return k < text.size() && IsDigit(text[k]); };
+    std::size_t at = number;
+    if (at < text.size() && (text[at] == ',' || text[at] == '_') && digitAt(at + 1)) {
+        while (at < text.size() &&
+               (IsDigit(text[at]) || text[at] == ',' || text[at] == '_' || text[at] == '.')) {
+            ++at;
+        }
+        return at;
+    }
+    const std::string_view written = text.substr(0, number);
+    if ((written == "0" || written == "-0" || written == "+0") && at + 1 < text.size() &&
+        (text[at] == 'x' || text[at] == 'X' || text[at] == 'b' || text[at] == 'o') &&
+        IsLetterOrDigit(text[at + 1])) {
+        while (at < text.size() && IsLetterOrDigit(text[at])) {
+            ++at;
+        }
+        return at;
+    }
+    return number;
+}
+
+// What to write instead of a malformed number.
+std::string_view MalformedAdvice(std::string_view written)
+{
+    if (written.find_first_of("xXbo") != std::string_view::npos) {
+        return "write the number in decimal digits";
+    }
+    const auto comma = written.find(',');
+    const auto point = written.find('.');
+    if (comma != std::string_view::npos &&
+        written.find_first_of(",_", comma + 1) == std::string_view::npos &&
+        written.find('_') == std::string_view::npos) {
+        const std::size_t after = written.size() - comma - 1;
+        if (point != std::string_view::npos && point < comma) {
+            return "write the number without separators, and the decimal point as \".\"";
+        }
+        if (point == std::string_view::npos && after != 3) {
+            return "write the decimal point as \".\"";
+        }
+    }
+    return "write the number without separators";
+}
+
+// The length of the mark of feet (' or ′) or inches (" or ″) at the start of `text`, else 0.
+inline std::size_t MarkLength(std::string_view text)
+{
+    if (text.empty()) {
+        return 0;
+    }
+    const char c = text.front();
+    if (c == '\'' || c == '"') {
+        return 1;
+    }
+    // ′ and ″ are E2 80 B2 and E2 80 B3.
+    return c == '\xe2' && text.size() >= 3 && text[1] == '\x80' &&
+                   (text[2] == '\xb2' || text[2] == '\xb3')
+               ? 3
+               : 0;
+}
+
+bool IsFootMark(std::string_view word)
+{
+    return (word.size() == 1 && word.front() == '\'') || (word.size() == 3 && word == "\u2032");
+}
+
+// The units a mark names: ' feet and " inches; the primes ′ and ″ are also the angle's
+// minute and second.
+std::span<const UnitName> MarkUnits(std::string_view mark)
+{
+    const auto gather = [](std::string_view lengthName, std::string_view angleName) {
+        std::vector<UnitName> units;
+        for (const std::string_view name : {lengthName, angleName}) {
+            for (const UnitName& unit : UnitsNamed(name)) {
+                const std::string_view caption =
+                    ConverterTabs()[static_cast<std::size_t>(unit.tab)].caption;
+                if (caption == (name == lengthName ? "Length" : "Angle")) {
+                    units.push_back(unit);
+                }
+            }
+        }
+        return units;
+    };
+    static const std::vector<UnitName> foot = gather("ft", "");
+    static const std::vector<UnitName> inch = gather("in", "");
+    static const std::vector<UnitName> footOrMinute = gather("ft", "arcmin");
+    static const std::vector<UnitName> inchOrSecond = gather("in", "arcsec");
+    if (mark == "'") {
+        return foot;
+    }
+    if (mark == "\"") {
+        return inch;
+    }
+    return mark == "\u2032" ? footOrMinute : inchOrSecond;
 }
 
 // The length of the separator "->", "→" or "=" at the start of `text`, else 0.
@@ -148,6 +250,17 @@ std::size_t SeparatorLength(std::string_view text)
     }
 }
 
+// The bytes that may end a word: blanks, the first bytes of the separators and of the
+// marks of feet and inches.
+constexpr auto kMayEndWord = [] {
+    std::array<bool, 256> ends{};
+    for (const unsigned char c : {' ', '\t', '\n', '\r', '\v', '\f', '=', '-', '\'', '"'}) {
+        ends[c] = true;
+    }
+    ends[0xe2] = true;
+    return ends;
+}();
+
 using Tokens = FewOf<Token, 16>;
 
 // Blank-separated words; a number at the start of a word is a token of its own, so
@@ -166,15 +279,31 @@ void Tokenize(std::string_view text, Tokens& tokens)
             continue;
         }
         NumberForm form{};
-        if (const std::size_t number = NumberLength(text.substr(at), form)) {
+        if (std::size_t number = NumberLength(text.substr(at), form)) {
+            const char next = at + number < text.size() ? text[at + number] : ' ';
+            if (const std::size_t malformed = next == ',' || next == '_' || IsLetterOrDigit(next)
+                                                  ? MalformedLength(text.substr(at), number)
+                                                  : number;
+                malformed != number) {
+                number = malformed;
+                form = NumberForm::Malformed;
+            }
             tokens.push_back({TokenKind::Number, form, at, at + number});
             at += number;
             continue;
         }
         const std::size_t begin = at;
-        while (at < text.size() && !IsSpace(text[at]) &&
-               !(MayStartSeparator(text[at]) && SeparatorLength(text.substr(at)) > 0)) {
-            ++at;
+        if (const std::size_t mark = MarkLength(text.substr(at))) {
+            at += mark;  // a mark of feet or inches is a word of its own: 6'2"
+        } else {
+            // Most characters of a word are letters: one look-up tells them from the few
+            // that may end it.
+            while (at < text.size() &&
+                   (!kMayEndWord[static_cast<unsigned char>(text[at])] ||
+                    (!IsSpace(text[at]) && SeparatorLength(text.substr(at)) == 0 &&
+                     MarkLength(text.substr(at)) == 0))) {
+                ++at;
+            }
         }
         tokens.push_back({TokenKind::Word, NumberForm::Whole, begin, at});
     }
@@ -261,6 +390,133 @@ struct Part {
 
 using Result = std::variant<ParsedQuery, QueryRefusal>;
 
+// Characters that come with pasted text, and what a query reads them as.
+struct Pasted {
+    std::string_view character;
+    std::string_view plain;
+};
+
+constexpr std::array kPasted{
+    Pasted{"\u2212", "-"},  // the minus sign
+    // spaces that do not break, thin spaces and the other widths
+    Pasted{"\u00a0", " "},
+    Pasted{"\u2002", " "},
+    Pasted{"\u2003", " "},
+    Pasted{"\u2004", " "},
+    Pasted{"\u2005", " "},
+    Pasted{"\u2006", " "},
+    Pasted{"\u2007", " "},
+    Pasted{"\u2008", " "},
+    Pasted{"\u2009", " "},
+    Pasted{"\u200a", " "},
+    Pasted{"\u202f", " "},
+    Pasted{"\u205f", " "},
+    Pasted{"\u3000", " "},
+    // fullwidth digits and point
+    Pasted{"\uff10", "0"},
+    Pasted{"\uff11", "1"},
+    Pasted{"\uff12", "2"},
+    Pasted{"\uff13", "3"},
+    Pasted{"\uff14", "4"},
+    Pasted{"\uff15", "5"},
+    Pasted{"\uff16", "6"},
+    Pasted{"\uff17", "7"},
+    Pasted{"\uff18", "8"},
+    Pasted{"\uff19", "9"},
+    Pasted{"\uff0e", "."},
+    // fractions, read as "1/2" ("1½" as "1 1/2")
+    Pasted{"\u00bd", "1/2"},
+    Pasted{"\u00bc", "1/4"},
+    Pasted{"\u00be", "3/4"},
+    Pasted{"\u2153", "1/3"},
+    Pasted{"\u2154", "2/3"},
+    Pasted{"\u215b", "1/8"},
+    Pasted{"\u215c", "3/8"},
+    Pasted{"\u215d", "5/8"},
+    Pasted{"\u215e", "7/8"},
+    // the multiplication signs of "N×m" and "N⋅m", read as the dot of "N·m"
+    Pasted{"\u00d7", "\u00b7"},
+    Pasted{"\u22c5", "\u00b7"},
+    Pasted{"\u2219", "\u00b7"},
+    // typographic quotes that stand for the marks of feet and inches
+    Pasted{"\u2019", "'"},
+    Pasted{"\u201d", "\""},
+};
+
+// Whether `text` is ASCII, as most queries are: eight bytes at a time.
+inline bool IsAscii(std::string_view text)
+{
+    std::uint64_t bytes = 0;
+    if (text.size() < 8) {
+        for (const char c : text) {
+            bytes |= static_cast<unsigned char>(c);
+        }
+        return bytes < 0x80;
+    }
+    const auto eightAt = [&](std::size_t k) {
+        std::uint64_t eight = 0;
+        std::memcpy(&eight, text.data() + k, 8);
+        return eight;
+    };
+    for (std::size_t k = 0; k + 8 <= text.size(); k += 8) {
+        bytes |= eightAt(k);
+    }
+    bytes |= eightAt(text.size() - 8);  // the last bytes, read again with some before them
+    return (bytes & 0x8080808080808080ULL) == 0;
+}
+
+// `text` with the pasted characters of kPasted written plain, and for each byte of it
+// (and its end) the offset of the character it comes from; false when there are none.
+bool PlainCharacters(std::string_view text, std::string& plain, std::vector<std::size_t>& from)
+{
+    if (IsAscii(text)) {
+        return false;
+    }
+    bool changed = false;
+    plain.clear();
+    from.clear();
+    for (std::size_t at = 0; at < text.size();) {
+        const auto pasted = std::find_if(kPasted.begin(), kPasted.end(), [&](const Pasted& p) {
+            return text.substr(at).starts_with(p.character);
+        });
+        if (pasted == kPasted.end()) {
+            plain += text[at];
+            from.push_back(at++);
+            continue;
+        }
+        changed = true;
+        const bool fraction = pasted->plain.find('/') != std::string_view::npos;
+        if (fraction && !plain.empty() && IsDigit(plain.back())) {
+            plain += ' ';
+            from.push_back(at);
+        }
+        plain += pasted->plain;
+        from.insert(from.end(), pasted->plain.size(), at);
+        at += pasted->character.size();
+    }
+    from.push_back(text.size());
+    return changed;
+}
+
+// What `read` gives for `text` with its pasted characters written plain, a refusal's
+// place given in `text`.
+template <typename Read>
+Result ReadPlain(std::string_view text, Read&& read)
+{
+    thread_local std::string plain;
+    thread_local std::vector<std::size_t> from;
+    if (!PlainCharacters(text, plain, from)) {
+        return read(text);
+    }
+    const std::vector<std::size_t> offsets = from;
+    Result result = read(std::string_view(plain));
+    if (auto* refusal = std::get_if<QueryRefusal>(&result)) {
+        refusal->begin = offsets[refusal->begin];
+        refusal->end = offsets[refusal->end];
+    }
+    return result;
+}
+
 QueryRefusal Refuse(std::string message, std::size_t begin, std::size_t end)
 {
     return {QueryRefusal::Kind::Refused, std::move(message), begin, end};
@@ -307,7 +563,7 @@ public:
 
     // Where the words after the amount begin, when `query` (what Read gave) depends on
     // its text before them only through the amount's value; else npos. True of one amount
-    // followed by its unit, in a tab of real values, settled without a preference.
+    // followed by its unit, settled without a preference.
     std::size_t ReusableFrom(const ParsedQuery& query) const;
 
 private:
@@ -321,24 +577,36 @@ private:
     }
     bool AtEnd() const { return at_ >= tokens_.size(); }
     bool IsSeparatorAt(std::size_t at) const;
+    // Whether tokens_[at] is three digits after a whole number and one blank: "1 000".
+    bool IsDigitGroup(std::size_t at) const
+    {
+        const Token& group = tokens_[at];
+        const Token& before = tokens_[at - 1];
+        return group.kind == TokenKind::Number && group.form == NumberForm::Whole &&
+               group.end - group.begin == 3 && IsDigit(text_[group.begin]) &&
+               before.kind == TokenKind::Number && before.form == NumberForm::Whole &&
+               before.end - before.begin <= 4 && group.begin == before.end + 1;
+    }
     std::variant<Part, QueryRefusal> ReadPart();
     std::variant<Mention, QueryRefusal> ReadUnit(std::string_view role);
     QueryRefusal UnknownName(std::size_t at) const;
     Result Settle(std::span<const Part> parts, std::span<const Mention> targets);
+    std::string WeightNameReadOtherwise(std::span<const Part> parts,
+                                        std::span<const Mention> targets, int tab) const;
 
     std::string_view text_;
     Tokens tokens_;
     std::size_t at_ = 0;
     std::size_t parts_ = 0;
     int onlyTab_ = -1;
+    // The mark of feet that ended the part before ("5'11"), or empty.
+    std::string_view footMark_;
 };
 
 std::size_t Reader::ReusableFrom(const ParsedQuery& query) const
 {
-    const bool reusable =
-        parts_ == 1 && tokens_.size() > 1 && tokens_[1].kind == TokenKind::Word &&
-        query.preference.empty() &&
-        (query.category == nullptr || query.category->valueKind != ValueKind::WholeNumber);
+    const bool reusable = parts_ == 1 && tokens_.size() > 1 && tokens_[1].kind == TokenKind::Word &&
+                          query.preference.empty();
     return reusable ? tokens_[0].end : std::string_view::npos;
 }
 
@@ -371,11 +639,20 @@ QueryRefusal Reader::UnknownName(std::size_t at) const
     for (std::size_t end = last + 1; end > at; --end) {
         const std::string_view name = Between(tokens_[at].begin, tokens_[end - 1].end);
         if (IsUnitNotHere(name)) {
-            return Refuse(Shown(name) + " is not a unit this converter has", tokens_[at].begin,
-                          tokens_[end - 1].end);
+            std::string message = Shown(name) + " is not a unit this converter has";
+            const std::vector<std::string_view> nearest = NearestUnitsTo(name);
+            for (std::size_t k = 0; k < nearest.size(); ++k) {
+                message += k == 0 ? "; the nearest it has: " : ", ";
+                message += Shown(nearest[k]);
+            }
+            return Refuse(std::move(message), tokens_[at].begin, tokens_[end - 1].end);
         }
     }
     const std::string_view word = TextOf(tokens_[at]);
+    if (const std::string_view slip = CaseSlip(word); !slip.empty()) {
+        return Refuse(Shown(word) + " is not a unit name; " + std::string(slip), tokens_[at].begin,
+                      tokens_[at].end);
+    }
     std::string message = Shown(word) + " is not a unit name";
     const std::vector<std::string> closest = ClosestUnitNames(word);
     for (std::size_t k = 0; k < closest.size(); ++k) {
@@ -388,9 +665,16 @@ QueryRefusal Reader::UnknownName(std::size_t at) const
 
 std::variant<Mention, QueryRefusal> Reader::ReadUnit(std::string_view role)
 {
-    const NameStart start = !AtEnd() && tokens_[at_].kind == TokenKind::Word
-                                ? UnitNameStart(TextOf(tokens_[at_]))
-                                : NameStart{};
+    NameStart start = !AtEnd() && tokens_[at_].kind == TokenKind::Word
+                          ? UnitNameStart(TextOf(tokens_[at_]))
+                          : NameStart{};
+    if (!AtEnd() && tokens_[at_].kind == TokenKind::Word &&
+        kMayEndWord[static_cast<unsigned char>(text_[tokens_[at_].begin])]) {
+        const std::string_view word = TextOf(tokens_[at_]);
+        if (MarkLength(word) == word.size()) {
+            start = {MarkUnits(word), 1};
+        }
+    }
     std::size_t words = 0;
     // No name holds "to", "as" or "into"; "in" is part of "cu in" and "sq in".
     while (words < start.longest && at_ + words < tokens_.size() &&
@@ -434,6 +718,11 @@ std::variant<Mention, QueryRefusal> Reader::ReadUnit(std::string_view role)
                           Shown(Between(tokens_.back().begin, end)),
                       end, end);
     }
+    if (at_ > 0 && IsDigitGroup(at_)) {
+        return Refuse(Shown(Between(tokens_[at_ - 1].begin, tokens_[at_].end)) +
+                          ": write the number without separators",
+                      tokens_[at_ - 1].begin, tokens_[at_].end);
+    }
     if (tokens_[at_].kind != TokenKind::Word) {
         return Refuse(std::string("the ") + std::string(role) + " is missing before " +
                           Shown(TextOf(tokens_[at_])),
@@ -450,6 +739,10 @@ std::variant<Part, QueryRefusal> Reader::ReadPart()
     part.end = number.end;
     const std::string_view written = TextOf(number);
     part.negative = written.starts_with('-');
+    if (number.form == NumberForm::Malformed) {
+        return Refuse(Shown(written) + ": " + std::string(MalformedAdvice(written)), number.begin,
+                      number.end);
+    }
     auto read = [&](std::string_view digits) -> std::optional<double> {
         const RealReading reading = ReadReal(digits);
         return reading.value;
@@ -492,11 +785,24 @@ std::variant<Part, QueryRefusal> Reader::ReadPart()
             ++at_;
         }
     }
+    if (!footMark_.empty() && (AtEnd() || IsSeparatorAt(at_))) {
+        // "5'11": inches after feet need no mark.
+        const auto inches = MarkUnits(footMark_ == "'" ? "\"" : "\u2033");
+        std::uint32_t tabs = 0;
+        for (const UnitName& unit : inches) {
+            tabs |= 1U << unit.tab;
+        }
+        part.unit = {part.end, part.end, inches, tabs};
+        footMark_ = {};
+        return part;
+    }
     auto unit = ReadUnit("unit");
     if (auto* refusal = std::get_if<QueryRefusal>(&unit)) {
         return std::move(*refusal);
     }
     part.unit = std::get<Mention>(unit);
+    const std::string_view named = Between(part.unit.begin, part.unit.end);
+    footMark_ = IsFootMark(named) ? named : std::string_view{};
     return part;
 }
 
@@ -523,6 +829,7 @@ Result Reader::Read()
     if (!AtEnd()) {
         // "3 ft to m", "3 ft -> m", or the bare target of "3 ft m".
         const Token& after = tokens_[at_];
+        const std::size_t separator = at_;
         if (IsSeparatorAt(at_)) {
             ++at_;
             if (AtEnd()) {
@@ -535,8 +842,18 @@ Result Reader::Read()
                 return Refuse("a target is a unit alone, so not " + Shown(TextOf(tokens_[at_])),
                               tokens_[at_].begin, tokens_[at_].end);
             }
+            const std::size_t from = at_;
             auto target = ReadUnit("target unit");
             if (auto* refusal = std::get_if<QueryRefusal>(&target)) {
+                // "N m in lbf": the "in" that looked like a separator begins the target.
+                if (targets.empty() && from == separator + 1 && SameWord(TextOf(after), "in")) {
+                    at_ = separator;
+                    if (auto whole = ReadUnit("target unit");
+                        std::holds_alternative<Mention>(whole)) {
+                        targets.push_back(std::get<Mention>(whole));
+                        continue;
+                    }
+                }
                 return std::move(*refusal);
             }
             targets.push_back(std::get<Mention>(target));
@@ -595,6 +912,59 @@ int UnitIn(const Mention& mention, int tab)
     return -1;
 }
 
+// The bit of the Weight tab in a mention's tabs.
+std::uint32_t WeightTab()
+{
+    static const std::uint32_t weight = [] {
+        std::uint32_t bit = 0;
+        for (std::size_t t = 0; t < ConverterTabs().size(); ++t) {
+            bit |= ConverterTabs()[t].caption == "Weight" ? 1U << t : 0;
+        }
+        return bit;
+    }();
+    return weight;
+}
+
+// "oz" alone is the ounce of Weight; beside a unit of volume it is the fluid ounce, which
+// a mass and a volume so alike in name make worth a word: empty, or that sentence.
+std::string Reader::WeightNameReadOtherwise(std::span<const Part> parts,
+                                            std::span<const Mention> targets, int tab) const
+{
+    const auto all = ConverterTabs();
+    const std::uint32_t weight = WeightTab();
+    const auto check = [&](const Mention& mention) -> std::string {
+        if ((mention.tabs & weight) == 0 || std::popcount(mention.tabs) < 2) {
+            return {};
+        }
+        const int alone = PreferredTab(mention.tabs);
+        if (alone < 0 || alone == tab || all[static_cast<std::size_t>(alone)].caption != "Weight") {
+            return {};
+        }
+        const std::string name(Between(mention.begin, mention.end));
+        const int unit = UnitIn(mention, tab);
+        return Shown(name) + " was read as the " +
+               std::string(all[static_cast<std::size_t>(tab)]
+                               .texts.labels[static_cast<std::size_t>(unit)]) +
+               " of " + std::string(all[static_cast<std::size_t>(tab)].caption) +
+               ", as the other unit asks; for the " +
+               std::string(all[static_cast<std::size_t>(alone)]
+                               .texts.labels[static_cast<std::size_t>(UnitIn(mention, alone))]) +
+               " of Weight, convert into a unit of Weight, as in " + Shown("1 " + name + " to g") +
+               ".";
+    };
+    for (const Part& part : parts) {
+        if (std::string note = check(part.unit); !note.empty()) {
+            return note;
+        }
+    }
+    for (const Mention& target : targets) {
+        if (std::string note = check(target); !note.empty()) {
+            return note;
+        }
+    }
+    return {};
+}
+
 Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targets)
 {
     const Mention& first = parts.front().unit;
@@ -612,6 +982,7 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
                                 first.begin, first.end};
         }
     }
+    std::uint32_t named = 0;  // every tab a unit named may be of
     auto differs = [&](const Mention* mention) -> std::optional<QueryRefusal> {
         if ((tabs & mention->tabs) == 0) {
             const std::string firstTabs =
@@ -630,6 +1001,7 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
             return Refuse(message, mention->begin, mention->end);
         }
         tabs &= mention->tabs;
+        named |= mention->tabs;
         return std::nullopt;
     };
     for (const Part& part : parts) {
@@ -666,6 +1038,11 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
         preference += ".";
     }
     const ConverterTab& chosen = ConverterTabs()[static_cast<std::size_t>(tab)];
+    if ((named & WeightTab()) != 0 && std::popcount(named) > 1) {
+        if (std::string note = WeightNameReadOtherwise(parts, targets, tab); !note.empty()) {
+            preference = std::move(note);
+        }
+    }
     ParsedQuery query{chosen.caption,       chosen.category, 0, UnitIn(parts.back().unit, tab), {},
                       std::move(preference)};
     query.targets.reserve(targets.size());
@@ -703,27 +1080,6 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
     if (!std::isfinite(total)) {
         return Refuse("the amount is too large", parts.front().begin, parts.back().unit.end);
     }
-    if (chosen.category != nullptr && chosen.category->valueKind == ValueKind::WholeNumber) {
-        // Energy's value box takes whole numbers only, and so does each part of a sum.
-        for (const Part& part : parts) {
-            const std::string_view written = Between(part.begin, part.end);
-            const WholeReading reading = ReadWholeNumber(written);
-            if (!reading.value) {
-                const NumberRefusal why = reading.refusal == NumberRefusal::OutOfRange
-                                              ? NumberRefusal::OutOfRange
-                                              : NumberRefusal::NotWhole;
-                return Refuse(Shown(written) + ": " + std::string(WholeRefusalMessage(why)),
-                              part.begin, part.end);
-            }
-        }
-        if (total != std::trunc(total) || total < -2147483648.0 || total > 2147483647.0) {
-            return Refuse(
-                "the amounts add up to " + FormatGeneral(total) + " " +
-                    std::string(chosen.texts.labels[static_cast<std::size_t>(query.unit)]) + "; " +
-                    std::string(WholeRefusalMessage(NumberRefusal::NotWhole)),
-                parts.front().begin, parts.back().unit.end);
-        }
-    }
     query.value = total;
 
     if (chosen.category == nullptr) {
@@ -749,7 +1105,10 @@ Result Reader::Settle(std::span<const Part> parts, std::span<const Mention> targ
 
 std::variant<ParsedQuery, QueryRefusal> ParseQuery(std::string_view text)
 {
-    return Reader(text).Read();
+    if (IsAscii(text)) {
+        return Reader(text).Read();
+    }
+    return ReadPlain(text, [](std::string_view plain) { return Reader(plain).Read(); });
 }
 
 std::variant<ParsedQuery, QueryRefusal> ParseQueryOnTab(std::string_view text, int tab)
@@ -757,7 +1116,10 @@ std::variant<ParsedQuery, QueryRefusal> ParseQueryOnTab(std::string_view text, i
     if (tab < 0 || static_cast<std::size_t>(tab) >= ConverterTabs().size()) {
         return QueryRefusal{QueryRefusal::Kind::Refused, "no such tab", 0, text.size()};
     }
-    return Reader(text, tab).Read();
+    if (IsAscii(text)) {
+        return Reader(text, tab).Read();
+    }
+    return ReadPlain(text, [tab](std::string_view plain) { return Reader(plain, tab).Read(); });
 }
 
 std::optional<ValueBoxReading> ReadValueBox(std::string_view text, int tab, QueryRefusal* refusal)
@@ -802,6 +1164,8 @@ std::variant<ParsedQuery, QueryRefusal> QueryReader::Read(std::string_view text)
     }
     NumberForm form{};
     const std::size_t length = NumberLength(text.substr(at), form);
+    // The words before were read from a text without pasted characters (see ReadText), so
+    // words equal to them have none either.
     if (m_last && length > 0 && form != NumberForm::Fraction &&
         text.substr(at + length) == m_rest) {
         // Read as ReadPart reads a number (a value it reads is always finite).
@@ -817,6 +1181,19 @@ std::variant<ParsedQuery, QueryRefusal> QueryReader::Read(std::string_view text)
             }
         }
     }
+    return ReadInFull(text);
+}
+
+std::variant<ParsedQuery, QueryRefusal> QueryReader::ReadInFull(std::string_view text)
+{
+    if (IsAscii(text)) {
+        return ReadText(text);
+    }
+    return ReadPlain(text, [this](std::string_view plain) { return ReadText(plain); });
+}
+
+std::variant<ParsedQuery, QueryRefusal> QueryReader::ReadText(std::string_view text)
+{
     Reader reader(text);
     Result result = reader.Read();
     m_last.reset();

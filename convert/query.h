@@ -72,6 +72,10 @@ public:
     std::variant<ParsedQuery, QueryRefusal> Read(std::string_view text);
 
 private:
+    // Read in full: pasted characters written plain, then ReadText.
+    std::variant<ParsedQuery, QueryRefusal> ReadInFull(std::string_view text);
+    std::variant<ParsedQuery, QueryRefusal> ReadText(std::string_view text);
+
     std::optional<ParsedQuery> m_last;  // the query before, when its reading can be reused
     std::string m_rest;                 // its text after the amount
 };

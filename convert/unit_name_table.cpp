@@ -7,8 +7,9 @@
 //            one made plural, else the last word);
 //   symbols  names taken as written, in any case: "ft", "°F", "sq ft";
 //   exact    symbols whose case matters, because by convention the case tells two
-//            units apart: "MB" is a megabyte, "Mb" a megabit and "mb" a millibar;
-//            "kB"/"KB" a kilobyte and "kb"/"Kb" a kilobit; "GB" and "Gb"; "B" a byte
+//            units apart: "MB" is a megabyte and "Mb" a megabit; "kB"/"KB" a
+//            kilobyte and "Kb" a kilobit; "GB" and "Gb"; "GiB", "MiB" and "KiB",
+//            which name the same units, as the storage units here are binary; "B" a byte
 //            and "b" a bit; "t" a tonne (a capital "T" is a tesla, not a weight);
 //            "MHz" against "mHz"; "nm" a nanometre and "Nm" a newton metre; "MW",
 //            "MJ" and "Mcal" (a lower-case "m" would mean a thousandth). Any other
@@ -45,13 +46,13 @@ constexpr UnitNameRow kUnitNameRows[]{
     {"Area", "Square inch (in²)",       "square inch",                          "sq in",         ""},
 
     // Computer Storage
-    {"Computer Storage", "Gigabit",       "gigabit",        "Gbit",           "Gb"},
-    {"Computer Storage", "Megabit",       "megabit",        "Mbit",           "Mb"},
-    {"Computer Storage", "Kilobit",       "kilobit",        "kbit",           "kb; Kb"},
-    {"Computer Storage", "Bit",           "bit",            "",               "b"},
-    {"Computer Storage", "Gigabyte (GB)", "gigabyte",       "",               "GB"},
-    {"Computer Storage", "Megabyte (MB)", "megabyte",       "",               "MB"},
-    {"Computer Storage", "kilobyte (KB)", "kilobyte",       "",               "KB; kB"},
+    {"Computer Storage", "Gigabit",       "gigabit; gibibit",   "Gbit; Gibit",    "Gb"},
+    {"Computer Storage", "Megabit",       "megabit; mebibit",   "Mbit; Mibit",    "Mb"},
+    {"Computer Storage", "Kilobit",       "kilobit; kibibit",   "kbit; Kibit",    "Kb"},
+    {"Computer Storage", "Bit",           "bit",                "",               "b"},
+    {"Computer Storage", "Gigabyte (GB)", "gigabyte; gibibyte", "",               "GB; GiB"},
+    {"Computer Storage", "Megabyte (MB)", "megabyte; mebibyte", "",               "MB; MiB"},
+    {"Computer Storage", "kilobyte (KB)", "kilobyte; kibibyte", "",               "KB; kB; KiB"},
     {"Computer Storage", "Byte (octet)",  "byte; octet",    "",               "B"},
 
     // Cooking
@@ -64,7 +65,7 @@ constexpr UnitNameRow kUnitNameRows[]{
     {"Cooking", "Fluid dram",       "fluid dram; fluid drachm",  "fl dr",                    ""},
     {"Cooking", "Teaspoon (US)",    "teaspoon",                  "tsp; tsps",                ""},
     {"Cooking", "Tablespoon (US)",  "tablespoon",                "tbsp; tbsps; tbs; tbl",    ""},
-    {"Cooking", "Fluid ounce (US)", "fluid ounce",               "fl oz; floz",              ""},
+    {"Cooking", "Fluid ounce (US)", "fluid ounce",               "fl oz; floz; oz",          ""},
     {"Cooking", "Cup (US)",         "cup",                       "",                         ""},
     {"Cooking", "Cubic inch",       "cubic inch",                "cu in; in³",               ""},
     {"Cooking", "Pint (US)",        "pint",                      "pt; pts",                  ""},
@@ -139,7 +140,7 @@ constexpr UnitNameRow kUnitNameRows[]{
     {"Pressure", "Bar",                            "bar",                                   "",                   ""},
     {"Pressure", "Kilopascal (kPa)",               "kilopascal",                            "",                   ""},
     {"Pressure", "Hectopascal (hPa)",              "hectopascal",                           "",                   ""},
-    {"Pressure", "Millibar",                       "millibar",                              "mbar",               "mb"},
+    {"Pressure", "Millibar",                       "millibar",                              "mbar",               ""},
     {"Pressure", "Pascal (Pa)",                    "pascal",                                "",                   ""},
     {"Pressure", "Kg/square centimeter (kgf/cm²)", "kilogram per square centimeter",        "kg/cm²",             ""},
     {"Pressure", "Kg/square meter (kgf/m²)",       "kilogram per square meter",             "kg/m²",              ""},
@@ -175,9 +176,9 @@ constexpr UnitNameRow kUnitNameRows[]{
     {"Torque", "Foot-Pounds",      "foot-pound; foot pound; pound-foot; pound foot",
                                    "ft-lb; ft·lb; ft lb; lb ft; lbf ft; ft-lbs; ft·lbf; ft-lbf; lbf·ft; lbf-ft; lb-ft; lb·ft", ""},
     {"Torque", "Inch-Pounds",      "inch-pound; inch pound; pound-inch",
-                                   "in-lb; in·lb; in-lbs; in·lbf; lbf·in; lbf-in; lb-in", ""},
+                                   "in-lb; in·lb; in lb; in-lbs; in lbs; in·lbf; in-lbf; in lbf; lbf·in; lbf-in; lbf in; lb-in; lb·in; lb in", ""},
     {"Torque", "Kilogram-Meter",   "kilogram-meter; kilogram meter; kilogram-force meter",
-                                   "kgf·m; kgf-m; kg·m; kg-m", ""},
+                                   "kgf·m; kgf-m; kgf m; kg·m; kg-m; kg m", ""},
     {"Torque", "Meter-Newtons",    "newton meter; newton-meter; newton metre; meter-newton",
                                    "N·m; N-m; N m", "Nm"},
 
@@ -220,29 +221,39 @@ constexpr UnitNameRow kUnitNameRows[]{
 
 // Names of units this converter does not have: a query naming one is told so rather
 // than matched with a name that looks alike ("knot" is not "kt", "ms" is not "m/s").
-constexpr std::string_view kUnitsNotHere[]{
-    "knot", "knots", "kn", "atm", "atmosphere", "atmospheres", "nautical mile",
-    "nautical miles", "nmi", "year", "years", "yr", "yrs", "month", "months",
-    "millisecond", "milliseconds", "ms", "microsecond", "microseconds", "nanosecond",
-    "nanoseconds", "ton", "tons", "stone", "stones", "st", "grain", "grains", "torr",
-    "mmhg", "inhg", "furlong", "furlongs", "light year", "light years", "lightyear",
-    "lightyears", "parsec", "parsecs", "rankine", "lux", "lumen", "lumens", "ampere",
-    "amperes", "amp", "amps", "volt", "volts", "ohm", "ohms", "tesla", "T",
-    "kibibyte", "mebibyte", "gibibyte", "kib", "mib", "gib", "terabyte", "tb",
-    "imperial gallon", "imperial gallons", "imperial pint", "imperial pints",
+constexpr MissingUnit kUnitsNotHere[]{
+    {"knot; knots; kn; kt", "km/h; mph"},
+    {"nautical mile; nautical miles; nmi", "km; mi"},
+    {"atm; atmosphere; atmospheres", "bar; kPa"},
+    {"torr; mmhg; inhg", "kPa; psi"},
+    {"btu; btus", "kJ; kcal"},
+    {"therm; therms", "MJ; kWh"},
+    {"year; years; yr; yrs; month; months", "week; century"},
+    {"millisecond; milliseconds; ms; microsecond; microseconds; nanosecond; nanoseconds", "s"},
+    {"ton; tons; short ton; short tons; long ton; long tons", "t; lb"},
+    {"stone; stones; st", "kg; lb"},
+    {"grain; grains; gr", "mg; ct"},
+    {"furlong; furlongs", "mi; yd"},
+    {"hand; hands", "in; cm"},
+    {"light year; light years; lightyear; lightyears; ly; parsec; parsecs", "km; mi"},
+    {"lux; lx; footcandle; footcandles; foot-candle; foot-candles; fc; lumen; lumens", "cd/m²; fL"},
+    {"terabyte; terabytes; tb; tebibyte; tebibytes; tib", "GB; Gb"},
+    {"rankine", "K; °F"},
+    {"ampere; amperes; amp; amps; volt; volts; ohm; ohms; tesla; T", ""},
+    {"imperial gallon; imperial gallons; imperial pint; imperial pints", "l; gal"},
 };
 // clang-format on
 
 // Names held by two tabs: "liter", "gallon", "pint", "ml", "cu in", "fl oz" ... are
 // units of Volume, which holds the metric and US measures, and of Cooking, which
 // repeats them for the kitchen; "minute" and "second" are units of time before units of
-// angle ("arcmin", "′" and "″" ask for the angle); "oz" alone is an ounce of weight
-// ("fl oz" is the fluid ounce). A query whose other unit belongs to one tab only ("2 l
-// to cup") needs no rule.
+// angle ("arcmin" asks for the angle); "oz" alone is an ounce of weight ("fl oz" is the
+// fluid ounce, and so is "oz" beside a unit of volume); a query's marks of feet and
+// inches (5′11″) are units of length before the angle's minute and second. A query whose other unit
+// belongs to one tab only ("2 l to cup") needs no rule.
 constexpr ClashRule kClashRules[]{
-    {"Volume", "Cooking", "cup"},
-    {"Time", "Angle", "deg"},
-    {"Weight", "Volume", "ml"},
+    {"Volume", "Cooking", "cup"}, {"Time", "Angle", "deg"},      {"Weight", "Volume", "ml"},
+    {"Weight", "Cooking", "cup"}, {"Length", "Angle", "arcmin"},
 };
 
 }  // namespace
@@ -257,7 +268,7 @@ std::span<const ClashRule> ClashRules()
     return kClashRules;
 }
 
-std::span<const std::string_view> UnitsNotHere()
+std::span<const MissingUnit> MissingUnits()
 {
     return kUnitsNotHere;
 }

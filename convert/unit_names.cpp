@@ -203,6 +203,8 @@ std::vector<std::string> NamesOfUnit(const UnitTexts& units, std::span<const Uni
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     std::erase(names, std::string());
+    // "mb" folded from "MB" would be a byte, and "Mb" folded the same name a bit.
+    std::erase_if(names, [](const std::string& name) { return !CaseSlip(name).empty(); });
     return names;
 }
 
@@ -674,6 +676,49 @@ NameStart UnitNameStart(std::string_view word)
         }
         return {UnitsOf(index, slot, trimmed), slot.longest};
     });
+}
+
+std::span<const std::string_view> UnitsNotHere()
+{
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> all;
+        for (const MissingUnit& unit : MissingUnits()) {
+            ForEachListed(unit.names, [&](std::string_view name) { all.push_back(name); });
+        }
+        return all;
+    }();
+    return names;
+}
+
+std::vector<std::string_view> NearestUnitsTo(std::string_view text)
+{
+    const std::string typed = FoldName(text);
+    std::vector<std::string_view> nearest;
+    for (const MissingUnit& unit : MissingUnits()) {
+        bool named = false;
+        ForEachListed(unit.names,
+                      [&](std::string_view name) { named = named || FoldName(name) == typed; });
+        if (named) {
+            ForEachListed(unit.nearest, [&](std::string_view name) { nearest.push_back(name); });
+            break;
+        }
+    }
+    return nearest;
+}
+
+std::string_view CaseSlip(std::string_view text)
+{
+    const std::string_view trimmed = Trimmed(text);
+    if (trimmed == "kb") {
+        return "did you mean \"KB\" (kilobyte) or \"Kb\" (kilobit)?";
+    }
+    if (trimmed == "mb") {
+        return "did you mean \"MB\" (megabyte) or \"Mb\" (megabit)? (a millibar is \"mbar\")";
+    }
+    if (trimmed == "gb") {
+        return "did you mean \"GB\" (gigabyte) or \"Gb\" (gigabit)?";
+    }
+    return {};
 }
 
 bool IsUnitNotHere(std::string_view text)

@@ -76,8 +76,26 @@ struct UnitNameRow {
 
 std::span<const UnitNameRow> UnitNameRows();
 
-// Names of units the converter does not have ("knot", "atm", "year", "ms").
+// Units the converter does not have: their names ("knot; knots; kn"), and the names of
+// the units nearest to them that it has ("km/h; mph"), each list separated by ";".
+struct MissingUnit {
+    std::string_view names;
+    std::string_view nearest;
+};
+
+std::span<const MissingUnit> MissingUnits();
+
+// Every name of a unit the converter does not have ("knot", "atm", "year", "ms").
 std::span<const std::string_view> UnitsNotHere();
+
+// The names of the units nearest to the unit named `text` that the converter does not
+// have ("km/h", "mph"); empty when it is no such name.
+std::vector<std::string_view> NearestUnitsTo(std::string_view text);
+
+// For a name written in lower case whose case tells units apart ("mb"), the sentence
+// that asks which was meant ("did you mean \"MB\" (megabyte) or \"Mb\" (megabit)?");
+// else empty.
+std::string_view CaseSlip(std::string_view text);
 
 // Where a name lies in several tabs and the query's other units do not decide, the
 // tab `preferred` is used over `other`; `example` names a unit that asks for `other`.

@@ -7,7 +7,8 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev help2man
 # The install test validates the desktop entry (desktop-file-utils) and the metainfo
 # (appstream), and builds the .deb, whose dependencies dpkg-shlibdeps (dpkg-dev) works
 # out from the programs it picks out with file, and which lintian checks; it reads the
-# window's class under Xvfb (xvfb, x11-utils), where the window size test also runs a
+# window's class under Xvfb (xvfb, x11-utils, and xauth, which xvfb-run needs and xvfb
+# only recommends), where the window size test also runs a
 # window manager (openbox) and resizes the window (xdotool). The Wayland test runs the
 # window on a headless weston through Qt's Wayland plugin (qt6-wayland). The CLI's shell
 # test renders the manual page (man-db), reads the JSON output (jq) and parses the zsh
@@ -17,6 +18,6 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev help2man
 # its package by scripts/fetch_dbus_interfaces.sh (apt-get download, dpkg-deb).
 test_packages=(libgtest-dev fonts-dejavu-core locales-all
                clang libclang-rt-14-dev clang-tidy cppcheck jq
-               desktop-file-utils appstream dpkg-dev file lintian xvfb x11-utils
+               desktop-file-utils appstream dpkg-dev file lintian xvfb xauth x11-utils
                openbox xdotool weston qt6-wayland man-db zsh fish tmux
                dbus-daemon libglib2.0-bin gnome-shell-common)

@@ -115,7 +115,7 @@ _velkari_cli() {
         return
     fi
     if ((count == 0)); then
-        _velkari_cli_offer "$cur" < <(printf '%s\n' element weight moles grams formula
+        _velkari_cli_offer "$cur" < <(printf '%s\n' element weight composition moles grams formula
             "$cli" --list 2>/dev/null)
         return
     fi
@@ -135,7 +135,7 @@ _velkari_cli() {
                 _velkari_cli_offer "$cur" < <("$cli" --names element)
             fi
             ;;
-        moles | grams) ;;
+        composition | moles | grams) ;;
         *)
             ((count == 2)) && _velkari_cli_offer "$cur" < <("$cli" --names "${positional[0]}" 2>/dev/null)
             ;;

@@ -59,7 +59,7 @@ function __velkari_cli_complete
             return
     end
     if test $count -eq 0
-        printf '%s\n' element weight moles grams formula
+        printf '%s\n' element weight composition moles grams formula
         $cli --list 2>/dev/null
         return
     end
@@ -78,7 +78,7 @@ function __velkari_cli_complete
             else if test (math $count % 2) -eq 1
                 $cli --names element
             end
-        case moles grams
+        case composition moles grams
         case '*'
             test $count -eq 2; and $cli --names $positional[1] 2>/dev/null
     end

@@ -20,6 +20,11 @@ synopsis=$(sed -n '/^SYNOPSIS/,/^DESCRIPTION/p' <<<"$rendered")
 while IFS= read -r usage; do
   grep -qF -- "       $usage" <<<"$synopsis" || fail "SYNOPSIS lacks the line '$usage'"
 done < <("$cli" --help | sed -n 's/^\(Usage:\|  or:\) \+//p')
+# Each example of --help, a command and what it does, is a command on a line of its own.
+while IFS= read -r example; do
+  grep -qxF -- "       $example" <<<"$rendered" || fail "the manual page runs the example '$example' into others"
+done < <("$cli" --help | sed -n 's/^  \(velkari-cli [^ ].*[^ ]\)  .*/\1/p' | sed 's/ *$//')
+grep -qi "see the manual page" <<<"$rendered" && fail "the manual page refers to the manual page"
 for section in "EXIT STATUS" EXAMPLES "SEE ALSO"; do
   grep -qx "$section" <<<"$rendered" || fail "the manual page has no $section section"
 done
@@ -62,8 +67,9 @@ expect_offered() {
   # Not piped into grep -q, whose early exit would fail the pipe under pipefail.
   grep -qxF -- "$want" <<<"$offered" || fail "completing '${*:2}' does not offer '$want'"
 }
-expect_offered 'Computer Storage' "$cli" comp
+expect_offered 'Computer Storage' "$cli" compu
 expect_offered weight "$cli" we
+expect_offered composition "$cli" comp
 expect_offered ft "$cli" Length 3 f
 expect_offered feet "$cli" length 3 f
 expect_offered 'Kilometer (km)' "$cli" Length 3 ft --to Kil
@@ -122,7 +128,24 @@ if command -v tmux >/dev/null; then
   completes_to 'velkari-cli Area 1 Square\ k' 'velkari-cli Area 1 Square\ kilometer\ \(km²\)'
   completes_to 'velkari-cli Length 1 Foot\ \(' 'velkari-cli Length 1 Foot\ \(ft\)'
   completes_to "velkari-cli 'Computer Storage' 1 Gigabi" "velkari-cli 'Computer Storage' 1 Gigabit"
-  completes_to 'velkari-cli comp' 'velkari-cli Computer\ Storage'
+  completes_to 'velkari-cli compu' 'velkari-cli Computer\ Storage'
+  # velkari-cli - typed into: each line answered when Enter is pressed, and the first
+  # Ctrl-D at the start of a line ends it.
+  screen_has() {
+    local tries
+    for ((tries = 0; tries < 200; tries++)); do
+      tmux_run capture-pane -p | grep -qx -- "$1" && return 0
+      sleep 0.1
+    done
+    return 1
+  }
+  tmux_run send-keys -l "velkari-cli -; echo \"status \$?\""
+  tmux_run send-keys Enter
+  tmux_run send-keys -l "3 ft to m"
+  tmux_run send-keys Enter
+  screen_has '0.91440' || fail "velkari-cli - typed into does not answer '3 ft to m' at Enter"
+  tmux_run send-keys C-d
+  screen_has 'status 0' || fail "velkari-cli - typed into does not end at the first Ctrl-D"
   tmux_run kill-server
   rm -f "$socket"
 else
@@ -139,6 +162,9 @@ if command -v zsh >/dev/null; then
   offered=$(PATH="$cli_dir:$PATH" zsh -c 'compadd() { print -l -- "${@[${@[(i)--]}+1,-1]}" }
     words=(velkari-cli 100 lbs to k); CURRENT=5; PREFIX=k; source "$1"' zsh "$completion/_velkari-cli")
   grep -qx kg <<<"$offered" || fail "zsh does not offer kg in the query '100 lbs to'"
+  offered=$(PATH="$cli_dir:$PATH" zsh -c 'compadd() { print -l -- "${@[${@[(i)--]}+1,-1]}" }
+    words=(velkari-cli comp); CURRENT=2; PREFIX=comp; source "$1"' zsh "$completion/_velkari-cli")
+  grep -qx composition <<<"$offered" || fail "zsh does not offer the composition command"
 fi
 if command -v fish >/dev/null; then
   fish --no-execute "$completion/velkari-cli.fish" || fail "fish cannot parse velkari-cli.fish"
@@ -148,6 +174,9 @@ if command -v fish >/dev/null; then
   offered=$(PATH="$cli_dir:$PATH" fish -c "source '$completion/velkari-cli.fish'
     complete -C 'velkari-cli 100 lbs to k'")
   grep -q '^kg' <<<"$offered" || fail "fish does not offer kg in the query '100 lbs to'"
+  offered=$(PATH="$cli_dir:$PATH" fish -c "source '$completion/velkari-cli.fish'
+    complete -C 'velkari-cli comp'")
+  grep -q '^composition' <<<"$offered" || fail "fish does not offer the composition command"
 fi
 
 if [ "$failures" -gt 0 ]; then

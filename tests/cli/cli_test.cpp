@@ -2,6 +2,7 @@
 // standard error and exit status compared.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -243,14 +244,12 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"Angle", "1,5", "Degrees"},
                 "value \"1,5\": Please enter a number, written with digits, an optional \".\" "
                 "and an optional exponent (for example 12.5 or -3e4)."},
-        // The number rule's whole list of refused texts is tested in the core; here one
-        // real and two whole-number values show that the command reads by that rule.
-        Refused{{"Energy", "2147483648", "0"},
-                "value \"2147483648\": Please enter a whole number between "
-                "-2147483648 and 2147483647."},
-        Refused{{"Energy", "2.5", "2"},
-                "value \"2.5\": Please enter a whole number, without a decimal point or "
-                "exponent."},
+        Refused{{"Computer Storage", "1", "mb"},
+                "unit \"mb\" is not a name of Computer Storage's; did you mean \"MB\" "
+                "(megabyte) or \"Mb\" (megabit)? (a millibar is \"mbar\")"},
+        Refused{{"Computer Storage", "1", "kB", "--to", "kb"},
+                "unit \"kb\" is not a name of Computer Storage's; did you mean \"KB\" "
+                "(kilobyte) or \"Kb\" (kilobit)?"},
         Refused{{"Angle", "90", "Furlongs"},
                 "unknown unit \"Furlongs\" for Angle (velkari-cli --list \"Angle\" shows its "
                 "units)"},
@@ -703,9 +702,6 @@ INSTANTIATE_TEST_SUITE_P(
         // --to names a unit of the category the query chose.
         Refused{{"3", "ft", "--to", "kg"},
                 "unknown unit \"kg\" for Length (velkari-cli --list \"Length\" shows its units)"},
-        Refused{{"350F", "--decimals", "2"},
-                "Temperature always writes three decimals; --decimals and --scientific do not "
-                "apply to it"},
         Refused{{"1e300", "km", "to", "angstrom"}, "the result is too large to be a number"},
         Refused{{"1e300", "km"}, "the result is too large to be a number"},
         Refused{{"100", "C", "to", "C"},
@@ -759,17 +755,12 @@ TEST(QueryLines, AnswerEachQueryAsASingleCallDoes)
             std::ostringstream query;
             query.precision(12);
             const std::string& unit = units[pick(random)];
-            // kWh is Energy's: a whole number.
-            if (unit == "kWh") {
-                query << static_cast<int>(mantissa(random) * 1000);
-            } else {
-                double v = mantissa(random) * std::pow(10.0, exponent(random));
-                // Below absolute zero a query is refused (tested on its own).
-                if (unit == "F" && v < -459.67) {
-                    v = -v;
-                }
-                query << v;
+            double v = mantissa(random) * std::pow(10.0, exponent(random));
+            // Below absolute zero a query is refused (tested on its own).
+            if (unit == "F" && v < -459.67) {
+                v = -v;
             }
+            query << v;
             query << (i % 2 == 0 ? " " : "") << unit;
             input += query.str() + (i % 3 == 0 ? "\r\n" : "\n");
             std::vector<std::string> single{query.str()};
@@ -778,7 +769,10 @@ TEST(QueryLines, AnswerEachQueryAsASingleCallDoes)
             ASSERT_EQ(alone.status, 0) << query.str() << ": " << alone.err;
             const bool block =
                 options.empty() && std::count(alone.out.begin(), alone.out.end(), '\n') > 1;
-            expected += alone.out + (block ? "\n" : "");
+            // A JSON line of a stream says first which query it answers.
+            expected += options.empty()
+                            ? alone.out + (block ? "\n" : "")
+                            : "{\"query\":\"" + query.str() + "\"," + alone.out.substr(1);
         }
         std::vector<std::string> args{"-"};
         args.insert(args.end(), options.begin(), options.end());
@@ -820,21 +814,166 @@ TEST(QueryLines, StopAtARefusedLineAfterWritingEveryLineBefore)
     }
 }
 
-// A table's header row comes again where the columns change; a preference is said once,
-// at the first line it settled.
-TEST(QueryLines, WriteAHeaderWhereTheColumnsChangeAndAPreferenceOnce)
+// A stream of queries of several categories is one table: one header, each row naming
+// the query it answers, Temperature's formulas in their column, a row per unit where a
+// line names no target. A preference is said once, at the first line it settled.
+TEST(QueryLines, AreOneTableAndSayAPreferenceOnce)
 {
-    const Outcome table = RunCli({"-", "--format", "tsv"}, "1 ft to m\n1 kg to lb\n100 C to F\n");
-    EXPECT_EQ(table.out,
-              "value\tunit\n0.30480\tMeter (m)\n2.20462\tPound (lb) (Avoir)\n"
-              "value\tunit\tformula\n"
-              "212.000\tFarenheit(°F)\tFarenheit = [ (9/5) * Celsius ] + 32\n");
+    const std::string input = "3 ft to m\n100 C to F\n1 GB\n\t1\tkg\tto\tlb\n";
+    const Outcome table = RunCli({"-", "--format", "tsv"}, input);
+    std::istringstream rows(table.out);
+    std::string row;
+    std::vector<std::string> byQuery;
+    ASSERT_TRUE(std::getline(rows, row));
+    EXPECT_EQ(row, "query\tvalue\tunit\tformula");
+    for (; std::getline(rows, row);) {
+        EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 3) << row;
+        byQuery.push_back(row.substr(0, row.find('\t')));
+    }
+    const std::vector<std::string> storage(
+        cli::TextsOf(cli::RequireTab("Computer Storage")).labels.size(), "1 GB");
+    std::vector<std::string> expected{"3 ft to m", "100 C to F"};
+    expected.insert(expected.end(), storage.begin(), storage.end());
+    expected.emplace_back("1 kg to lb");
+    EXPECT_EQ(byQuery, expected);
+    EXPECT_NE(table.out.find("100 C to F\t212.000\tFarenheit(°F)\tFarenheit = [ (9/5) * "
+                             "Celsius ] + 32\n"),
+              std::string::npos)
+        << table.out;
+    EXPECT_NE(table.out.find("3 ft to m\t0.91440\tMeter (m)\t\n"), std::string::npos);
     EXPECT_EQ(table.status, 0);
+    const Outcome csv = RunCli({"-", "--format", "csv"}, "1 gal to l\n-40 F\n");
+    EXPECT_TRUE(csv.out.starts_with("query,value,unit,formula\n1 gal to l,3.78540,Liter (l),\n"))
+        << csv.out;
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 4) << csv.out;
+    EXPECT_EQ(csv.status, 0);
     const Outcome preferred = RunCli({"-"}, "1 ft to m\n1 gallon to ml\n2 gallon to ml\n");
     EXPECT_EQ(preferred.out, "0.30480\n3785.41178\n7570.82357\n");
     EXPECT_TRUE(preferred.err.starts_with("velkari-cli: line 2: ")) << preferred.err;
     EXPECT_EQ(std::count(preferred.err.begin(), preferred.err.end(), '\n'), 1) << preferred.err;
     EXPECT_EQ(preferred.status, 0);
+}
+
+// A program that writes a line and waits for its answer before it writes the next gets
+// each answer while velkari-cli waits for more, and the end of its input ends the run.
+TEST(QueryLines, AnswerEachLineBeforeTheNextComes)
+{
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"-"}, {"Length", "-", "ft", "--to", "m"}}) {
+        const bool queries = args.size() == 1;
+        std::array<int, 2> toCli{-1, -1};
+        std::array<int, 2> fromCli{-1, -1};
+        ASSERT_EQ(pipe(toCli.data()), 0);
+        ASSERT_EQ(pipe(fromCli.data()), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, toCli[0], STDIN_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, fromCli[1], STDOUT_FILENO);
+        for (const int fd : {toCli[0], toCli[1], fromCli[0], fromCli[1]}) {
+            posix_spawn_file_actions_addclose(&actions, fd);
+        }
+        std::vector<char*> argv{const_cast<char*>(VELKARI_CLI)};
+        for (const std::string& arg : args) {
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        }
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, VELKARI_CLI, &actions, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        close(toCli[0]);
+        close(fromCli[1]);
+        // What velkari-cli writes within 20 seconds, up to a line end.
+        const auto answer = [&] {
+            std::string line;
+            char c = 0;
+            pollfd ready{fromCli[0], POLLIN, 0};
+            while (line.find('\n') == std::string::npos && poll(&ready, 1, 20000) == 1 &&
+                   read(fromCli[0], &c, 1) == 1) {
+                line += c;
+            }
+            return line;
+        };
+        const auto send = [&](std::string_view line) {
+            ASSERT_EQ(write(toCli[1], line.data(), line.size()), static_cast<ssize_t>(line.size()));
+        };
+        send(queries ? "3 ft to m\n" : "3\n");
+        EXPECT_EQ(answer(), "0.91440\n") << args.front();
+        send(queries ? "1 GB to MB\n" : "1\n");
+        EXPECT_EQ(answer(), queries ? "1024.00000\n" : "0.30480\n") << args.front();
+        close(toCli[1]);
+        EXPECT_EQ(answer(), "") << args.front();
+        close(fromCli[0]);
+        int status = -1;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << args.front();
+    }
+}
+
+// Temperature does without --decimals and --scientific: a query of it says so once on
+// standard error and is answered, and the other lines keep the number form. Beside
+// --scientific, --decimals is not used either, and that is said too.
+TEST(QueryLines, SayOnceThatTemperatureIgnoresTheNumberForm)
+{
+    const Outcome mixed = RunCli({"-", "--decimals", "2"}, "3 ft to m\n350F\n-40 C\n1 kg to g\n");
+    EXPECT_EQ(mixed.out,
+              "0.91\n" + RunCli({"350F"}).out + "\n" + RunCli({"-40 C"}).out + "\n1000.00\n");
+    EXPECT_EQ(mixed.err,
+              "velkari-cli: line 2: Temperature always writes three decimals; --decimals and "
+              "--scientific do not apply to it, so --decimals was ignored\n");
+    EXPECT_EQ(mixed.status, 0);
+    const Outcome single = RunCli({"350F", "--scientific"});
+    EXPECT_EQ(single.out, RunCli({"350F"}).out);
+    EXPECT_NE(single.err.find("--scientific was ignored"), std::string::npos) << single.err;
+    EXPECT_EQ(single.status, 0);
+    const Outcome both = RunCli({"Length", "1", "m", "--to", "km", "--scientific", "--decimals=2"});
+    EXPECT_EQ(both.out, RunCli({"Length", "1", "m", "--to", "km", "--scientific"}).out);
+    EXPECT_EQ(both.err,
+              "velkari-cli: --scientific writes every value in exponent form, so --decimals was "
+              "ignored\n");
+    EXPECT_EQ(both.status, 0);
+}
+
+// Lower-case kb, mb and gb name no unit anywhere: not in the category form, not in a
+// query, not among the names --names lists for completion. Energy, whose window box
+// takes whole numbers, takes any amount here as every other category does.
+TEST(UnitNames, AStorageNameInLowerCaseIsNoneAndEnergyTakesAnyAmount)
+{
+    const std::string names = RunCli({"--names", "Computer Storage"}).out;
+    for (const std::string name : {"kb", "mb", "gb"}) {
+        EXPECT_EQ(("\n" + names).find("\n" + name + "\n"), std::string::npos) << name;
+        for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+                 {"Computer Storage", "1", name}, {"1", name, "to", "B"}, {"1 B to " + name}}) {
+            const Outcome run = RunCli(args);
+            EXPECT_EQ(run.out, "") << Describe(args);
+            EXPECT_NE(run.err.find("did you mean"), std::string::npos) << run.err;
+            EXPECT_EQ(run.status, 2) << Describe(args);
+        }
+    }
+    EXPECT_EQ(RunCli({"Computer Storage", "1", "GiB", "--to", "MiB"}).out, "1024.00000\n");
+    const Outcome category = RunCli({"Energy", "1.5", "kWh", "--to", "J"});
+    EXPECT_EQ(category.out, "5400000.00000\n");
+    EXPECT_EQ(category.status, 0);
+    EXPECT_EQ(RunCli({"1.5 kWh to J"}).out, category.out);
+}
+
+// Every option that takes a value takes it after "=" too, as GNU programs' options do.
+TEST(Options, TakeTheirValueAfterAnEqualsSign)
+{
+    for (const auto& [joined, apart] :
+         std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>>{
+             {{"--list=Length"}, {"--list", "Length"}},
+             {{"--names=Weight"}, {"--names", "Weight"}},
+             {{"Length", "3", "ft", "--to=m", "--decimals=1"},
+              {"Length", "3", "ft", "--to", "m", "--decimals", "1"}},
+             {{"3 ft", "--format=json"}, {"3 ft", "--format", "json"}},
+             {{"grams", "2", "18.015", "--format=json"},
+              {"grams", "2", "18.015", "--format", "json"}},
+         }) {
+        const Outcome one = RunCli(joined);
+        EXPECT_EQ(one.out, RunCli(apart).out) << Describe(joined);
+        EXPECT_EQ(one.err, "") << Describe(joined);
+        EXPECT_EQ(one.status, 0) << Describe(joined);
+    }
 }
 
 // UNIT and --to take every name of the core's table as the unit the window's lists and

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <map>
@@ -107,6 +108,70 @@ INSTANTIATE_TEST_SUITE_P(
         Reading{"5 ft. 3 in. to cm", "Length", 63, "Inch (in)", {"Centimeter (cm)"}},
         Reading{"2 lbs. in kg.", "Weight", 2, "Pound (lb) (Avoir)", {"Kilogram (kg)"}},
         Reading{"1500 kJ", "Energy", 1500, "Kilojoule (kJ)", {}},
+        Reading{"1.5 kWh to J", "Energy", 1.5, "Kilowatt hour (kW*h)", {"Joule (J)"}},
+        Reading{"1 kJ 1.5 J", "Energy", 1001.5, "Joule (J)", {}},
+        // feet and inches as people write them
+        Reading{"6'2\" to in", "Length", 74, "Inch (in)", {"Inch (in)"}},
+        Reading{"6' 2\" to cm", "Length", 74, "Inch (in)", {"Centimeter (cm)"}},
+        Reading{"5'11", "Length", 71, "Inch (in)", {}},
+        Reading{"5'11 to m", "Length", 71, "Inch (in)", {"Meter (m)"}},
+        Reading{"5\u2032"
+                "11\u2033 to in",
+                "Length",
+                71,
+                "Inch (in)",
+                {"Inch (in)"}},
+        Reading{"5\u2032"
+                "11",
+                "Length",
+                71,
+                "Inch (in)",
+                {}},
+        Reading{"6\u2019"
+                "2\u201d",
+                "Length",
+                74,
+                "Inch (in)",
+                {}},
+        Reading{"6'", "Length", 6, "Foot (ft)", {}}, Reading{"12\"", "Length", 12, "Inch (in)", {}},
+        Reading{"30\u2032 to deg", "Angle", 30, "Minutes", {"Degrees"}},
+        // characters pasted text brings
+        Reading{"\u2212"
+                "5 C to F",
+                "Temperature",
+                -5,
+                "Celsius(°C)",
+                {"Farenheit(°F)"}},
+        Reading{"3\u00a0ft\u2009to\u202fm", "Length", 3, "Foot (ft)", {"Meter (m)"}},
+        Reading{"\uff11\uff12\uff0e\uff15 m", "Length", 12.5, "Meter (m)", {}},
+        Reading{"1\u00bd cups to ml", "Cooking", 1.5, "Cup (US)", {"Milliliter"}},
+        Reading{"\u00be cup", "Cooking", 0.75, "Cup (US)", {}},
+        Reading{"2 \u00bc cup", "Cooking", 2.25, "Cup (US)", {}},
+        Reading{"\u2153 cup", "Cooking", 1.0 / 3, "Cup (US)", {}},
+        Reading{"1\u2154 cup", "Cooking", 1 + 2.0 / 3, "Cup (US)", {}},
+        Reading{"\u215b cup", "Cooking", 0.125, "Cup (US)", {}},
+        Reading{"1 N\u00b7m to ft-lb", "Torque", 1, "Meter-Newtons", {"Foot-Pounds"}},
+        Reading{"1 N\u00d7m to ft-lb", "Torque", 1, "Meter-Newtons", {"Foot-Pounds"}},
+        Reading{"1 N\u22c5m to ft-lb", "Torque", 1, "Meter-Newtons", {"Foot-Pounds"}},
+        // torque as people name it
+        Reading{"1 in lb to N m", "Torque", 1, "Inch-Pounds", {"Meter-Newtons"}},
+        Reading{"1 in-lb to N m", "Torque", 1, "Inch-Pounds", {"Meter-Newtons"}},
+        Reading{"1 lbf in to N m", "Torque", 1, "Inch-Pounds", {"Meter-Newtons"}},
+        Reading{"1 in\u00b7lbf to N m", "Torque", 1, "Inch-Pounds", {"Meter-Newtons"}},
+        Reading{"1 kgf m to N m", "Torque", 1, "Kilogram-Meter", {"Meter-Newtons"}},
+        Reading{"1 kgf\u00b7m to N m", "Torque", 1, "Kilogram-Meter", {"Meter-Newtons"}},
+        Reading{"1 kg m to N m", "Torque", 1, "Kilogram-Meter", {"Meter-Newtons"}},
+        Reading{"1 dyn cm to N m", "Torque", 1, "Dyne Centimeters", {"Meter-Newtons"}},
+        // "in" that begins the target's name rather than separating it
+        Reading{"1 N m in lbf", "Torque", 1, "Meter-Newtons", {"Inch-Pounds"}},
+        // the binary names of the storage units, which are binary
+        Reading{"1 GiB to MiB", "Computer Storage", 1, "Gigabyte (GB)", {"Megabyte (MB)"}},
+        Reading{"1 KiB to Kibit", "Computer Storage", 1, "kilobyte (KB)", {"Kilobit"}},
+        Reading{"1 Gibit to Mibit", "Computer Storage", 1, "Gigabit", {"Megabit"}},
+        // "oz" beside a unit of volume is the fluid ounce
+        Reading{"1 cup to oz", "Cooking", 1, "Cup (US)", {"Fluid ounce (US)"}},
+        Reading{"1 oz to ml", "Volume", 1, "Fluid ounce (oz) (US)", {"Milliliter (ml)"}},
+        Reading{"1 oz to g", "Weight", 1, "Ounce (Avoir)", {"Gram (g)"}},
         Reading{"10 MB to Mb", "Computer Storage", 10, "Megabyte (MB)", {"Megabit"}},
         // more parts, targets and words than a query usually has
         Reading{"1 yd 1 yd 1 yd 1 yd 1 yd 1 yd 1 yd 1 yd 1 yd 1 ft to ft",
@@ -164,7 +229,32 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"3 nautical miles to km", kRefused, "nautical miles", "not a unit this"},
         Refused{"1 year", kRefused, "year", "not a unit this"},
         Refused{"20 ms", kRefused, "ms", "not a unit this"},
-        Refused{"1.5 kJ", kRefused, "1.5", "whole number"},
+        // numbers as other programs write them, and the ones pasted characters make
+        Refused{"1,5 km to m", kRefused, "1,5", "write the decimal point as \".\""},
+        Refused{"1.000,5 m", kRefused, "1.000,5", "the decimal point as \".\""},
+        Refused{"1,000 m", kRefused, "1,000", "write the number without separators"},
+        Refused{"1,000,000 m", kRefused, "1,000,000", "write the number without separators"},
+        Refused{"1_000 m", kRefused, "1_000", "write the number without separators"},
+        Refused{"0x10 m", kRefused, "0x10", "write the number in decimal digits"},
+        Refused{"1 000 m to km", kRefused, "1 000", "write the number without separators"},
+        Refused{"1\u2009000 m", kRefused, "1\u2009000", "write the number without separators"},
+        Refused{"\u2212"
+                "5 fet",
+                kRefused, "fet", "\"feet\""},
+        Refused{"3 ft 1 000 in", kRefused, "1 000", "without separators"},
+        // lower-case storage names, whose case tells a byte from a bit
+        Refused{"1 kb to B", kRefused, "kb", "did you mean \"KB\" (kilobyte) or \"Kb\" (kilobit)?"},
+        Refused{"1 mb", kRefused, "mb", "did you mean \"MB\" (megabyte) or \"Mb\" (megabit)?"},
+        Refused{"1 GB to gb", kRefused, "gb",
+                "did you mean \"GB\" (gigabyte) or \"Gb\" (gigabit)?"},
+        // real units this converter lacks, with the nearest it has
+        Refused{"1 BTU to J", kRefused, "BTU",
+                "not a unit this converter has; the nearest it has: \"kJ\", \"kcal\""},
+        Refused{"1 hand to in", kRefused, "hand",
+                "not a unit this converter has; the nearest it has: \"in\""},
+        Refused{"1 light year to km", kRefused, "light year", "not a unit this converter has"},
+        Refused{"1 short ton to kg", kRefused, "short ton", "not a unit this converter has"},
+        Refused{"1 TiB to GiB", kRefused, "TiB", "not a unit this converter has"},
         Refused{"3 mB", kRefused, "mB", "\"MB\""},
         Refused{"3 C to C", kRefused, "C", "two other scales"},
         Refused{"1 C 3 K", kRefused, "3 K", "do not add"},
@@ -176,7 +266,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"1 m -3 cm", kRefused, "-3", "sign"},
         Refused{"1/0 cup", kRefused, "1/0", "fraction"},
         Refused{"3 ft to 5 m", kRefused, "5", "unit alone"},
-        Refused{"1 kJ 1.5 J", kRefused, "1.5", "whole number"},
         Refused{"3 \xc0\xafx\x1b", kRefused, "\xc0\xafx\x1b", "\"\uFFFD\uFFFDx\uFFFD\""}));
 
 // A unit the converter lacks is refused as such, never taken for a name like it.
@@ -191,6 +280,22 @@ TEST(QueryRefusedUnits, UnitsNotHereAreNamedAsSuch)
         EXPECT_EQ(query.substr(refusal.begin, refusal.end - refusal.begin), name);
         EXPECT_NE(refusal.message.find("not a unit this converter has"), std::string::npos)
             << refusal.message;
+    }
+    // What a refusal offers instead is a unit the converter has.
+    for (const MissingUnit& missing : MissingUnits()) {
+        for (const std::string_view nearest :
+             NearestUnitsTo(missing.names.substr(0, missing.names.find(';')))) {
+            EXPECT_FALSE(UnitsNamed(nearest).empty()) << missing.names << ": " << nearest;
+        }
+    }
+    // Every unit the issue of common units named is among them.
+    for (const std::string_view name :
+         {"BTU",           "therm",    "mmHg",  "inHg",        "torr",       "atm",   "knot",
+          "nautical mile", "year",     "month", "millisecond", "light year", "stone", "ton",
+          "short ton",     "long ton", "grain", "lux",         "footcandle", "TB",    "TiB",
+          "hand",          "furlong"}) {
+        EXPECT_TRUE(IsUnitNotHere(name)) << name;
+        EXPECT_FALSE(NearestUnitsTo(name).empty()) << name;
     }
 }
 
@@ -222,33 +327,57 @@ TEST(QueryClashes, OnlyTheTabsWithARuleShareNames)
         shared.insert(tabs);
     }
     const std::set<std::set<std::string_view>> ruled{
-        {"Cooking", "Volume"}, {"Angle", "Time"}, {"Volume", "Weight"}};
+        {"Cooking", "Volume"}, {"Angle", "Time"}, {"Cooking", "Volume", "Weight"}};
     EXPECT_EQ(shared, ruled);
     const auto clashes = Clashes();
     EXPECT_TRUE(clashes.at({"Cooking", "Volume"}).contains("liter"));
     EXPECT_TRUE(clashes.at({"Angle", "Time"}).contains("minutes"));
 }
 
-// Alone, a shared name is settled by its rule and the query says so; with a target
-// that only the other tab has, the other tab is used without a word.
+// Alone, a shared name is settled by its rules and the query says so; with a target
+// that only another tab has, that tab is used without a word, unless the name alone is a
+// unit of Weight ("oz"), which a unit of volume turns into another quantity.
 TEST(QueryClashes, EverySharedNameIsSettled)
 {
+    const auto rule = [](std::string_view preferred, std::string_view other) {
+        return std::find_if(ClashRules().begin(), ClashRules().end(), [&](const ClashRule& r) {
+            return r.preferred == preferred && r.other == other;
+        });
+    };
     for (const auto& [tabs, names] : Clashes()) {
-        const auto rule =
-            std::find_if(ClashRules().begin(), ClashRules().end(), [&](const ClashRule& r) {
-                return tabs == std::set{r.preferred, r.other};
-            });
-        ASSERT_NE(rule, ClashRules().end());
+        // the tab whose rules put it before each other one
+        std::string_view preferred;
+        for (const std::string_view tab : tabs) {
+            if (std::all_of(tabs.begin(), tabs.end(), [&](std::string_view other) {
+                    return other == tab || rule(tab, other) != ClashRules().end();
+                })) {
+                preferred = tab;
+            }
+        }
+        ASSERT_FALSE(preferred.empty());
         for (const std::string& name : names) {
             const auto alone = ParseQuery("2 " + name);
             ASSERT_TRUE(std::holds_alternative<ParsedQuery>(alone)) << name;
-            EXPECT_EQ(std::get<ParsedQuery>(alone).caption, rule->preferred) << name;
-            EXPECT_NE(std::get<ParsedQuery>(alone).preference.find(rule->other), std::string::npos)
-                << name;
-            const auto other = ParseQuery("2 " + name + " to " + std::string(rule->example));
-            ASSERT_TRUE(std::holds_alternative<ParsedQuery>(other)) << name;
-            EXPECT_EQ(std::get<ParsedQuery>(other).caption, rule->other) << name;
-            EXPECT_EQ(std::get<ParsedQuery>(other).preference, "") << name;
+            EXPECT_EQ(std::get<ParsedQuery>(alone).caption, preferred) << name;
+            for (const std::string_view other : tabs) {
+                if (other == preferred) {
+                    continue;
+                }
+                EXPECT_NE(std::get<ParsedQuery>(alone).preference.find(other), std::string::npos)
+                    << name;
+                const auto asked =
+                    ParseQuery("2 " + name + " to " + std::string(rule(preferred, other)->example));
+                ASSERT_TRUE(std::holds_alternative<ParsedQuery>(asked)) << name;
+                EXPECT_NE(std::get<ParsedQuery>(asked).caption, preferred) << name;
+                const std::string& note = std::get<ParsedQuery>(asked).preference;
+                if (preferred == "Weight") {
+                    EXPECT_NE(note.find("of Weight, convert into a unit of Weight"),
+                              std::string::npos)
+                        << name << ": " << note;
+                } else {
+                    EXPECT_EQ(note, "") << name;
+                }
+            }
         }
     }
 }
@@ -301,7 +430,10 @@ TEST(QueryAgainstCategoryForm, RandomQueriesGiveTheSameTexts)
         std::string query = value + (random() % 4 == 0 ? "" : " ") + source;
         if (target >= 0) {
             const char* separators[]{" to ", " in ", " -> ", " = ", " "};
-            query += separators[random() % 5] + Pick(random, UnitNames(tab.caption, target));
+            const std::string name = Pick(random, UnitNames(tab.caption, target));
+            // "N m in lbs" reads as newton metres into pounds: a target beginning with
+            // "in" is written after a word that says it is the target.
+            query += (name.starts_with("in ") ? " to " : separators[random() % 5]) + name;
         }
         const auto parsed = ParseQuery(query);
         // Below absolute zero the category form refuses the value, and so does the query.
@@ -398,6 +530,28 @@ TEST(QueryReaderStream, ReadsEachQueryAsParseQueryDoes)
         {"5 ft 3 in", "6 ft 3 in", "6 ft 3 in to cm", "7 ft 3 in to cm"},
         {"1 fl oz to ml", "2 fl oz to ml", "2 fl oz to kg", "3 fl oz to kg"},
         {"3 fet", "4 fet", "1 1/2 cups in ml", "2 1/2 cups in ml", "2 cups in ml", "3 cups in ml"},
+        {"6'2\"",
+         "7'2\"",
+         "12\"",
+         "13\"",
+         "5'11",
+         "6'11",
+         "5'",
+         "6'",
+         "1,5 km",
+         "1 km",
+         "2 km",
+         "1 000 km",
+         "\u2212"
+         "5 C",
+         "\u2212"
+         "6 C",
+         "1\u00bd cups",
+         "2\u00bd cups",
+         "\uff11 m",
+         "2 m",
+         "0x10 m",
+         "1 m"},
     };
     for (const auto& stream : streams) {
         QueryReader reader;

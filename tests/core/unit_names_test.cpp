@@ -93,7 +93,16 @@ INSTANTIATE_TEST_SUITE_P(
         Spelled{"Area", "sq mi", "Square mile"}, Spelled{"Area", "acres", "Acre"},
         Spelled{"Computer Storage", "B", "Byte (octet)"}, Spelled{"Computer Storage", "b", "Bit"},
         Spelled{"Computer Storage", "kB", "kilobyte (KB)"}, Spelled{"Computer Storage", "KB", "kilobyte (KB)"},
-        Spelled{"Computer Storage", "kb", "Kilobit"}, Spelled{"Computer Storage", "Kbit", "Kilobit"},
+        Spelled{"Computer Storage", "Kb", "Kilobit"}, Spelled{"Computer Storage", "Kbit", "Kilobit"},
+        Spelled{"Computer Storage", "GiB", "Gigabyte (GB)"}, Spelled{"Computer Storage", "MiB", "Megabyte (MB)"},
+        Spelled{"Computer Storage", "KiB", "kilobyte (KB)"}, Spelled{"Computer Storage", "Gibit", "Gigabit"},
+        Spelled{"Computer Storage", "Mibit", "Megabit"}, Spelled{"Computer Storage", "Kibit", "Kilobit"},
+        Spelled{"Computer Storage", "gibibytes", "Gigabyte (GB)"},
+        Spelled{"Torque", "in lb", "Inch-Pounds"}, Spelled{"Torque", "lbf in", "Inch-Pounds"},
+        Spelled{"Torque", "in-lb", "Inch-Pounds"}, Spelled{"Torque", "in·lbf", "Inch-Pounds"},
+        Spelled{"Torque", "kgf m", "Kilogram-Meter"}, Spelled{"Torque", "kg m", "Kilogram-Meter"},
+        Spelled{"Torque", "kgf·m", "Kilogram-Meter"}, Spelled{"Torque", "dyn cm", "Dyne Centimeters"},
+        Spelled{"Torque", "N·m", "Meter-Newtons"}, Spelled{"Cooking", "oz", "Fluid ounce (US)"},
         Spelled{"Computer Storage", "MB", "Megabyte (MB)"}, Spelled{"Computer Storage", "Mb", "Megabit"},
         Spelled{"Computer Storage", "GB", "Gigabyte (GB)"}, Spelled{"Computer Storage", "Gbit", "Gigabit"},
         Spelled{"Computer Storage", "bytes", "Byte (octet)"},
@@ -116,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
         Spelled{"Light", "cd/m2", "Candela/m²"}, Spelled{"Light", "nits", "Nit"},
         Spelled{"Power", "W", "Watt (W)"}, Spelled{"Power", "kW", "Kilowatt (kW)"},
         Spelled{"Power", "MW", "Megawatt (MW)"}, Spelled{"Power", "hp", "Horsepower (hp)"},
-        Spelled{"Pressure", "mbar", "Millibar"}, Spelled{"Pressure", "mb", "Millibar"},
+        Spelled{"Pressure", "mbar", "Millibar"}, 
         Spelled{"Pressure", "hPa", "Hectopascal (hPa)"}, Spelled{"Pressure", "Pa", "Pascal (Pa)"},
         Spelled{"Pressure", "bar", "Bar"}, Spelled{"Pressure", "pounds per square inch", "Pound/square inch (psi)"},
         Spelled{"Speed", "ft/s", "Foot per second"}, Spelled{"Speed", "fps", "Foot per second"},
@@ -201,10 +210,12 @@ TEST_P(NotANameOfUnit, NamesNone)
 INSTANTIATE_TEST_SUITE_P(
     CaseAndTab, NotANameOfUnit,
     ::testing::Values(Unnamed{"Computer Storage", "mB"}, Unnamed{"Computer Storage", "gb"},
-                      Unnamed{"Computer Storage", "mb"}, Unnamed{"Weight", "T"},
-                      Unnamed{"Power", "mW"}, Unnamed{"Frequency", "mhz"}, Unnamed{"Length", "kg"},
-                      Unnamed{"Length", ""}, Unnamed{"Length", "3"}, Unnamed{"No such tab", "m"},
-                      Unnamed{"Length", "ft.."}, Unnamed{"Length", ".ft"}, Unnamed{"Length", "."}));
+                      Unnamed{"Computer Storage", "mb"}, Unnamed{"Computer Storage", "kb"},
+                      Unnamed{"Pressure", "mb"}, Unnamed{"Computer Storage", "gib"},
+                      Unnamed{"Weight", "T"}, Unnamed{"Power", "mW"}, Unnamed{"Frequency", "mhz"},
+                      Unnamed{"Length", "kg"}, Unnamed{"Length", ""}, Unnamed{"Length", "3"},
+                      Unnamed{"No such tab", "m"}, Unnamed{"Length", "ft.."},
+                      Unnamed{"Length", ".ft"}, Unnamed{"Length", "."}));
 
 // Every name a unit offers for completion names that unit and no other of its tab.
 TEST(UnitNames, EveryNameOfferedNamesItsOwnUnit)

@@ -188,6 +188,7 @@ for entry in "$prefix"/share/applications/*.desktop; do
   wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
   program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
   [ -n "$wm_class" ] || { fail "${entry##*/} has no StartupWMClass"; continue; }
+  # xvfb-run's own complaints (no xauth, no display) go to the failure, not away.
   # shellcheck disable=SC2016 # the inner script expands its own variables
   actual=$(env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY xvfb-run -a -s "-screen 0 1024x768x24" \
     bash -c 'XDG_RUNTIME_DIR=$(mktemp -d) "$1" & pid=$!
@@ -198,9 +199,9 @@ for entry in "$prefix"/share/applications/*.desktop; do
         done
         sleep 0.1
       done
-      kill "$pid"' _ "$prefix/bin/$program" 2>/dev/null) || true
+      kill "$pid"' _ "$prefix/bin/$program" 2>"$work/xvfb-run.err") || true
   [ "$actual" = "$wm_class" ] ||
-    fail "${entry##*/}: StartupWMClass is '$wm_class', the window's class '$actual'"
+    fail "${entry##*/}: StartupWMClass is '$wm_class', the window's class '$actual': $(tail -n 5 "$work/xvfb-run.err")"
 done
 
 # --- cpack: the Debian package of the same tree
@@ -241,7 +242,10 @@ for tool_and_package in dpkg-shlibdeps:dpkg-dev file:file; do
   mkdir "$bin"
   IFS=: read -ra folders <<<"$PATH"
   for folder in "${folders[@]}"; do
+    # An empty or missing folder on PATH (/usr/local/bin on a fresh system) has no
+    # programs, and its unexpanded pattern is none.
     for program in "$folder"/*; do
+      [ -e "$program" ] || continue
       name=${program##*/}
       [ "$name" = "$tool" ] || [ -e "$bin/$name" ] || ln -s "$program" "$bin/$name"
     done
