@@ -843,7 +843,7 @@ TEST(QueryLines, AreOneTableAndSayAPreferenceOnce)
     EXPECT_NE(table.out.find("3 ft to m\t0.91440\tMeter (m)\t\n"), std::string::npos);
     EXPECT_EQ(table.status, 0);
     const Outcome csv = RunCli({"-", "--format", "csv"}, "1 gal to l\n-40 F\n");
-    EXPECT_TRUE(csv.out.starts_with("query,value,unit,formula\n1 gal to l,3.78540,Liter (l),\n"))
+    EXPECT_TRUE(csv.out.starts_with("query,value,unit,formula\n1 gal to l,3.78541,Liter (l),\n"))
         << csv.out;
     EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 4) << csv.out;
     EXPECT_EQ(csv.status, 0);
