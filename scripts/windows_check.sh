@@ -175,6 +175,17 @@ for words in "${refusals[@]}"; do
   compare_words "$none" "$words"
 done
 
+# --- output that cannot be written (a full disk): the message and status 1
+checks=$((checks + 1))
+linux_status=0 windows_status=0
+"$linux_cli" --help >/dev/full 2>"$work/linux.err" || linux_status=$?
+"$wine" "$exe" --help >/dev/full 2>"$work/windows.err" || windows_status=$?
+if [ "$linux_status" != "$windows_status" ] || ! cmp -s "$work/linux.err" "$work/windows.err"; then
+  echo "FAIL: velkari-cli --help >/dev/full: status $windows_status and '$(cat "$work/windows.err")'" \
+    "on Windows, $linux_status and '$(cat "$work/linux.err")' on Linux" >&2
+  failures=$((failures + 1))
+fi
+
 echo "$checks runs compared in $((SECONDS - started)) s"
 
 # --- the README's examples, run as written with velkari-cli.exe as velkari-cli
