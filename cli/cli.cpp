@@ -150,7 +150,8 @@ int Run(std::span<const std::string_view> args, std::istream& in, std::ostream& 
         err << "velkari-cli: " << Escaped(refusal.message) << '\n';
         return kBadArguments;
     } catch (const ReadError& failure) {
-        err << "velkari-cli: read error: " << std::system_category().message(failure.error) << '\n';
+        err << "velkari-cli: read error: " << std::generic_category().message(failure.error)
+            << '\n';
         return kReadFailed;
     }
     out << result.str();

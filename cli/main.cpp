@@ -4,11 +4,15 @@
 #include <cerrno>
 #include <iostream>
 #include <streambuf>
+#include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
 #include "cli/cli.h"
+#ifdef _WIN32
+#include "cli/windows_console.h"
+#endif
 
 namespace {
 
@@ -90,7 +94,13 @@ private:
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
+#ifdef _WIN32
+    const cli::WindowsConsole console;
+    const std::vector<std::string> words = cli::WindowsArguments(argc, argv);
+#else
+    const std::vector<std::string> words(argv + 1, argv + argc);
+#endif
+    const std::vector<std::string_view> args(words.begin(), words.end());
     FdReader inBuffer(STDIN_FILENO);
     FdWriter outBuffer(STDOUT_FILENO);
     std::istream in(&inBuffer);
@@ -99,7 +109,7 @@ int main(int argc, char** argv)
     // A reader that went away (| head -1) wanted no more: that ends the run quietly.
     if (outBuffer.error() != 0 && outBuffer.error() != EPIPE) {
         std::cerr << "velkari-cli: write error: "
-                  << std::system_category().message(outBuffer.error()) << '\n';
+                  << std::generic_category().message(outBuffer.error()) << '\n';
     }
     return status;
 }

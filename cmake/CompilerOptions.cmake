@@ -38,16 +38,31 @@ if(VELKARI_HARDEN)
     target_compile_options(velkari_options INTERFACE
         -fstack-protector-strong -Wformat -Werror=format-security)
     # Both are as wide as the compiler supports them on the target: control-flow
-    # protection exists for x86 only.
+    # protection exists for x86 only. Windows programs probe every page of a large
+    # stack frame anyway (___chkstk_ms), and MinGW's g++ 12 fails with an internal
+    # error on some functions when asked for the stack clash probes too.
     include(CheckCXXCompilerFlag)
-    foreach(flag -fstack-clash-protection -fcf-protection)
+    set(flags -fcf-protection)
+    if(NOT WIN32)
+        list(PREPEND flags -fstack-clash-protection)
+    endif()
+    foreach(flag IN LISTS flags)
         string(MAKE_C_IDENTIFIER "VELKARI_HAS${flag}" supported)
         check_cxx_compiler_flag(${flag} ${supported})
         if(${supported})
             target_compile_options(velkari_options INTERFACE ${flag})
         endif()
     endforeach()
-    target_link_options(velkari_options INTERFACE LINKER:-z,relro LINKER:-z,now)
+    if(WIN32)
+        # MinGW's stack protector and checked calls live in libssp, which the driver
+        # links only when told at link time. A Windows program is randomised and its
+        # data not executable by the flags in its PE header (no RELRO there: the loader
+        # binds every import at start-up).
+        target_link_options(velkari_options INTERFACE -fstack-protector-strong
+            LINKER:--dynamicbase LINKER:--high-entropy-va LINKER:--nxcompat)
+    else()
+        target_link_options(velkari_options INTERFACE LINKER:-z,relro LINKER:-z,now)
+    endif()
     # The sanitizers check those calls themselves, and better.
     if(NOT VELKARI_SANITIZE)
         target_compile_options(velkari_options INTERFACE

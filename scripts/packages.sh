@@ -16,7 +16,10 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev help2man
 # (dbus-daemon), calls it with gdbus as the README does (libglib2.0-bin) and compares it
 # with GNOME Shell's interface file (gnome-shell-common); KRunner's file is unpacked from
 # its package by scripts/fetch_dbus_interfaces.sh (apt-get download, dpkg-deb).
+# velkari-cli and the core's tests are cross-built for Windows with MinGW-w64's
+# posix-threads g++ and run under Wine (scripts/windows_check.sh).
 test_packages=(libgtest-dev fonts-dejavu-core locales-all
+               g++-mingw-w64-x86-64-posix wine64 wine
                clang libclang-rt-14-dev clang-tidy cppcheck jq
                desktop-file-utils appstream dpkg-dev file lintian xvfb xauth x11-utils
                openbox xdotool weston qt6-wayland man-db zsh fish tmux

@@ -197,7 +197,9 @@ class CommaLocaleTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
+        // Linux's names, then Windows' (its C library's name for German).
+        for (const char* name :
+             {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8", "German_Germany.1252"}) {
             if (std::setlocale(LC_ALL, name) != nullptr) {
                 return;
             }
