@@ -28,6 +28,9 @@ struct AppResources {
     // name of item, as people type them. Null: the items' texts only.
     int (*itemNamed)(int templateId, int controlId, std::string_view text) = nullptr;
     std::vector<std::string> (*itemNames)(int templateId, int controlId, int item) = nullptr;
+    // The context menu entry that copies a window's whole table (kTableColumn); empty:
+    // no such entry.
+    std::string_view copyTable = {};
 };
 
 // Called once at start-up, before the first window is made.
