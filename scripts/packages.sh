@@ -14,9 +14,13 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev help2man
 # and fish completions. The search provider's test runs a private session bus
 # (dbus-daemon), calls it with gdbus as the README does (libglib2.0-bin) and compares it
 # with GNOME Shell's interface file (gnome-shell-common); KRunner's file is unpacked from
-# its package by scripts/fetch_dbus_interfaces.sh (apt-get download, dpkg-deb).
+# its package by scripts/fetch_dbus_interfaces.sh (apt-get download, dpkg-deb). The
+# real desktops are its clients too: GNOME Shell 43 headless (gnome-shell) and KRunner's
+# RunnerManager (libkf5runner-dev). "Copy Table" is read back from Xvfb's clipboard by
+# another X client (xclip).
 test_packages=(libgtest-dev fonts-dejavu-core locales-all
                clang libclang-rt-14-dev clang-tidy cppcheck jq
                desktop-file-utils appstream dpkg-dev file lintian xvfb x11-utils
                openbox xdotool weston qt6-wayland man-db zsh fish tmux
-               dbus-daemon libglib2.0-bin gnome-shell-common)
+               dbus-daemon libglib2.0-bin gnome-shell-common gnome-shell libkf5runner-dev
+               xclip)
