@@ -78,14 +78,14 @@ constexpr std::string_view kServiceUnknownError = "org.freedesktop.DBus.Error.Se
 constexpr std::string_view kFailedError = "org.freedesktop.DBus.Error.Failed";
 
 // Plasma's clipboard, Klipper, takes a text through this method on the session bus.
-const QString kKlipperName = QStringLiteral("org.kde.klipper");
-const QString kKlipperPath = QStringLiteral("/klipper");
-const QString kKlipperInterface = QStringLiteral("org.kde.klipper.klipper");
-const QString kKlipperSetText = QStringLiteral("setClipboardContents");
+constexpr std::string_view kKlipperName = "org.kde.klipper";
+constexpr std::string_view kKlipperPath = "/klipper";
+constexpr std::string_view kKlipperInterface = "org.kde.klipper.klipper";
+constexpr std::string_view kKlipperSetText = "setClipboardContents";
 constexpr int kKlipperTimeoutMs = 10000;
 
 // KRunner's second action: the window on the query. Enter (no action) copies.
-const QString kOpenWindowAction = QStringLiteral("open");
+constexpr std::string_view kOpenWindowAction = "open";
 
 // The text with its placeholder "%1" replaced.
 QString Replace(std::string_view text, const QString& with)
@@ -126,8 +126,9 @@ void SearchService::OpenWindow(const std::vector<std::string>& words,
 
 void SearchService::CopyToClipboard(const QString& text, const QDBusMessage& call)
 {
-    QDBusMessage set = QDBusMessage::createMethodCall(kKlipperName, kKlipperPath, kKlipperInterface,
-                                                      kKlipperSetText);
+    QDBusMessage set =
+        QDBusMessage::createMethodCall(QStringOf(kKlipperName), QStringOf(kKlipperPath),
+                                       QStringOf(kKlipperInterface), QStringOf(kKlipperSetText));
     set << text;
     call.setDelayedReply(true);
     auto* watcher = new QDBusPendingCallWatcher(
@@ -232,7 +233,7 @@ KRunnerProvider::KRunnerProvider(SearchService* service)
 QList<RemoteAction> KRunnerProvider::Actions()
 {
     m_service->Called();
-    return {{kOpenWindowAction, QStringOf(kOpenWindowActionText), m_service->Icon()}};
+    return {{QStringOf(kOpenWindowAction), QStringOf(kOpenWindowActionText), m_service->Icon()}};
 }
 
 QList<RemoteMatch> KRunnerProvider::Match(const QString& query)
@@ -243,13 +244,14 @@ QList<RemoteMatch> KRunnerProvider::Match(const QString& query)
     for (std::size_t i = 0; i < results.size(); ++i) {
         // The first result is the most relevant: the targets as asked, or the ranked units.
         const double relevance = 1.0 - 0.01 * static_cast<double>(std::min<std::size_t>(i, 50));
-        matches.push_back({QStringOf(results[i].id),
-                           QStringOf(results[i].title),
-                           m_service->Icon(),
-                           kExactMatch,
-                           relevance,
-                           {{QStringLiteral("subtext"), QStringOf(results[i].description)},
-                            {QStringLiteral("actions"), QStringList{kOpenWindowAction}}}});
+        matches.push_back(
+            {QStringOf(results[i].id),
+             QStringOf(results[i].title),
+             m_service->Icon(),
+             kExactMatch,
+             relevance,
+             {{QStringLiteral("subtext"), QStringOf(results[i].description)},
+              {QStringLiteral("actions"), QStringList{QStringOf(kOpenWindowAction)}}}});
     }
     return matches;
 }
@@ -257,7 +259,7 @@ QList<RemoteMatch> KRunnerProvider::Match(const QString& query)
 void KRunnerProvider::Run(const QString& matchId, const QString& actionId, const QDBusMessage& call)
 {
     m_service->Called();
-    if (!actionId.isEmpty() && actionId != kOpenWindowAction) {
+    if (!actionId.isEmpty() && actionId != QStringOf(kOpenWindowAction)) {
         SearchService::Refuse(call, kInvalidArgsError, kUnknownActionMessage);
         return;
     }
