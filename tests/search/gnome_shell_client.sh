@@ -55,6 +55,9 @@ export XDG_DATA_HOME=$work/data XDG_STATE_HOME=$work/state XDG_RUNTIME_DIR=$work
 export XDG_DATA_DIRS=$work/share:/usr/share PATH=$work/bin:$PATH
 export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$work/system_bus_socket GSETTINGS_BACKEND=memory
 export VELKARI_SEARCH_PROVIDER_WINDOW=$work/bin/velkari NO_AT_BRIDGE=1
+# The provider quits soon after the last call, as it does after its idle minute on a
+# desktop, so that the bus and its output close when the Shell is done.
+export VELKARI_SEARCH_PROVIDER_IDLE_MS=5000
 unset DISPLAY WAYLAND_DISPLAY
 
 # "TITLE<newline>VALUE" of velkari-cli's one result for the conversion.

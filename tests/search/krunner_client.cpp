@@ -66,6 +66,14 @@ QList<Plasma::QueryMatch> MatchesOf(Plasma::RunnerManager& manager, const QStrin
     while (matches.isEmpty() && clock.elapsed() < 60000) {
         QEventLoop loop;
         QObject::connect(&manager, &Plasma::RunnerManager::queryFinished, &loop, &QEventLoop::quit);
+        QObject::connect(&manager, &Plasma::RunnerManager::matchesChanged, &loop,
+                         [&loop, &runner](const QList<Plasma::QueryMatch>& found) {
+                             for (const Plasma::QueryMatch& match : found) {
+                                 if (match.runner() != nullptr && match.runner()->id() == runner) {
+                                     loop.quit();
+                                 }
+                             }
+                         });
         QTimer::singleShot(5000, &loop, &QEventLoop::quit);
         manager.reset();
         manager.launchQuery(query);

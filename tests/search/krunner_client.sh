@@ -45,6 +45,9 @@ add_case "350F" $'--convert\n350F\n' Temperature 350 F --to C
 export VELKARI_SEARCH_PROVIDER_WINDOW=$work/velkari HOME=$work/home XDG_CONFIG_HOME=$work/config
 export XDG_DATA_HOME=$work/data XDG_DATA_DIRS=$work/share XDG_RUNTIME_DIR=$work/run
 export QT_QPA_PLATFORM=offscreen
+# The provider quits soon after the last call, as it does after its idle minute on a
+# desktop, so that the bus and its output close when the client is done.
+export VELKARI_SEARCH_PROVIDER_IDLE_MS=3000
 timeout 300 dbus-run-session --config-file="$work/bus.conf" -- bash -c '
   klipper=$1 record=$2; shift 2
   "$klipper" "$record" &
