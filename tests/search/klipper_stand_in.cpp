@@ -1,23 +1,32 @@
 // A recording stand-in for Plasma's clipboard service (Klipper) on a test's private
 // session bus: it owns org.kde.klipper and writes each text handed to
-// setClipboardContents into the file named by its one argument, whole or not at all.
-// getClipboardContents gives the last text back, as Klipper does.
+// setClipboardContents into the file named by its argument, whole or not at all.
+// getClipboardContents gives the last text back, as Klipper does. With --refuse before
+// the file it answers every text with an error instead, as a clipboard that failed.
 #include <QCoreApplication>
-#include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMessage>
 #include <QFile>
 #include <QSaveFile>
 #include <cstdio>
 
 namespace {
 
-class Klipper : public QObject {
+// Its slots are the methods of Klipper's interface on /klipper.
+class Klipper : public QObject, protected QDBusContext {
     Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.klipper.klipper")
 public:
-    explicit Klipper(QString record) : m_record(std::move(record)) {}
+    Klipper(QString record, bool refuse) : m_record(std::move(record)), m_refuse(refuse) {}
 
-    void Set(const QString& text)
+public Q_SLOTS:
+    void setClipboardContents(const QString& text)
     {
+        if (m_refuse) {
+            sendErrorReply(QDBusError::AccessDenied, QStringLiteral("the clipboard is locked"));
+            return;
+        }
         m_text = text;
         QSaveFile file(m_record);
         if (file.open(QIODevice::WriteOnly)) {
@@ -25,27 +34,12 @@ public:
             file.commit();
         }
     }
-    const QString& Text() const { return m_text; }
+    QString getClipboardContents() { return m_text; }
 
 private:
     QString m_record;
+    bool m_refuse;
     QString m_text;
-};
-
-class KlipperInterface : public QDBusAbstractAdaptor {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.klipper.klipper")
-public:
-    explicit KlipperInterface(Klipper* klipper) : QDBusAbstractAdaptor(klipper), m_klipper(klipper)
-    {
-    }
-
-public Q_SLOTS:
-    void setClipboardContents(const QString& text) { m_klipper->Set(text); }
-    QString getClipboardContents() { return m_klipper->Text(); }
-
-private:
-    Klipper* m_klipper;
 };
 
 }  // namespace
@@ -53,14 +47,15 @@ private:
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: klipper_stand_in RECORD-FILE\n", stderr);
+    const bool refuse = argc == 3 && QByteArray(argv[1]) == "--refuse";
+    if (argc != 2 && !refuse) {
+        std::fputs("usage: klipper_stand_in [--refuse] RECORD-FILE\n", stderr);
         return 2;
     }
-    Klipper klipper(QString::fromLocal8Bit(argv[1]));
-    new KlipperInterface(&klipper);
+    Klipper klipper(QString::fromLocal8Bit(argv[argc - 1]), refuse);
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.registerObject(QStringLiteral("/klipper"), &klipper) ||
+    if (!bus.registerObject(QStringLiteral("/klipper"), &klipper,
+                            QDBusConnection::ExportAllSlots) ||
         !bus.registerService(QStringLiteral("org.kde.klipper"))) {
         std::fputs("klipper_stand_in: cannot own org.kde.klipper\n", stderr);
         return 1;

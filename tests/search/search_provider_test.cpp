@@ -440,6 +440,29 @@ TEST_F(SearchProviderBus, KRunnersEnterCopiesTheValueThroughKlipper)
     EXPECT_FALSE(QFile::exists(argvFile));
     klipper.kill();
     klipper.waitForFinished();
+
+    // A clipboard service that refuses the text: the call fails with what it said.
+    while (bus->interface()->isServiceRegistered("org.kde.klipper").value() &&
+           clock.elapsed() < 20000) {
+        QThread::msleep(20);
+    }
+    QProcess refusing;
+    refusing.setProcessEnvironment(environment);
+    refusing.start(QStringLiteral(VELKARI_KLIPPER_STAND_IN), {"--refuse", record});
+    clock.restart();
+    while (!bus->interface()->isServiceRegistered("org.kde.klipper").value() &&
+           clock.elapsed() < 10000) {
+        QThread::msleep(20);
+    }
+    QFile::remove(record);
+    const QDBusMessage refused = Call(kKRunner, "Run", {matchId, QString()});
+    EXPECT_EQ(refused.errorName(), "org.freedesktop.DBus.Error.Failed");
+    EXPECT_TRUE(refused.errorMessage().contains("did not take the value") &&
+                refused.errorMessage().contains("the clipboard is locked"))
+        << refused.errorMessage().toStdString();
+    EXPECT_FALSE(QFile::exists(record));
+    refusing.kill();
+    refusing.waitForFinished();
 }
 
 TEST_F(SearchProviderBus, AWindowThatCannotStartIsAnErrorReply)
