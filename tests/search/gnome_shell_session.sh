@@ -103,6 +103,18 @@ launched=$(tr '\n' ' ' <"$work/bin/velkari.argv" 2>/dev/null)
 check "the provider's icon opens the window with '--convert $query ' (got '$launched')" \
   "$([ "$launched" = "--convert $query " ]; echo $?)"
 
+# A bare amount: five rows, the unit most people want first (convert/answer_rank.h).
+run "Main.overview.show(); Main.overview.searchEntry.set_text(''); Main.overview.searchEntry.set_text('1 gallon'); true" >/dev/null
+bare=
+for _ in $(seq 60); do
+  bare=$(run "$rows") || bare=
+  case $bare in *'Liter (l)'*) break ;; esac
+  sleep 0.5
+done
+echo "rows: $bare"
+check "'1 gallon' shows five rows, litres first" \
+  "$(printf '%s' "$bare" | grep -qE '^\["[0-9.]+ Liter \(l\)"(,"[^"]*"){4}\]$'; echo $?)"
+
 if [ "$failed" != 0 ]; then
   echo "The Shell's log:"
   grep -v '^dbus-daemon' "$work/shell.log" | tail -30

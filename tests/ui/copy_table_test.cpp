@@ -57,7 +57,9 @@ QString Clipboard()
 QStringList RightClick(QWidget* box, const QString& choose)
 {
     QStringList entries;
-    QTimer::singleShot(0, [&] {
+    // Ends with this call, and the timer with it when no menu opened.
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] {
         QWidget* popup = QApplication::activePopupWidget();
         auto* menu = qobject_cast<QMenu*>(popup);
         if (menu == nullptr) {
