@@ -48,6 +48,8 @@ export QT_QPA_PLATFORM=offscreen
 # The provider quits soon after the last call, as it does after its idle minute on a
 # desktop, so that the bus and its output close when the client is done.
 export VELKARI_SEARCH_PROVIDER_IDLE_MS=3000
+# The inner script gets its values as arguments, not by expansion here.
+# shellcheck disable=SC2016
 timeout 300 dbus-run-session --config-file="$work/bus.conf" -- bash -c '
   klipper=$1 record=$2; shift 2
   "$klipper" "$record" &
