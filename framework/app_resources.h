@@ -31,6 +31,9 @@ struct AppResources {
     // Why a list's typed text names none of its items, for the lists where the
     // application would rather refuse such text than take it as no item; empty to take it.
     std::string (*itemRefusal)(int templateId, int controlId, std::string_view text) = nullptr;
+    // The context menu entry that copies a window's whole table (kTableColumn); empty:
+    // no such entry.
+    std::string_view copyTable = {};
 };
 
 // Called once at start-up, before the first window is made.

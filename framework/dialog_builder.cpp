@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "framework/app_resources.h"
+#include "framework/copy_table.h"
 #include "framework/list_typing.h"
 #include "framework/message_map.h"
 #include "framework/number_selection.h"
@@ -442,6 +443,7 @@ void BuildControls(QWidget* parent, const DialogTemplate& dialog)
     for (QWidget* frame : frames) {
         frame->lower();
     }
+    OfferCopyTable(parent, dialog);
 }
 
 }  // namespace framework

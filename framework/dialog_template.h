@@ -31,6 +31,13 @@ enum ControlStyle : unsigned {
     // The multi-line boxes of a window that have this style scroll up and down as one,
     // so that each line stays beside the lines it stands with in the others.
     kScrollsTogether = 1u << 7,
+    // The boxes of the window's table, which their context menu offers to copy whole
+    // ("Copy Table", framework/copy_table.h): multi-line boxes whose lines read side by
+    // side (values, units), single boxes that are one row each with their name, and
+    // boxes whose lines follow the table (Temperature's formulas).
+    kTableColumn = 1u << 8,
+    kTableField = 1u << 9,
+    kTableNote = 1u << 10,
 };
 
 struct DialogRect {

@@ -26,6 +26,9 @@ void CheckAnswers(const std::string& query)
          search::ResultsOfQuery(query, search::kNoResultLimit)) {
         const auto again = search::ResultOfId(result.id);
         Check(again && again->title == result.title && again->description == result.description);
+        // What choosing it copies: the title's value, without its unit.
+        Check(again->value == result.value && !result.value.empty() &&
+              result.title.starts_with(result.value + ' '));
         const auto words = search::QueryWordsOfId(result.id);
         Check(words && *words == search::WordsOf(query));
     }

@@ -18,18 +18,21 @@ struct Program {
 
 constexpr framework::AppResources ResourcesOf(const Program& program, TemplateFinder findTemplate)
 {
-    return {program.title, program.desktopId, ":/velkari", findTemplate,
-            framework::ProgramInfo{.name = program.command,
-                                   .version = kProgramVersion,
-                                   .title = program.title,
-                                   .versionText = kVersionText,
-                                   .description = program.description,
-                                   .helpFooter = kHelpFooter,
-                                   .helpOption = kHelpOption,
-                                   .versionOption = kVersionOption,
-                                   .unexpectedArgument = kUnexpectedArgument,
-                                   .tryHelp = program.tryHelp,
-                                   .noDisplay = program.noDisplay}};
+    framework::AppResources resources{
+        program.title, program.desktopId, ":/velkari", findTemplate,
+        framework::ProgramInfo{.name = program.command,
+                               .version = kProgramVersion,
+                               .title = program.title,
+                               .versionText = kVersionText,
+                               .description = program.description,
+                               .helpFooter = kHelpFooter,
+                               .helpOption = kHelpOption,
+                               .versionOption = kVersionOption,
+                               .unexpectedArgument = kUnexpectedArgument,
+                               .tryHelp = program.tryHelp,
+                               .noDisplay = program.noDisplay}};
+    resources.copyTable = kCopyTable;
+    return resources;
 }
 
 }  // namespace

@@ -12,6 +12,10 @@ inline constexpr std::string_view kApplicationTitle = "Velkari Unit Converter";
 // The same three for the chemistry program's window.
 inline constexpr std::string_view kChemistryTitle = "Velkari Chemistry";
 
+// The context menu entry of a window's result boxes that copies the whole table they
+// show, one "value<TAB>unit" line a row.
+inline constexpr std::string_view kCopyTable = "Copy Table";
+
 // The caption of the sheet's Cancel button, the only button the window shows.
 inline constexpr std::string_view kExitCaption = "Exit";
 

@@ -15,7 +15,10 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev help2man
 # and fish completions. The search provider's test runs a private session bus
 # (dbus-daemon), calls it with gdbus as the README does (libglib2.0-bin) and compares it
 # with GNOME Shell's interface file (gnome-shell-common); KRunner's file is unpacked from
-# its package by scripts/fetch_dbus_interfaces.sh (apt-get download, dpkg-deb).
+# its package by scripts/fetch_dbus_interfaces.sh (apt-get download, dpkg-deb). The
+# real desktops are its clients too: GNOME Shell 43 headless (gnome-shell) and KRunner's
+# RunnerManager (libkf5runner-dev). "Copy Table" is read back from Xvfb's clipboard by
+# another X client (xclip).
 # velkari-cli and the core's tests are cross-built for Windows with MinGW-w64's
 # posix-threads g++ and run under Wine (scripts/windows_check.sh).
 test_packages=(libgtest-dev fonts-dejavu-core locales-all
@@ -23,4 +26,5 @@ test_packages=(libgtest-dev fonts-dejavu-core locales-all
                clang libclang-rt-14-dev clang-tidy cppcheck jq
                desktop-file-utils appstream dpkg-dev file lintian xvfb xauth x11-utils
                openbox xdotool weston qt6-wayland man-db zsh fish tmux
-               dbus-daemon libglib2.0-bin gnome-shell-common)
+               dbus-daemon libglib2.0-bin gnome-shell-common gnome-shell libkf5runner-dev
+               xclip)

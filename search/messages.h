@@ -12,10 +12,13 @@ inline constexpr std::string_view kSearchProviderVersion = VELKARI_VERSION;
 inline constexpr std::string_view kSearchProviderHelp =
     "Usage: velkari-search-provider [OPTION]\n"
     "Answers the desktop's search with conversions: GNOME Shell's overview and KDE's\n"
-    "KRunner show what \"3 ft\" or \"350F to C\" is in other units, and a chosen answer\n"
-    "opens the Velkari Unit Converter on it. The session bus starts this program when a\n"
-    "search asks for it (D-Bus activation) and it quits after a minute without a call;\n"
-    "there is no need to start it by hand.\n"
+    "KRunner show what \"3 ft\" or \"350F to C\" is in other units. Choosing an answer\n"
+    "(Enter) copies its value, such as 0.91440, to the clipboard: GNOME Shell copies it\n"
+    "itself, KRunner through Plasma's clipboard (Klipper). The provider's icon in GNOME\n"
+    "Shell, and KRunner's \"Open in Velkari Unit Converter\", open the Velkari Unit\n"
+    "Converter on the conversion. The session bus starts this program when a search\n"
+    "asks for it (D-Bus activation) and it quits after a minute without a call; there\n"
+    "is no need to start it by hand.\n"
     "\n"
     "      --help      Shows this help and exits.\n"
     "      --version   Shows the version and the licence and exits.\n"
@@ -47,5 +50,14 @@ inline constexpr std::string_view kUnknownResultMessage = "not a result of this 
 inline constexpr std::string_view kUnknownActionMessage = "this search provider has no such action";
 inline constexpr std::string_view kWindowNotStartedMessage =
     "the Velkari Unit Converter's window could not be started";
+// KRunner's Enter copies through Plasma's clipboard service: none on the bus, or one
+// that refused the text (%1 is what it answered).
+inline constexpr std::string_view kNoClipboardMessage =
+    "no clipboard service is running (org.kde.klipper): the value was not copied";
+inline constexpr std::string_view kClipboardRefusedMessage =
+    "the clipboard service did not take the value: %1";
+
+// KRunner's second action on every answer, beside Enter's copy.
+inline constexpr std::string_view kOpenWindowActionText = "Open in Velkari Unit Converter";
 
 }  // namespace search

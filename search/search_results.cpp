@@ -4,6 +4,7 @@
 #include <charconv>
 #include <variant>
 
+#include "convert/answer_rank.h"
 #include "convert/query.h"
 #include "convert/query_result_text.h"
 
@@ -94,7 +95,7 @@ std::vector<SearchResult> ResultsOfQuery(std::string_view query, std::size_t lim
         return results;
     }
     for (const convert::QueryAnswer& answer :
-         convert::AnswerQuery(*asked, kScientific, kDecimals)) {
+         convert::RankAnswers(*asked, convert::AnswerQuery(*asked, kScientific, kDecimals))) {
         if (results.size() == limit) {
             break;
         }
@@ -103,7 +104,7 @@ std::vector<SearchResult> ResultsOfQuery(std::string_view query, std::size_t lim
             continue;
         }
         results.push_back({IdOf(answer.unit, query), convert::QueryResultTitle(answer),
-                           convert::QueryResultDescription(*asked, answer)});
+                           convert::QueryResultDescription(*asked, answer), answer.text});
     }
     return results;
 }

@@ -26,6 +26,7 @@ struct SearchResult {
     std::string id;           // names the result when the desktop asks for it again
     std::string title;        // "0.91440 Meter (m)"
     std::string description;  // "3 Foot (ft) = 0.91440 Meter (m) · Length"
+    std::string value;        // "0.91440": what choosing the result copies
 };
 
 // The words of the terms joined by single blanks; empty when there are none or they
@@ -37,8 +38,9 @@ std::string QueryOfTerms(std::span<const std::string> terms);
 std::string QueryOfText(std::string_view text);
 
 // The results of a query in the order they are shown, at most `limit`: the targets
-// asked for, or else the category's units other than the one typed. Empty for a
-// search that is not a query or cannot be answered.
+// asked for, or else the category's units other than the one typed, those a person
+// most likely wants first (convert/answer_rank.h). Empty for a search that is not a
+// query or cannot be answered.
 std::vector<SearchResult> ResultsOfQuery(std::string_view query, std::size_t limit);
 
 // The result an id stands for, worked out again from the id alone; empty for any text

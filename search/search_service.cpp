@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMetaType>
+#include <QDBusPendingCallWatcher>
 #include <QProcess>
 
 #include "search/messages.h"
@@ -72,6 +73,25 @@ constexpr int kExactMatch = 100;
 constexpr std::string_view kInvalidArgsError = "org.freedesktop.DBus.Error.InvalidArgs";
 // The error name of a call whose window could not be started.
 constexpr std::string_view kExecFailedError = "org.freedesktop.DBus.Error.Spawn.ExecFailed";
+// The error names of a copy with no clipboard service on the bus, and of one it refused.
+constexpr std::string_view kServiceUnknownError = "org.freedesktop.DBus.Error.ServiceUnknown";
+constexpr std::string_view kFailedError = "org.freedesktop.DBus.Error.Failed";
+
+// Plasma's clipboard, Klipper, takes a text through this method on the session bus.
+constexpr std::string_view kKlipperName = "org.kde.klipper";
+constexpr std::string_view kKlipperPath = "/klipper";
+constexpr std::string_view kKlipperInterface = "org.kde.klipper.klipper";
+constexpr std::string_view kKlipperSetText = "setClipboardContents";
+constexpr int kKlipperTimeoutMs = 10000;
+
+// KRunner's second action: the window on the query. Enter (no action) copies.
+constexpr std::string_view kOpenWindowAction = "open";
+
+// The text with its placeholder "%1" replaced.
+QString Replace(std::string_view text, const QString& with)
+{
+    return QStringOf(text).replace(QStringLiteral("%1"), with);
+}
 
 }  // namespace
 
@@ -102,6 +122,34 @@ void SearchService::OpenWindow(const std::vector<std::string>& words,
     if (!QProcess::startDetached(m_window, arguments)) {
         Refuse(call, kExecFailedError, kWindowNotStartedMessage);
     }
+}
+
+void SearchService::CopyToClipboard(const QString& text, const QDBusMessage& call)
+{
+    QDBusMessage set =
+        QDBusMessage::createMethodCall(QStringOf(kKlipperName), QStringOf(kKlipperPath),
+                                       QStringOf(kKlipperInterface), QStringOf(kKlipperSetText));
+    set << text;
+    call.setDelayedReply(true);
+    auto* watcher = new QDBusPendingCallWatcher(
+        QDBusConnection::sessionBus().asyncCall(set, kKlipperTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [call](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                QDBusMessage answer = call.createReply();
+                if (finished->isError()) {
+                    const QDBusError error = finished->error();
+                    const bool absent =
+                        error.type() == QDBusError::ServiceUnknown ||
+                        error.name() == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner");
+                    answer = absent ? call.createErrorReply(QStringOf(kServiceUnknownError),
+                                                            QStringOf(kNoClipboardMessage))
+                                    : call.createErrorReply(
+                                          QStringOf(kFailedError),
+                                          Replace(kClipboardRefusedMessage, error.message()));
+                }
+                QDBusConnection::sessionBus().send(answer);
+            });
 }
 
 void SearchService::Refuse(const QDBusMessage& call, std::string_view error,
@@ -143,26 +191,27 @@ QList<QVariantMap> GnomeSearchProvider::GetResultMetas(const QStringList& identi
         if (!result) {
             continue;
         }
+        // GNOME Shell copies clipboardText itself when the result is activated.
         metas.push_back({
             {QStringLiteral("id"), identifier},
             {QStringLiteral("name"), QStringOf(result->title)},
             {QStringLiteral("description"), QStringOf(result->description)},
             {QStringLiteral("gicon"), m_service->Icon()},
+            {QStringLiteral("clipboardText"), QStringOf(result->value)},
         });
     }
     return metas;
 }
 
+// GNOME Shell has already copied the result's clipboardText when it calls this: choosing
+// an answer takes its value, and the window stays closed (LaunchSearch opens it).
 void GnomeSearchProvider::ActivateResult(const QString& identifier, const QStringList& /*terms*/,
                                          uint /*timestamp*/, const QDBusMessage& call)
 {
     m_service->Called();
-    const auto words = QueryWordsOfId(QueryOf(identifier));
-    if (!words) {
+    if (!ResultOfId(QueryOf(identifier))) {
         SearchService::Refuse(call, kInvalidArgsError, kUnknownResultMessage);
-        return;
     }
-    m_service->OpenWindow(*words, call);
 }
 
 // A search that is no conversion opens the window as the menu does; its words go nowhere.
@@ -180,11 +229,11 @@ KRunnerProvider::KRunnerProvider(SearchService* service)
 {
 }
 
-// No action beside opening the window: see the README's "Desktop search" on copying.
+// Enter copies; the one action beside it opens the window on the query.
 QList<RemoteAction> KRunnerProvider::Actions()
 {
     m_service->Called();
-    return {};
+    return {{QStringOf(kOpenWindowAction), QStringOf(kOpenWindowActionText), m_service->Icon()}};
 }
 
 QList<RemoteMatch> KRunnerProvider::Match(const QString& query)
@@ -193,15 +242,16 @@ QList<RemoteMatch> KRunnerProvider::Match(const QString& query)
     QList<RemoteMatch> matches;
     const auto results = ResultsOfQuery(QueryOfText(QueryOf(query)), kNoResultLimit);
     for (std::size_t i = 0; i < results.size(); ++i) {
-        // The first result is the most relevant: the target asked for, or the tab's order.
+        // The first result is the most relevant: the targets as asked, or the ranked units.
         const double relevance = 1.0 - 0.01 * static_cast<double>(std::min<std::size_t>(i, 50));
-        matches.push_back({QStringOf(results[i].id),
-                           QStringOf(results[i].title),
-                           m_service->Icon(),
-                           kExactMatch,
-                           relevance,
-                           {{QStringLiteral("subtext"), QStringOf(results[i].description)},
-                            {QStringLiteral("actions"), QStringList{}}}});
+        matches.push_back(
+            {QStringOf(results[i].id),
+             QStringOf(results[i].title),
+             m_service->Icon(),
+             kExactMatch,
+             relevance,
+             {{QStringLiteral("subtext"), QStringOf(results[i].description)},
+              {QStringLiteral("actions"), QStringList{QStringOf(kOpenWindowAction)}}}});
     }
     return matches;
 }
@@ -209,16 +259,20 @@ QList<RemoteMatch> KRunnerProvider::Match(const QString& query)
 void KRunnerProvider::Run(const QString& matchId, const QString& actionId, const QDBusMessage& call)
 {
     m_service->Called();
-    if (!actionId.isEmpty()) {
+    if (!actionId.isEmpty() && actionId != QStringOf(kOpenWindowAction)) {
         SearchService::Refuse(call, kInvalidArgsError, kUnknownActionMessage);
         return;
     }
-    const auto words = QueryWordsOfId(QueryOf(matchId));
-    if (!words) {
+    const auto result = ResultOfId(QueryOf(matchId));
+    if (!result) {
         SearchService::Refuse(call, kInvalidArgsError, kUnknownResultMessage);
         return;
     }
-    m_service->OpenWindow(*words, call);
+    if (actionId.isEmpty()) {
+        m_service->CopyToClipboard(QStringOf(result->value), call);
+        return;
+    }
+    m_service->OpenWindow(*QueryWordsOfId(QueryOf(matchId)), call);
 }
 
 void KRunnerProvider::Teardown()

@@ -1,6 +1,7 @@
 // The search provider on the session bus: one object that speaks GNOME Shell's
-// SearchProvider2 and KRunner's krunner1, answers from the query grammar, opens the
-// window on a chosen result, and quits when no call has come for a while.
+// SearchProvider2 and KRunner's krunner1, answers from the query grammar, copies a
+// chosen result's value (GNOME Shell itself, KRunner through Plasma's clipboard
+// service), opens the window on a query, and quits when no call has come for a while.
 #pragma once
 
 #include <QDBusAbstractAdaptor>
@@ -33,6 +34,10 @@ public:
     // with no words as it opens from the menu. A window that cannot be started is the
     // call's error reply, not a silent success.
     void OpenWindow(const std::vector<std::string>& words, const QDBusMessage& call) const;
+    // Hands the text to Plasma's clipboard service (Klipper) over the bus and answers the
+    // call when it has taken it. No clipboard service, or one that refuses, is the call's
+    // error reply: the value was not copied.
+    void CopyToClipboard(const QString& text, const QDBusMessage& call);
     // Answers the call with an error instead of its return value.
     static void Refuse(const QDBusMessage& call, std::string_view error, std::string_view message);
 

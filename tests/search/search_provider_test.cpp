@@ -205,8 +205,9 @@ struct AnswerCase {
 // without the unit typed when no target was asked for, and the description's parts.
 struct CliAnswer {
     QStringList titles;
-    QString asked;    // "3 Foot (ft)"
-    QString caption;  // "Length"
+    QString asked;       // "3 Foot (ft)"
+    QString caption;     // "Length"
+    QStringList values;  // each title's value alone ("0.91440"), what choosing it copies
 };
 
 CliAnswer CliAnswerOf(const AnswerCase& c)
@@ -219,13 +220,14 @@ CliAnswer CliAnswerOf(const AnswerCase& c)
     const QString value =
         QString::fromUtf8(json.mid(valueAt, json.indexOf(',', valueAt) - valueAt));
     const QString unit = answer["unit"].toString();
-    CliAnswer cli{{}, value + ' ' + unit, answer["category"].toString()};
+    CliAnswer cli{{}, value + ' ' + unit, answer["category"].toString(), {}};
     for (const QJsonValue result : answer["results"].toArray()) {
         const QString label = result["unit"].toString();
         if (!c.cliArguments.contains("--to") && label == unit) {
             continue;
         }
         cli.titles.push_back(result["text"].toString() + ' ' + label);
+        cli.values.push_back(result["text"].toString());
     }
     return cli;
 }
@@ -248,31 +250,48 @@ TEST_F(SearchProviderBus, AnswersAsTheCommandLineWritesThem)
     };
     for (const AnswerCase& c : cases) {
         SCOPED_TRACE(c.terms.join(' ').toStdString());
-        const auto [titles, asked, caption] = CliAnswerOf(c);
+        const auto [titles, asked, caption, values] = CliAnswerOf(c);
         ASSERT_FALSE(titles.isEmpty());
 
+        // KRunner gets every answer: the targets in the order asked, or without a target
+        // the tab's units ranked (tests/core/answer_rank_test.cpp checks the order).
+        const QList<Match> matches = Matches(c.terms.join(' '));
+        ASSERT_EQ(matches.size(), titles.size());
+        QStringList shown;
+        for (qsizetype i = 0; i < matches.size(); ++i) {
+            shown.push_back(matches[i].text);
+            EXPECT_EQ(matches[i].properties["subtext"].toString().toStdString(),
+                      (asked + " = " + matches[i].text + " · " + caption).toStdString());
+            EXPECT_EQ(matches[i].iconName, QStringLiteral(VELKARI_APP_ID));
+            EXPECT_EQ(matches[i].properties["actions"].toStringList(), QStringList{"open"});
+            if (i > 0) {
+                EXPECT_LT(matches[i].relevance, matches[i - 1].relevance);
+            }
+        }
+        QStringList expected = titles;
+        if (!c.cliArguments.contains("--to")) {
+            shown.sort();
+            expected.sort();
+        }
+        EXPECT_EQ(shown.join('\n').toStdString(), expected.join('\n').toStdString());
+
+        // GNOME gets the first five of the same order, each with its value to copy.
         const QStringList ids = InitialResults(c.terms);
         const QList<QVariantMap> metas = Metas(ids);
         ASSERT_EQ(ids.size(), std::min<qsizetype>(titles.size(), 5));
         ASSERT_EQ(metas.size(), ids.size());
         for (qsizetype i = 0; i < metas.size(); ++i) {
             EXPECT_EQ(metas[i]["id"].toString(), ids[i]);
-            EXPECT_EQ(metas[i]["name"].toString().toStdString(), titles[i].toStdString());
+            EXPECT_EQ(ids[i], matches[i].id);
+            const QString title = metas[i]["name"].toString();
+            EXPECT_EQ(title.toStdString(), matches[i].text.toStdString());
             EXPECT_EQ(metas[i]["description"].toString().toStdString(),
-                      (asked + " = " + titles[i] + " · " + caption).toStdString());
+                      (asked + " = " + title + " · " + caption).toStdString());
             EXPECT_EQ(metas[i]["gicon"].toString(), QStringLiteral(VELKARI_APP_ID));
-        }
-
-        const QList<Match> matches = Matches(c.terms.join(' '));
-        ASSERT_EQ(matches.size(), titles.size());
-        for (qsizetype i = 0; i < matches.size(); ++i) {
-            EXPECT_EQ(matches[i].text.toStdString(), titles[i].toStdString());
-            EXPECT_EQ(matches[i].properties["subtext"].toString().toStdString(),
-                      (asked + " = " + titles[i] + " · " + caption).toStdString());
-            EXPECT_EQ(matches[i].iconName, QStringLiteral(VELKARI_APP_ID));
-            if (i > 0) {
-                EXPECT_LT(matches[i].relevance, matches[i - 1].relevance);
-            }
+            const qsizetype line = titles.indexOf(title);
+            ASSERT_GE(line, 0) << title.toStdString();
+            EXPECT_EQ(metas[i]["clipboardText"].toString().toStdString(),
+                      values[line].toStdString());
         }
     }
 }
@@ -314,8 +333,9 @@ TEST_F(SearchProviderBus, SubsearchAnswersTheNarrowedTerms)
         previous = results;
     }
     ASSERT_FALSE(previous.isEmpty());
-    EXPECT_EQ(Metas(previous).value(0)["description"].toString().toStdString(),
-              "3 Foot (ft) = 0.00091 Kilometer (km) · Length");
+    EXPECT_EQ(Metas(previous).value(0)["description"].toString(),
+              Matches("3 ft").value(0).properties["subtext"].toString());
+    EXPECT_TRUE(Metas(previous).value(0)["description"].toString().startsWith("3 Foot (ft) = "));
 }
 
 TEST_F(SearchProviderBus, IdsItNeverGaveOutHaveNoMeta)
@@ -335,8 +355,10 @@ TEST_F(SearchProviderBus, IdsItNeverGaveOutHaveNoMeta)
         EXPECT_TRUE(Metas({id}).isEmpty());
         const QDBusMessage activate = Call(kGnome, "ActivateResult", {id, QStringList{}, 0u});
         EXPECT_EQ(activate.errorName(), "org.freedesktop.DBus.Error.InvalidArgs");
-        const QDBusMessage run = Call(kKRunner, "Run", {id, QString()});
-        EXPECT_EQ(run.errorName(), "org.freedesktop.DBus.Error.InvalidArgs");
+        for (const QString& action : {QString(), QStringLiteral("open")}) {
+            const QDBusMessage run = Call(kKRunner, "Run", {id, action});
+            EXPECT_EQ(run.errorName(), "org.freedesktop.DBus.Error.InvalidArgs");
+        }
     }
     const QList<QVariantMap> mixed = Metas({"nonsense", good});
     ASSERT_EQ(mixed.size(), 1);
@@ -344,16 +366,16 @@ TEST_F(SearchProviderBus, IdsItNeverGaveOutHaveNoMeta)
     EXPECT_FALSE(QFile::exists(argvFile));
 }
 
-TEST_F(SearchProviderBus, ChoosingAResultOpensTheWindowOnItsQuery)
+// GNOME Shell copies clipboardText itself before it activates a result: activating only
+// acknowledges, and the window opens from the provider's icon (LaunchSearch) alone.
+TEST_F(SearchProviderBus, ActivatingAGnomeResultOpensNoWindow)
 {
     const QString gnomeId = InitialResults({"3", "ft", "to", "m"}).value(0);
-    Call(kGnome, "ActivateResult", {gnomeId, QStringList{"3", "ft", "to", "m"}, 0u});
-    EXPECT_EQ(LaunchedWith(), (QStringList{"--convert", "3", "ft", "to", "m"}));
-
-    const QString matchId = Matches(" 350F\tto   C ").value(0).id;
-    const QDBusMessage run = Call(kKRunner, "Run", {matchId, QString()});
-    EXPECT_EQ(run.type(), QDBusMessage::ReplyMessage) << run.errorMessage().toStdString();
-    EXPECT_EQ(LaunchedWith(), (QStringList{"--convert", "350F", "to", "C"}));
+    const QDBusMessage activate =
+        Call(kGnome, "ActivateResult", {gnomeId, QStringList{"3", "ft", "to", "m"}, 0u});
+    EXPECT_EQ(activate.type(), QDBusMessage::ReplyMessage) << activate.errorMessage().toStdString();
+    EXPECT_EQ(Metas({gnomeId}).value(0)["clipboardText"].toString(),
+              Metas({gnomeId}).value(0)["name"].toString().section(' ', 0, 0));
 
     // A negative amount goes on as a word of the query, after --convert.
     Call(kGnome, "LaunchSearch", {QStringList{"-40", "C"}, 0u});
@@ -361,12 +383,101 @@ TEST_F(SearchProviderBus, ChoosingAResultOpensTheWindowOnItsQuery)
     // A search that is no query opens the window as the menu does; its words go nowhere.
     Call(kGnome, "LaunchSearch", {QStringList{"$(touch", "x)", ";rm"}, 0u});
     EXPECT_EQ(LaunchedWith(), QStringList{});
+    EXPECT_FALSE(QFile::exists(argvFile));
+}
+
+TEST_F(SearchProviderBus, KRunnersSecondActionOpensTheWindowOnItsQuery)
+{
+    const QDBusMessage actions = Call(kKRunner, "Actions");
+    ASSERT_EQ(actions.signature(), "a(sss)");
+    const QDBusArgument list = actions.arguments().value(0).value<QDBusArgument>();
+    QStringList listed;
+    list.beginArray();
+    while (!list.atEnd()) {
+        QString id, text, icon;
+        list.beginStructure();
+        list >> id >> text >> icon;
+        list.endStructure();
+        listed.push_back(id + '|' + text);
+    }
+    list.endArray();
+    EXPECT_EQ(listed, QStringList{"open|Open in Velkari Unit Converter"});
+
+    const QString matchId = Matches(" 350F\tto   C ").value(0).id;
+    const QDBusMessage run = Call(kKRunner, "Run", {matchId, QStringLiteral("open")});
+    EXPECT_EQ(run.type(), QDBusMessage::ReplyMessage) << run.errorMessage().toStdString();
+    EXPECT_EQ(LaunchedWith(), (QStringList{"--convert", "350F", "to", "C"}));
 
     const QDBusMessage copy = Call(kKRunner, "Run", {matchId, QStringLiteral("copy")});
     EXPECT_EQ(copy.errorName(), "org.freedesktop.DBus.Error.InvalidArgs");
-    const QDBusMessage actions = Call(kKRunner, "Actions");
-    EXPECT_EQ(actions.signature(), "a(sss)");
     EXPECT_FALSE(QFile::exists(argvFile));
+}
+
+// Enter in KRunner hands the value to Plasma's clipboard service over the bus; with none
+// running the call fails and says so, rather than reporting a copy that never happened.
+TEST_F(SearchProviderBus, KRunnersEnterCopiesTheValueThroughKlipper)
+{
+    const QString matchId = Matches("3 ft to m").value(0).id;
+    ASSERT_FALSE(matchId.isEmpty());
+    const QDBusMessage alone = Call(kKRunner, "Run", {matchId, QString()});
+    EXPECT_EQ(alone.errorName(), "org.freedesktop.DBus.Error.ServiceUnknown");
+    EXPECT_TRUE(alone.errorMessage().contains("no clipboard service is running"))
+        << alone.errorMessage().toStdString();
+
+    const QString record = folder->filePath("clipboard");
+    QProcess klipper;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
+    klipper.setProcessEnvironment(environment);
+    klipper.start(QStringLiteral(VELKARI_KLIPPER_STAND_IN), {record});
+    QElapsedTimer clock;
+    clock.start();
+    while (!bus->interface()->isServiceRegistered("org.kde.klipper").value() &&
+           clock.elapsed() < 10000) {
+        QThread::msleep(20);
+    }
+    ASSERT_TRUE(bus->interface()->isServiceRegistered("org.kde.klipper").value())
+        << klipper.readAllStandardError().toStdString();
+
+    for (const char* query : {"3 ft to m", "350F to C", "5 lb", "-40 C to F", "1e30 m to km"}) {
+        SCOPED_TRACE(query);
+        const QList<Match> matches = Matches(QString::fromUtf8(query));
+        ASSERT_FALSE(matches.isEmpty());
+        QFile::remove(record);
+        const QDBusMessage run = Call(kKRunner, "Run", {matches[0].id, QString()});
+        EXPECT_EQ(run.type(), QDBusMessage::ReplyMessage) << run.errorMessage().toStdString();
+        QFile copied(record);
+        ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+        // The value as shown, without its unit.
+        EXPECT_EQ(QString::fromUtf8(copied.readAll()).toStdString(),
+                  matches[0].text.section(' ', 0, 0).toStdString());
+    }
+    EXPECT_FALSE(QFile::exists(argvFile));
+    klipper.kill();
+    klipper.waitForFinished();
+
+    // A clipboard service that refuses the text: the call fails with what it said.
+    while (bus->interface()->isServiceRegistered("org.kde.klipper").value() &&
+           clock.elapsed() < 20000) {
+        QThread::msleep(20);
+    }
+    QProcess refusing;
+    refusing.setProcessEnvironment(environment);
+    refusing.start(QStringLiteral(VELKARI_KLIPPER_STAND_IN), {"--refuse", record});
+    clock.restart();
+    while (!bus->interface()->isServiceRegistered("org.kde.klipper").value() &&
+           clock.elapsed() < 10000) {
+        QThread::msleep(20);
+    }
+    QFile::remove(record);
+    const QDBusMessage refused = Call(kKRunner, "Run", {matchId, QString()});
+    EXPECT_EQ(refused.errorName(), "org.freedesktop.DBus.Error.Failed");
+    EXPECT_TRUE(refused.errorMessage().contains("did not take the value") &&
+                refused.errorMessage().contains("the clipboard is locked"))
+        << refused.errorMessage().toStdString();
+    EXPECT_FALSE(QFile::exists(record));
+    refusing.kill();
+    refusing.waitForFinished();
 }
 
 TEST_F(SearchProviderBus, AWindowThatCannotStartIsAnErrorReply)
@@ -377,8 +488,7 @@ TEST_F(SearchProviderBus, AWindowThatCannotStartIsAnErrorReply)
     const auto permissions = standIn.permissions();
     ASSERT_TRUE(standIn.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
     const QString failed = QStringLiteral("org.freedesktop.DBus.Error.Spawn.ExecFailed");
-    EXPECT_EQ(Call(kGnome, "ActivateResult", {id, QStringList{}, 0u}).errorName(), failed);
-    EXPECT_EQ(Call(kKRunner, "Run", {id, QString()}).errorName(), failed);
+    EXPECT_EQ(Call(kKRunner, "Run", {id, QStringLiteral("open")}).errorName(), failed);
     EXPECT_EQ(Call(kGnome, "LaunchSearch", {QStringList{"3", "ft"}, 0u}).errorName(), failed);
     EXPECT_EQ(Call(kGnome, "LaunchSearch", {QStringList{"firefox"}, 0u}).errorName(), failed);
     standIn.setPermissions(permissions);
