@@ -30,14 +30,23 @@ double Product(std::span<const double> sizes, double value, std::size_t from, st
     return value * (sizes[from] / sizes[to]);
 }
 
+bool IsSize(double size)
+{
+    return size > 0 && std::isfinite(size);
+}
+
+// Every unit has a label, a list item and a size.
+bool HasUnitCounts(const Category& category)
+{
+    const std::size_t units = category.labels.size();
+    return units > 0 && category.listItems.size() == units && category.sizes.size() == units;
+}
+
 }  // namespace
 
 bool HasUnitSizes(const Category& category)
 {
-    const std::size_t units = category.labels.size();
-    return units > 0 && category.listItems.size() == units && category.sizes.size() == units &&
-           std::ranges::all_of(category.sizes,
-                               [](double size) { return size > 0 && std::isfinite(size); });
+    return HasUnitCounts(category) && std::ranges::all_of(category.sizes, IsSize);
 }
 
 std::optional<std::vector<double>> ConvertProducts(const Category& category, double value, int unit)
@@ -58,29 +67,29 @@ std::optional<double> ConvertProduct(const Category& category, double value, int
 {
     const std::size_t units = category.labels.size();
     if (unit < 0 || static_cast<std::size_t>(unit) >= units || target < 0 ||
-        static_cast<std::size_t>(target) >= units || !HasUnitSizes(category)) {
+        static_cast<std::size_t>(target) >= units || !HasUnitCounts(category)) {
         return std::nullopt;
     }
-    return Product(category.sizes, value, static_cast<std::size_t>(unit),
-                   static_cast<std::size_t>(target));
+    // Only the two units' sizes matter: a line of a stream converts in constant time.
+    const auto from = static_cast<std::size_t>(unit);
+    const auto to = static_cast<std::size_t>(target);
+    if (!IsSize(category.sizes[from]) || !IsSize(category.sizes[to])) {
+        return std::nullopt;
+    }
+    return Product(category.sizes, value, from, to);
 }
 
 bool ConvertsToFiniteNumbers(const Category& category, double value, int unit,
                              std::span<const int> targets)
 {
-    const int units = static_cast<int>(category.labels.size());
-    const auto finite = [&](int target) {
-        return std::isfinite(ConvertProduct(category, value, unit, target).value_or(0));
-    };
     if (targets.empty()) {
-        for (int target = 0; target < units; ++target) {
-            if (!finite(target)) {
-                return false;
-            }
-        }
-        return true;
+        const auto products = ConvertProducts(category, value, unit);
+        return !products ||
+               std::ranges::all_of(*products, [](double p) { return std::isfinite(p); });
     }
-    return std::ranges::all_of(targets, finite);
+    return std::ranges::all_of(targets, [&](int target) {
+        return std::isfinite(ConvertProduct(category, value, unit, target).value_or(0));
+    });
 }
 
 std::string FormatProduct(double product, int scientific, int decimals)
