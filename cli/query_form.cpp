@@ -1,6 +1,7 @@
 #include "cli/query_form.h"
 
 #include <istream>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <set>
@@ -108,33 +109,56 @@ public:
         if (!query.preference.empty() && m_preferences.insert(Settled(query)).second) {
             err << "velkari-cli: line " << number << ": " << Escaped(query.preference) << '\n';
         }
-        if (!m_plan || query.category != m_category || query.unit != m_unit ||
+        if (m_planned == nullptr || query.category != m_category || query.unit != m_unit ||
             query.targets != m_targets) {
             Replan(query, number, err);
         }
-        if (m_values->WritesTextAlone()) {
-            m_values->Append(pending, query.value);
+        const Plan& plan = m_planned->plan;
+        if (m_planned->values.WritesTextAlone()) {
+            m_planned->values.Append(pending, query.value);
             return;
         }
-        const std::vector<Result> results = Results(*m_plan, query.value);
-        m_request.writer->QueryValue(pending, Trim(text), {*m_plan, query.value, results});
+        const std::vector<Result> results = Results(plan, query.value);
+        m_request.writer->QueryValue(pending, Trim(text), {plan, query.value, results});
     }
 
 private:
+    // A stream that mixes a few kinds of query (feet to metres, pounds to kilograms, ...)
+    // plans each kind once: the plans made are kept, up to kKeptPlans kinds.
     void Replan(const convert::ParsedQuery& query, long number, std::ostream& err)
     {
-        m_values.reset();
-        m_plan.emplace(QueryPlan(query, NumberForm(m_request)));
-        m_values.emplace(*m_plan, *m_request.writer);
         m_category = query.category;
         m_unit = query.unit;
         m_targets = query.targets;
-        if (const std::string ignored = NumberFormIgnored(*m_plan, NumberForm(m_request));
+        PlanKey key{m_category, m_unit, m_targets};
+        if (const auto kept = m_plans.find(key); kept != m_plans.end()) {
+            m_planned = &kept->second;
+            return;
+        }
+        if (m_plans.size() >= kKeptPlans) {
+            m_plans.clear();
+        }
+        Planned& planned = m_plans
+                               .try_emplace(std::move(key), QueryPlan(query, NumberForm(m_request)),
+                                            *m_request.writer)
+                               .first->second;
+        m_planned = &planned;
+        if (const std::string ignored = NumberFormIgnored(planned.plan, NumberForm(m_request));
             !ignored.empty() && !m_ignoredSaid) {
             err << "velkari-cli: line " << number << ": " << ignored << '\n';
             m_ignoredSaid = true;
         }
     }
+
+    // A plan and the writer of its values, which refers to it: kept in a map's node,
+    // whose address stays put.
+    struct Planned {
+        Planned(Plan made, const Writer& writer) : plan(std::move(made)), values(plan, writer) {}
+        Plan plan;
+        ColumnValues values;
+    };
+    using PlanKey = std::tuple<const convert::Category*, int, std::vector<int>>;
+    static constexpr std::size_t kKeptPlans = 64;
 
     const Request& m_request;
     convert::QueryReader m_reader;
@@ -142,8 +166,8 @@ private:
     const convert::Category* m_category = nullptr;
     int m_unit = -1;
     std::vector<int> m_targets;
-    std::optional<Plan> m_plan;
-    std::optional<ColumnValues> m_values;
+    std::map<PlanKey, Planned> m_plans;
+    const Planned* m_planned = nullptr;
     bool m_ignoredSaid = false;
     // each preference said once, at the first line it settled
     std::set<std::tuple<std::string_view, int, std::vector<int>>> m_preferences;
