@@ -3,11 +3,13 @@
 // dialog templates. The framework knows no application of its own.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/command_line.h"
+#include "framework/compiled_icon.h"
 #include "framework/dialog_template.h"
 
 namespace framework {
@@ -28,6 +30,9 @@ struct AppResources {
     // name of item, as people type them. Null: the items' texts only.
     int (*itemNamed)(int templateId, int controlId, std::string_view text) = nullptr;
     std::vector<std::string> (*itemNames)(int templateId, int controlId, int item) = nullptr;
+    // Icons whose pixels the program carries compiled in; LoadIcon takes these before
+    // the image folder.
+    std::span<const CompiledIcon> icons;
 };
 
 // Called once at start-up, before the first window is made.

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <utility>
 
+#include "framework/fonts.h"
 #include "framework/text.h"
 #include "framework/win_app.h"
 #include "res/resource.h"
@@ -25,7 +26,9 @@ void CTessaralDlg::StoreLogoText(CString text)
 void CTessaralDlg::CreateLogoFont(const CString& faceName, int height, int weight, bool italic,
                                   bool underline)
 {
-    QFont font(faceName);
+    // Where the face is not installed, the desktop's own font draws the logo, in the
+    // same size and style.
+    QFont font(framework::ChosenFamily(faceName));
     font.setPixelSize(height);
     font.setWeight(static_cast<QFont::Weight>(weight));
     font.setItalic(italic);
