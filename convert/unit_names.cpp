@@ -10,9 +10,24 @@
 #include <set>
 
 #include "convert/categories.h"
+#include "convert/name_index.h"
 #include "convert/temperature_formula.h"
 
 namespace convert {
+
+namespace names {
+
+std::uint32_t HashOf(std::string_view key)
+{
+    std::uint32_t hash = 2166136261U;  // FNV-1a
+    for (const char c : key) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
+    }
+    return hash;
+}
+
+}  // namespace names
+
 namespace {
 
 // What people commonly write for a unit, beside what its label already offers. The
@@ -300,25 +315,11 @@ private:
     std::size_t m_tab = 0;
 };
 
-// One name of the look-up table.
-struct Gathered {
-    std::string_view key;      // folded
-    std::string_view written;  // as people write it
-    bool exact;                // found only as written
-    UnitName unit;
-};
+using names::Gathered;
+using names::HashOf;
+using names::Slot;
 
-// A slot of the open-addressed table of folded keys. A key may be only the first word of
-// longer names ("sq" of "sq ft"): then it names no unit itself.
-struct Slot {
-    std::string_view key;       // empty: a free slot
-    std::uint32_t first = 0;    // where the key's names begin in NameIndex::byKey
-    std::uint32_t count = 0;    // how many there are
-    std::uint32_t longest = 0;  // words of the longest name that begins with this key
-    bool exact = false;         // the key's names are found only as written
-};
-
-// The look-up table, built at the first look-up: every name of every unit of every tab.
+// The look-up table as built from the tables: every name of every unit of every tab.
 struct NameIndex {
     std::deque<std::string> made;  // the folded keys and plurals the tables do not hold
     // Every name in the order gathered, unit by unit; a deque, so that growing frees no
@@ -328,15 +329,6 @@ struct NameIndex {
     std::vector<UnitName> units;  // byKey's units: what a look-up returns
     std::vector<Slot> slots;      // a power of two of them, at most half in use
 };
-
-std::uint32_t HashOf(std::string_view key)
-{
-    std::uint32_t hash = 2166136261U;  // FNV-1a
-    for (const char c : key) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
-    }
-    return hash;
-}
 
 // The slot of `key`, or the free slot where it would go.
 template <typename Slots>
@@ -493,22 +485,23 @@ NameIndex BuildIndex()
     return index;
 }
 
-const NameIndex& Index()
+// The table every look-up reads: the one the build wrote into the program.
+const names::Index& Index()
 {
-    static const NameIndex index = BuildIndex();
+    static const names::Index index = names::CompiledIndex();
     return index;
 }
 
 // The units a slot's key names, as `trimmed` is written: all of them, or where case
 // matters those written exactly so.
-std::span<const UnitName> UnitsOf(const NameIndex& index, const Slot& slot,
+std::span<const UnitName> UnitsOf(const names::Index& index, const Slot& slot,
                                   std::string_view trimmed)
 {
-    std::span<const UnitName> units(index.units.data() + slot.first, slot.count);
+    const auto units = index.units.subspan(slot.first, slot.count);
     if (!slot.exact) {
         return units;
     }
-    const auto names = std::span(index.byKey).subspan(slot.first, slot.count);
+    const auto names = index.byKey.subspan(slot.first, slot.count);
     const auto first = std::find_if(names.begin(), names.end(),
                                     [&](const Gathered& name) { return name.written == trimmed; });
     const auto last = std::find_if(first, names.end(),
@@ -522,9 +515,9 @@ const std::vector<std::pair<std::string_view, std::string_view>>& Spellings()
 {
     static const auto spellings = [] {
         std::vector<std::pair<std::string_view, std::string_view>> all;
-        const NameIndex& index = Index();
+        const names::Index& index = Index();
         for (const Slot& slot : index.slots) {
-            for (const Gathered& name : std::span(index.byKey).subspan(slot.first, slot.count)) {
+            for (const Gathered& name : index.byKey.subspan(slot.first, slot.count)) {
                 all.emplace_back(name.key, name.written);
             }
         }
@@ -666,7 +659,7 @@ NameStart UnitNameStart(std::string_view word)
     if (trimmed.empty()) {
         return {};
     }
-    const NameIndex& index = Index();
+    const names::Index& index = Index();
     return WithFolded(trimmed, [&](std::string_view key) -> NameStart {
         const Slot& slot = SlotFor(index.slots, key);
         if (slot.key.empty()) {
@@ -748,6 +741,12 @@ int UnitNamed(std::string_view caption, std::string_view text)
         }
         return found;
     });
+}
+
+names::Index names::BuiltIndex()
+{
+    static const NameIndex built = BuildIndex();
+    return {built.slots, built.byKey, built.units};
 }
 
 std::vector<std::string> UnitNames(std::string_view caption, int unit)
