@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -102,34 +103,11 @@ private:
     QComboBox* m_list;
 };
 
-}  // namespace
-
-int TypedItem(const QComboBox* list)
+// Makes a list's completion: the model of its items' names, the completer and its
+// pop-up, with the Enter filter in front of the completer's own.
+void MakeCompletion(QComboBox* list)
 {
-    const QString typed = list->currentText();
-    const int exact = list->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    const QString trimmed = typed.trimmed();
-    if (exact >= 0 || trimmed.isEmpty()) {
-        return exact;
-    }
-    for (int item = 0; item < list->count(); ++item) {
-        if (list->itemText(item).trimmed().compare(trimmed, Qt::CaseInsensitive) == 0) {
-            return item;
-        }
-    }
-    const auto itemNamed = GetAppResources().itemNamed;
-    if (itemNamed == nullptr) {
-        return -1;
-    }
-    const QByteArray text = trimmed.toUtf8();
-    const int item = itemNamed(TemplateIdOf(list), ControlId(list),
-                               {text.constData(), static_cast<std::size_t>(text.size())});
-    return item >= 0 && item < list->count() ? item : -1;
-}
-
-void SetUpTyping(QComboBox* list, int templateId)
-{
-    list->setProperty(kTemplateId, templateId);
+    const int templateId = TemplateIdOf(list);
     std::vector<QStringList> names;
     bool named = false;
     if (const auto itemNames = GetAppResources().itemNames) {
@@ -161,6 +139,87 @@ void SetUpTyping(QComboBox* list, int templateId)
     // Made now, the pop-up already carries the completer's own filter, which ours
     // then comes before.
     list->completer()->popup()->installEventFilter(new EnterInPopup(list));
+}
+
+// Nobody can type into a list before its window is on the screen, so its completion is
+// made just after the list's first paint, or before the first focus, key or click that
+// reaches the list or its edit field, whichever comes first.
+class CompletionWhenUsed : public QObject {
+public:
+    explicit CompletionWhenUsed(QComboBox* list) : QObject(list), m_list(list)
+    {
+        list->installEventFilter(this);
+        list->lineEdit()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        switch (event->type()) {
+            case QEvent::FocusIn:
+            case QEvent::KeyPress:
+            case QEvent::ShortcutOverride:
+            case QEvent::InputMethod:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+                Make();
+                break;
+            case QEvent::Paint:
+                QTimer::singleShot(0, this, &CompletionWhenUsed::Make);
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+private:
+    void Make()
+    {
+        if (m_made) {
+            return;
+        }
+        m_made = true;
+        m_list->removeEventFilter(this);
+        m_list->lineEdit()->removeEventFilter(this);
+        MakeCompletion(m_list);
+        deleteLater();
+    }
+
+    QComboBox* m_list;
+    bool m_made = false;
+};
+
+}  // namespace
+
+int TypedItem(const QComboBox* list)
+{
+    const QString typed = list->currentText();
+    const int exact = list->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QString trimmed = typed.trimmed();
+    if (exact >= 0 || trimmed.isEmpty()) {
+        return exact;
+    }
+    for (int item = 0; item < list->count(); ++item) {
+        if (list->itemText(item).trimmed().compare(trimmed, Qt::CaseInsensitive) == 0) {
+            return item;
+        }
+    }
+    const auto itemNamed = GetAppResources().itemNamed;
+    if (itemNamed == nullptr) {
+        return -1;
+    }
+    const QByteArray text = trimmed.toUtf8();
+    const int item = itemNamed(TemplateIdOf(list), ControlId(list),
+                               {text.constData(), static_cast<std::size_t>(text.size())});
+    return item >= 0 && item < list->count() ? item : -1;
+}
+
+void SetUpTyping(QComboBox* list, int templateId)
+{
+    list->setProperty(kTemplateId, templateId);
+    new CompletionWhenUsed(list);
 }
 
 }  // namespace framework

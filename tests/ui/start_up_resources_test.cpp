@@ -2,9 +2,17 @@
 // among the installed families, and its icon, compiled in.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
 #include <string>
 
 #include "framework/app_resources.h"
@@ -137,6 +145,70 @@ TEST(ChosenFamily, TheWindowsFontsAreInstalledFamilies)
         EXPECT_TRUE(logo.italic());
         EXPECT_EQ(logo.pixelSize(), 24);
     });
+}
+
+// The key as the keyboard delivers it, at once: to the open pop-up, else to the window's
+// focus. No events are processed in between, so the window paints nothing meanwhile.
+void PressAtOnce(CTessaralDlg& sheet, Qt::Key key)
+{
+    QWidget* popup = QApplication::activePopupWidget();
+    QTest::keyClick(popup != nullptr ? popup : sheet.focusWidget(), key);
+}
+
+// The unit lists' completion is made after the first paint. Keys pressed at the first
+// turn of the event loop after the window is shown, before anything is painted, already
+// find it: a name that only the completion knows ("gon", for Gradients) is offered, and
+// the value typed, the name and one Enter convert, all through the window's own key
+// handling.
+TEST(DeferredCompletion, KeysAsSoonAsTheWindowIsShownFindIt)
+{
+    MessageRecorder recorder;
+    bool madeBeforeTheKeys = true;
+    QStringList offered;
+    QString picked;
+    QString converted;
+    QString byEquals;
+    QTimer::singleShot(0, [&] {
+        auto* sheet = dynamic_cast<CTessaralDlg*>(QApplication::activeModalWidget());
+        if (sheet == nullptr) {
+            ADD_FAILURE() << "the window is not the active modal window";
+            QApplication::closeAllWindows();
+            return;
+        }
+        CPropertyPage& page = *sheet->GetPage(0);
+        auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(IDC_ANGLE_UNIT));
+        const auto made = [list] {
+            return list->completer() != nullptr &&
+                   list->completer()->completionMode() == QCompleter::UnfilteredPopupCompletion;
+        };
+        madeBeforeTheKeys = made();
+        PressAtOnce(*sheet, Qt::Key_2);
+        PressAtOnce(*sheet, Qt::Key_Tab);
+        EXPECT_EQ(sheet->focusWidget(), list);
+        for (const Qt::Key key : {Qt::Key_G, Qt::Key_O, Qt::Key_N}) {
+            PressAtOnce(*sheet, key);
+        }
+        EXPECT_TRUE(made());
+        if (made() && list->completer()->popup()->isVisible()) {
+            const QAbstractItemModel* shown = list->completer()->popup()->model();
+            for (int row = 0; row < shown->rowCount(); ++row) {
+                offered.append(shown->index(row, 0).data().toString());
+            }
+        }
+        PressAtOnce(*sheet, Qt::Key_Return);
+        picked = list->currentText();
+        converted = ShownText(page, IDC_ANGLE_VALUES);
+        ClickButton(page, IDC_ANGLE_EQUALS);
+        byEquals = ShownText(page, IDC_ANGLE_VALUES);
+        static_cast<QAbstractButton*>(sheet->GetDlgItem(IDCANCEL))->click();
+    });
+    AfxGetApp()->InitInstance();
+    EXPECT_FALSE(madeBeforeTheKeys);
+    EXPECT_EQ(offered, QStringList{"Gradients"});
+    EXPECT_EQ(picked, "Gradients");
+    EXPECT_FALSE(converted.isEmpty());
+    EXPECT_EQ(converted, byEquals);
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 }  // namespace
