@@ -724,20 +724,22 @@ int UnitNamed(std::string_view caption, std::string_view text)
     if (tab < 0 || trimmed.empty()) {
         return -1;
     }
-    // The tab's own names, gathered for this look-up alone, as the index gathers them: a
-    // single conversion by velkari-cli then does not build the index of every tab.
-    NameIndex names;
-    Gather(names, tab);
+    // The tab's own units among those the name names in any tab.
+    const names::Index& index = Index();
     return WithFolded(trimmed, [&](std::string_view key) {
+        const Slot& slot = SlotFor(index.slots, key);
         int found = -1;
-        for (const Gathered& name : names.gathered) {
-            if (name.key != key || (name.exact && name.written != trimmed)) {
+        if (slot.key.empty()) {
+            return found;
+        }
+        for (const UnitName& unit : UnitsOf(index, slot, trimmed)) {
+            if (unit.tab != tab) {
                 continue;
             }
-            if (found >= 0 && found != name.unit.unit) {
+            if (found >= 0 && found != unit.unit) {
                 return -1;  // never a guess between two units
             }
-            found = name.unit.unit;
+            found = unit.unit;
         }
         return found;
     });
