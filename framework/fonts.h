@@ -1,4 +1,4 @@
-// Fonts named by a template or a program are chosen once, not searched for at each use.
+// Fonts named by a dialog template are chosen once, not searched for at each use.
 #pragma once
 
 #include <QString>

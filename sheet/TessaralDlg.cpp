@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <utility>
 
-#include "framework/fonts.h"
 #include "framework/text.h"
 #include "framework/win_app.h"
 #include "res/resource.h"
@@ -26,9 +25,11 @@ void CTessaralDlg::StoreLogoText(CString text)
 void CTessaralDlg::CreateLogoFont(const CString& faceName, int height, int weight, bool italic,
                                   bool underline)
 {
-    // Where the face is not installed, the desktop's own font draws the logo, in the
-    // same size and style.
-    QFont font(framework::ChosenFamily(faceName));
+    // Named as it is, not chosen like the templates' fonts (framework/fonts.h): where
+    // "Arial" is missing, fontconfig gives it a face of the same metrics (Liberation Sans,
+    // Nimbus Sans), which draws the logo and sets the window's height; the desktop's own
+    // font would draw it otherwise and make the window shorter.
+    QFont font(faceName);
     font.setPixelSize(height);
     font.setWeight(static_cast<QFont::Weight>(weight));
     font.setItalic(italic);

@@ -130,20 +130,14 @@ TEST(ChosenFamily, KeepsAnInstalledFamilyAndNamesOneThatIsNot)
     }
 }
 
-// Every font the window draws with is one that is installed: the template's, where its
-// face is missing, and the logo's, with its style kept.
-TEST(ChosenFamily, TheWindowsFontsAreInstalledFamilies)
+// The templates' font is an installed family, at its size, where its face is missing.
+TEST(ChosenFamily, TheTemplatesFontIsAnInstalledFamily)
 {
     RunStartUp([](CTessaralDlg& sheet) {
-        const QFont dialog = framework::DialogFont(TemplateOf(*sheet.GetPage(0)));
+        const framework::DialogTemplate& page = TemplateOf(*sheet.GetPage(0));
+        const QFont dialog = framework::DialogFont(page);
         EXPECT_EQ(QFontInfo(dialog).family(), dialog.family());
-        EXPECT_EQ(QFontInfo(dialog).pointSize(), 8);
-        ASSERT_TRUE(sheet.LogoFont().has_value());
-        const QFontInfo logo(*sheet.LogoFont());
-        EXPECT_EQ(logo.family(), sheet.LogoFont()->family());
-        EXPECT_TRUE(logo.bold());
-        EXPECT_TRUE(logo.italic());
-        EXPECT_EQ(logo.pixelSize(), 24);
+        EXPECT_EQ(QFontInfo(dialog).pointSize(), page.fontPoints);
     });
 }
 
