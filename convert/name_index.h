@@ -1,6 +1,9 @@
 // The look-up table of every unit name of every tab, as the build writes it into the
-// program: what convert::UnitNameStart, UnitsNamed and ClosestUnitNames read. Inside
-// the core only, and for the tool that writes it.
+// program: what convert::UnitNameStart, UnitsNamed, UnitNamed and ClosestUnitNames
+// read. Inside the core only, and for the tool that writes it.
+//
+// It holds no pointers, only places in one text, so that the program carries it as
+// read-only data that the loader need not relocate and that stays on disk until read.
 #pragma once
 
 #include <cstdint>
@@ -11,18 +14,24 @@
 
 namespace convert::names {
 
+// A string of Index::text.
+struct Text {
+    std::uint32_t at = 0;
+    std::uint32_t size = 0;
+};
+
 // One name of a unit.
-struct Gathered {
-    std::string_view key;      // folded
-    std::string_view written;  // as people write it
-    bool exact;                // found only as written
+struct Name {
+    Text key;      // folded
+    Text written;  // as people write it
+    bool exact;    // found only as written
     UnitName unit;
 };
 
 // A slot of the open-addressed table of folded keys. A key may be only the first word of
 // longer names ("sq" of "sq ft"): then it names no unit itself.
 struct Slot {
-    std::string_view key;       // empty: a free slot
+    Text key;                   // empty: a free slot
     std::uint32_t first = 0;    // where the key's names begin in Index::byKey
     std::uint32_t count = 0;    // how many there are
     std::uint32_t longest = 0;  // words of the longest name that begins with this key
@@ -32,9 +41,12 @@ struct Slot {
 // The table: a power of two of slots, at most half in use; each slot's names from its
 // `first`, `count` of them, in byKey, and their units at the same places in units.
 struct Index {
+    std::string_view text;
     std::span<const Slot> slots;
-    std::span<const Gathered> byKey;
+    std::span<const Name> byKey;
     std::span<const UnitName> units;
+
+    std::string_view operator()(Text string) const { return text.substr(string.at, string.size); }
 };
 
 // The slot a key hashes to first.

@@ -315,9 +315,24 @@ private:
     std::size_t m_tab = 0;
 };
 
-using names::Gathered;
 using names::HashOf;
-using names::Slot;
+
+// One name of the look-up table, while it is built.
+struct Gathered {
+    std::string_view key;      // folded
+    std::string_view written;  // as people write it
+    bool exact;                // found only as written
+    UnitName unit;
+};
+
+// A slot of the table while it is built; names::Slot says what each field is.
+struct Slot {
+    std::string_view key;
+    std::uint32_t first = 0;
+    std::uint32_t count = 0;
+    std::uint32_t longest = 0;
+    bool exact = false;
+};
 
 // The look-up table as built from the tables: every name of every unit of every tab.
 struct NameIndex {
@@ -485,6 +500,41 @@ NameIndex BuildIndex()
     return index;
 }
 
+// The table as the look-ups read it: its strings in one text, which the build writes
+// out as it is.
+struct Packed {
+    std::string text;
+    std::vector<names::Slot> slots;
+    std::vector<names::Name> byKey;
+    std::vector<UnitName> units;
+};
+
+Packed Pack(const NameIndex& index)
+{
+    Packed packed;
+    std::map<std::string_view, names::Text> placed;
+    auto place = [&](std::string_view text) {
+        const auto [at, added] = placed.emplace(text, names::Text{});
+        if (added) {
+            at->second = {static_cast<std::uint32_t>(packed.text.size()),
+                          static_cast<std::uint32_t>(text.size())};
+            packed.text += text;
+        }
+        return at->second;
+    };
+    for (const Slot& slot : index.slots) {
+        packed.slots.push_back(
+            slot.key.empty()
+                ? names::Slot{}
+                : names::Slot{place(slot.key), slot.first, slot.count, slot.longest, slot.exact});
+    }
+    for (const Gathered& name : index.byKey) {
+        packed.byKey.push_back({place(name.key), place(name.written), name.exact, name.unit});
+    }
+    packed.units = index.units;
+    return packed;
+}
+
 // The table every look-up reads: the one the build wrote into the program.
 const names::Index& Index()
 {
@@ -492,9 +542,20 @@ const names::Index& Index()
     return index;
 }
 
+// The slot of `key` in the table, or the free slot where it would be.
+const names::Slot& SlotOf(const names::Index& index, std::string_view key)
+{
+    const std::size_t mask = index.slots.size() - 1;
+    std::size_t at = HashOf(key) & mask;
+    while (index.slots[at].key.size != 0 && index(index.slots[at].key) != key) {
+        at = (at + 1) & mask;
+    }
+    return index.slots[at];
+}
+
 // The units a slot's key names, as `trimmed` is written: all of them, or where case
 // matters those written exactly so.
-std::span<const UnitName> UnitsOf(const names::Index& index, const Slot& slot,
+std::span<const UnitName> UnitsOf(const names::Index& index, const names::Slot& slot,
                                   std::string_view trimmed)
 {
     const auto units = index.units.subspan(slot.first, slot.count);
@@ -502,10 +563,12 @@ std::span<const UnitName> UnitsOf(const names::Index& index, const Slot& slot,
         return units;
     }
     const auto names = index.byKey.subspan(slot.first, slot.count);
-    const auto first = std::find_if(names.begin(), names.end(),
-                                    [&](const Gathered& name) { return name.written == trimmed; });
-    const auto last = std::find_if(first, names.end(),
-                                   [&](const Gathered& name) { return name.written != trimmed; });
+    const auto first = std::find_if(names.begin(), names.end(), [&](const names::Name& name) {
+        return index(name.written) == trimmed;
+    });
+    const auto last = std::find_if(first, names.end(), [&](const names::Name& name) {
+        return index(name.written) != trimmed;
+    });
     return units.subspan(static_cast<std::size_t>(first - names.begin()),
                          static_cast<std::size_t>(last - first));
 }
@@ -516,9 +579,9 @@ const std::vector<std::pair<std::string_view, std::string_view>>& Spellings()
     static const auto spellings = [] {
         std::vector<std::pair<std::string_view, std::string_view>> all;
         const names::Index& index = Index();
-        for (const Slot& slot : index.slots) {
-            for (const Gathered& name : index.byKey.subspan(slot.first, slot.count)) {
-                all.emplace_back(name.key, name.written);
+        for (const names::Slot& slot : index.slots) {
+            for (const names::Name& name : index.byKey.subspan(slot.first, slot.count)) {
+                all.emplace_back(index(name.key), index(name.written));
             }
         }
         // By length, so that a look-up visits only the names of about the typed length.
@@ -661,8 +724,8 @@ NameStart UnitNameStart(std::string_view word)
     }
     const names::Index& index = Index();
     return WithFolded(trimmed, [&](std::string_view key) -> NameStart {
-        const Slot& slot = SlotFor(index.slots, key);
-        if (slot.key.empty()) {
+        const names::Slot& slot = SlotOf(index, key);
+        if (slot.key.size == 0) {
             return {};
         }
         return {UnitsOf(index, slot, trimmed), slot.longest};
@@ -727,9 +790,9 @@ int UnitNamed(std::string_view caption, std::string_view text)
     // The tab's own units among those the name names in any tab.
     const names::Index& index = Index();
     return WithFolded(trimmed, [&](std::string_view key) {
-        const Slot& slot = SlotFor(index.slots, key);
+        const names::Slot& slot = SlotOf(index, key);
         int found = -1;
-        if (slot.key.empty()) {
+        if (slot.key.size == 0) {
             return found;
         }
         for (const UnitName& unit : UnitsOf(index, slot, trimmed)) {
@@ -747,8 +810,8 @@ int UnitNamed(std::string_view caption, std::string_view text)
 
 names::Index names::BuiltIndex()
 {
-    static const NameIndex built = BuildIndex();
-    return {built.slots, built.byKey, built.units};
+    static const Packed built = Pack(BuildIndex());
+    return {built.text, built.slots, built.byKey, built.units};
 }
 
 std::vector<std::string> UnitNames(std::string_view caption, int unit)

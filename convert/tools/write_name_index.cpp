@@ -43,6 +43,11 @@ std::string Unit(const convert::UnitName& unit)
     return "{" + std::to_string(unit.tab) + ", " + std::to_string(unit.unit) + "}";
 }
 
+std::string Place(convert::names::Text text)
+{
+    return "{" + std::to_string(text.at) + ", " + std::to_string(text.size) + "}";
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -55,18 +60,23 @@ int main(int argc, char** argv)
     std::ofstream out(argv[1], std::ios::trunc);
     out << "// Written by convert/tools/write_name_index from the unit tables.\n"
            "#include \"convert/name_index.h\"\n\n"
-           "namespace convert::names {\nnamespace {\n\nconstexpr Slot kSlots[] = {\n";
+           "namespace convert::names {\nnamespace {\n\nconstexpr char kText[] =";
+    constexpr std::size_t kLine = 64;
+    for (std::size_t at = 0; at < index.text.size(); at += kLine) {
+        out << "\n    " << Literal(index.text.substr(at, kLine));
+    }
+    out << ";\n\nconstexpr Slot kSlots[] = {\n";
     for (const convert::names::Slot& slot : index.slots) {
-        if (slot.key.empty()) {
+        if (slot.key.size == 0) {
             out << "    {},\n";
         } else {
-            out << "    {" << Literal(slot.key) << ", " << slot.first << ", " << slot.count << ", "
+            out << "    {" << Place(slot.key) << ", " << slot.first << ", " << slot.count << ", "
                 << slot.longest << ", " << (slot.exact ? "true" : "false") << "},\n";
         }
     }
-    out << "};\n\nconstexpr Gathered kByKey[] = {\n";
-    for (const convert::names::Gathered& name : index.byKey) {
-        out << "    {" << Literal(name.key) << ", " << Literal(name.written) << ", "
+    out << "};\n\nconstexpr Name kByKey[] = {\n";
+    for (const convert::names::Name& name : index.byKey) {
+        out << "    {" << Place(name.key) << ", " << Place(name.written) << ", "
             << (name.exact ? "true" : "false") << ", " << Unit(name.unit) << "},\n";
     }
     out << "};\n\nconstexpr UnitName kUnits[] = {\n";
@@ -74,7 +84,8 @@ int main(int argc, char** argv)
         out << "    " << Unit(unit) << ",\n";
     }
     out << "};\n\n}  // namespace\n\nIndex CompiledIndex()\n{\n"
-           "    return {kSlots, kByKey, kUnits};\n}\n\n}  // namespace convert::names\n";
+           "    return {{kText, sizeof kText - 1}, kSlots, kByKey, kUnits};\n}\n\n"
+           "}  // namespace convert::names\n";
     out.close();
     return out ? 0 : 1;
 }

@@ -278,19 +278,20 @@ TEST(UnitNames, TheCompiledTableIsTheBuiltOne)
     for (std::size_t at = 0; at < built.slots.size(); ++at) {
         const names::Slot& a = compiled.slots[at];
         const names::Slot& b = built.slots[at];
-        SCOPED_TRACE(std::string(b.key));
-        EXPECT_EQ(a.key, b.key);
-        if (!b.key.empty()) {  // a free slot holds nothing else that is read
+        SCOPED_TRACE(std::string(built(b.key)));
+        EXPECT_EQ(compiled(a.key), built(b.key));
+        if (b.key.size != 0) {  // a free slot holds nothing else that is read
             EXPECT_EQ(std::make_tuple(a.first, a.count, a.longest, a.exact),
                       std::make_tuple(b.first, b.count, b.longest, b.exact));
         }
     }
     for (std::size_t at = 0; at < built.byKey.size(); ++at) {
-        const names::Gathered& a = compiled.byKey[at];
-        const names::Gathered& b = built.byKey[at];
-        SCOPED_TRACE(std::string(b.written));
-        EXPECT_EQ(std::make_tuple(a.key, a.written, a.exact, a.unit.tab, a.unit.unit),
-                  std::make_tuple(b.key, b.written, b.exact, b.unit.tab, b.unit.unit));
+        const names::Name& a = compiled.byKey[at];
+        const names::Name& b = built.byKey[at];
+        SCOPED_TRACE(std::string(built(b.written)));
+        EXPECT_EQ(
+            std::make_tuple(compiled(a.key), compiled(a.written), a.exact, a.unit.tab, a.unit.unit),
+            std::make_tuple(built(b.key), built(b.written), b.exact, b.unit.tab, b.unit.unit));
         EXPECT_EQ(std::make_pair(compiled.units[at].tab, compiled.units[at].unit),
                   std::make_pair(built.units[at].tab, built.units[at].unit));
     }
