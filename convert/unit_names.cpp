@@ -10,9 +10,24 @@
 #include <set>
 
 #include "convert/categories.h"
+#include "convert/name_index.h"
 #include "convert/temperature_formula.h"
 
 namespace convert {
+
+namespace names {
+
+std::uint32_t HashOf(std::string_view key)
+{
+    std::uint32_t hash = 2166136261U;  // FNV-1a
+    for (const char c : key) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
+    }
+    return hash;
+}
+
+}  // namespace names
+
 namespace {
 
 // What people commonly write for a unit, beside what its label already offers. The
@@ -302,7 +317,9 @@ private:
     std::size_t m_tab = 0;
 };
 
-// One name of the look-up table.
+using names::HashOf;
+
+// One name of the look-up table, while it is built.
 struct Gathered {
     std::string_view key;      // folded
     std::string_view written;  // as people write it
@@ -310,17 +327,16 @@ struct Gathered {
     UnitName unit;
 };
 
-// A slot of the open-addressed table of folded keys. A key may be only the first word of
-// longer names ("sq" of "sq ft"): then it names no unit itself.
+// A slot of the table while it is built; names::Slot says what each field is.
 struct Slot {
-    std::string_view key;       // empty: a free slot
-    std::uint32_t first = 0;    // where the key's names begin in NameIndex::byKey
-    std::uint32_t count = 0;    // how many there are
-    std::uint32_t longest = 0;  // words of the longest name that begins with this key
-    bool exact = false;         // the key's names are found only as written
+    std::string_view key;
+    std::uint32_t first = 0;
+    std::uint32_t count = 0;
+    std::uint32_t longest = 0;
+    bool exact = false;
 };
 
-// The look-up table, built at the first look-up: every name of every unit of every tab.
+// The look-up table as built from the tables: every name of every unit of every tab.
 struct NameIndex {
     std::deque<std::string> made;  // the folded keys and plurals the tables do not hold
     // Every name in the order gathered, unit by unit; a deque, so that growing frees no
@@ -330,15 +346,6 @@ struct NameIndex {
     std::vector<UnitName> units;  // byKey's units: what a look-up returns
     std::vector<Slot> slots;      // a power of two of them, at most half in use
 };
-
-std::uint32_t HashOf(std::string_view key)
-{
-    std::uint32_t hash = 2166136261U;  // FNV-1a
-    for (const char c : key) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
-    }
-    return hash;
-}
 
 // The slot of `key`, or the free slot where it would go.
 template <typename Slots>
@@ -495,26 +502,75 @@ NameIndex BuildIndex()
     return index;
 }
 
-const NameIndex& Index()
+// The table as the look-ups read it: its strings in one text, which the build writes
+// out as it is.
+struct Packed {
+    std::string text;
+    std::vector<names::Slot> slots;
+    std::vector<names::Name> byKey;
+    std::vector<UnitName> units;
+};
+
+Packed Pack(const NameIndex& index)
 {
-    static const NameIndex index = BuildIndex();
+    Packed packed;
+    std::map<std::string_view, names::Text> placed;
+    auto place = [&](std::string_view text) {
+        const auto [at, added] = placed.emplace(text, names::Text{});
+        if (added) {
+            at->second = {static_cast<std::uint32_t>(packed.text.size()),
+                          static_cast<std::uint32_t>(text.size())};
+            packed.text += text;
+        }
+        return at->second;
+    };
+    for (const Slot& slot : index.slots) {
+        packed.slots.push_back(
+            slot.key.empty()
+                ? names::Slot{}
+                : names::Slot{place(slot.key), slot.first, slot.count, slot.longest, slot.exact});
+    }
+    for (const Gathered& name : index.byKey) {
+        packed.byKey.push_back({place(name.key), place(name.written), name.exact, name.unit});
+    }
+    packed.units = index.units;
+    return packed;
+}
+
+// The table every look-up reads: the one the build wrote into the program.
+const names::Index& Index()
+{
+    static const names::Index index = names::CompiledIndex();
     return index;
+}
+
+// The slot of `key` in the table, or the free slot where it would be.
+const names::Slot& SlotOf(const names::Index& index, std::string_view key)
+{
+    const std::size_t mask = index.slots.size() - 1;
+    std::size_t at = HashOf(key) & mask;
+    while (index.slots[at].key.size != 0 && index(index.slots[at].key) != key) {
+        at = (at + 1) & mask;
+    }
+    return index.slots[at];
 }
 
 // The units a slot's key names, as `trimmed` is written: all of them, or where case
 // matters those written exactly so.
-std::span<const UnitName> UnitsOf(const NameIndex& index, const Slot& slot,
+std::span<const UnitName> UnitsOf(const names::Index& index, const names::Slot& slot,
                                   std::string_view trimmed)
 {
-    std::span<const UnitName> units(index.units.data() + slot.first, slot.count);
+    const auto units = index.units.subspan(slot.first, slot.count);
     if (!slot.exact) {
         return units;
     }
-    const auto names = std::span(index.byKey).subspan(slot.first, slot.count);
-    const auto first = std::find_if(names.begin(), names.end(),
-                                    [&](const Gathered& name) { return name.written == trimmed; });
-    const auto last = std::find_if(first, names.end(),
-                                   [&](const Gathered& name) { return name.written != trimmed; });
+    const auto names = index.byKey.subspan(slot.first, slot.count);
+    const auto first = std::find_if(names.begin(), names.end(), [&](const names::Name& name) {
+        return index(name.written) == trimmed;
+    });
+    const auto last = std::find_if(first, names.end(), [&](const names::Name& name) {
+        return index(name.written) != trimmed;
+    });
     return units.subspan(static_cast<std::size_t>(first - names.begin()),
                          static_cast<std::size_t>(last - first));
 }
@@ -524,10 +580,10 @@ const std::vector<std::pair<std::string_view, std::string_view>>& Spellings()
 {
     static const auto spellings = [] {
         std::vector<std::pair<std::string_view, std::string_view>> all;
-        const NameIndex& index = Index();
-        for (const Slot& slot : index.slots) {
-            for (const Gathered& name : std::span(index.byKey).subspan(slot.first, slot.count)) {
-                all.emplace_back(name.key, name.written);
+        const names::Index& index = Index();
+        for (const names::Slot& slot : index.slots) {
+            for (const names::Name& name : index.byKey.subspan(slot.first, slot.count)) {
+                all.emplace_back(index(name.key), index(name.written));
             }
         }
         // By length, so that a look-up visits only the names of about the typed length.
@@ -668,10 +724,10 @@ NameStart UnitNameStart(std::string_view word)
     if (trimmed.empty()) {
         return {};
     }
-    const NameIndex& index = Index();
+    const names::Index& index = Index();
     return WithFolded(trimmed, [&](std::string_view key) -> NameStart {
-        const Slot& slot = SlotFor(index.slots, key);
-        if (slot.key.empty()) {
+        const names::Slot& slot = SlotOf(index, key);
+        if (slot.key.size == 0) {
             return {};
         }
         return {UnitsOf(index, slot, trimmed), slot.longest};
@@ -776,23 +832,31 @@ int UnitNamed(std::string_view caption, std::string_view text)
     if (tab < 0 || trimmed.empty()) {
         return -1;
     }
-    // The tab's own names, gathered for this look-up alone, as the index gathers them: a
-    // single conversion by velkari-cli then does not build the index of every tab.
-    NameIndex names;
-    Gather(names, tab);
+    // The tab's own units among those the name names in any tab.
+    const names::Index& index = Index();
     return WithFolded(trimmed, [&](std::string_view key) {
+        const names::Slot& slot = SlotOf(index, key);
         int found = -1;
-        for (const Gathered& name : names.gathered) {
-            if (name.key != key || (name.exact && name.written != trimmed)) {
+        if (slot.key.size == 0) {
+            return found;
+        }
+        for (const UnitName& unit : UnitsOf(index, slot, trimmed)) {
+            if (unit.tab != tab) {
                 continue;
             }
-            if (found >= 0 && found != name.unit.unit) {
+            if (found >= 0 && found != unit.unit) {
                 return -1;  // never a guess between two units
             }
-            found = name.unit.unit;
+            found = unit.unit;
         }
         return found;
     });
+}
+
+names::Index names::BuiltIndex()
+{
+    static const Packed built = Pack(BuildIndex());
+    return {built.text, built.slots, built.byKey, built.units};
 }
 
 std::vector<std::string> UnitNames(std::string_view caption, int unit)

@@ -3,11 +3,13 @@
 // dialog templates. The framework knows no application of its own.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/command_line.h"
+#include "framework/compiled_icon.h"
 #include "framework/dialog_template.h"
 
 namespace framework {
@@ -34,6 +36,9 @@ struct AppResources {
     // The context menu entry that copies a window's whole table (kTableColumn); empty:
     // no such entry.
     std::string_view copyTable = {};
+    // Icons whose pixels the program carries compiled in; LoadIcon takes these before
+    // the image folder.
+    std::span<const CompiledIcon> icons;
 };
 
 // Called once at start-up, before the first window is made.

@@ -19,6 +19,7 @@
 
 #include "framework/app_resources.h"
 #include "framework/copy_table.h"
+#include "framework/fonts.h"
 #include "framework/list_typing.h"
 #include "framework/message_map.h"
 #include "framework/number_selection.h"
@@ -385,10 +386,9 @@ QSize DialogUnits::ToPixels(int width, int height) const
 
 QFont DialogFont(const DialogTemplate& dialog)
 {
-    QFont font(ToQString(dialog.fontName), dialog.fontPoints);
-    // "MS Sans Serif" is not on a Linux desktop: let the sans-serif family stand in.
+    // "MS Sans Serif" is not on a Linux desktop: the desktop's own font stands in.
+    QFont font(ChosenFamily(ToQString(dialog.fontName)), dialog.fontPoints);
     font.setStyleHint(QFont::SansSerif);
-    font.setFamilies({ToQString(dialog.fontName), QStringLiteral("Sans Serif")});
     return font;
 }
 

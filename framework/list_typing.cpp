@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -106,6 +107,94 @@ private:
     QComboBox* m_list;
 };
 
+// Makes a list's completion: the model of its items' names, the completer and its
+// pop-up, with the Enter filter in front of the completer's own.
+void MakeCompletion(QComboBox* list)
+{
+    const int templateId = TemplateIdOf(list);
+    std::vector<QStringList> names;
+    bool named = false;
+    if (const auto itemNames = GetAppResources().itemNames) {
+        for (int item = 0; item < list->count(); ++item) {
+            QStringList ofItem;
+            for (const std::string& name : itemNames(templateId, ControlId(list), item)) {
+                ofItem.append(ToQString(name));
+            }
+            named = named || !ofItem.isEmpty();
+            names.push_back(std::move(ofItem));
+        }
+    }
+    if (named) {
+        // The pop-up lists what the filter lets through, each item once, however many of
+        // its names match.
+        auto* items = new NamedItems(list, std::move(names));
+        auto* completer = new QCompleter(items, list);
+        completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+        list->setCompleter(completer);
+        // The line edit updates its completer just after it reports the edit.
+        QObject::connect(list->lineEdit(), &QLineEdit::textEdited, items, &NamedItems::SetTyped);
+    } else {
+        // Typing offers the matching items in a list below the field instead of writing
+        // the first match into it, so a name that begins a longer one ("Square" before
+        // "Square meter (m²)") stays what was typed.
+        list->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    }
+    // Made now, the pop-up already carries the completer's own filter, which ours
+    // then comes before.
+    list->completer()->popup()->installEventFilter(new EnterInPopup(list));
+}
+
+// Nobody can type into a list before its window is on the screen, so its completion is
+// made just after the list's first paint, or before the first focus, key or click that
+// reaches the list or its edit field, whichever comes first.
+class CompletionWhenUsed : public QObject {
+public:
+    explicit CompletionWhenUsed(QComboBox* list) : QObject(list), m_list(list)
+    {
+        list->installEventFilter(this);
+        list->lineEdit()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        switch (event->type()) {
+            case QEvent::FocusIn:
+            case QEvent::KeyPress:
+            case QEvent::ShortcutOverride:
+            case QEvent::InputMethod:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+                Make();
+                break;
+            case QEvent::Paint:
+                QTimer::singleShot(0, this, &CompletionWhenUsed::Make);
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+private:
+    void Make()
+    {
+        if (m_made) {
+            return;
+        }
+        m_made = true;
+        m_list->removeEventFilter(this);
+        m_list->lineEdit()->removeEventFilter(this);
+        MakeCompletion(m_list);
+        deleteLater();
+    }
+
+    QComboBox* m_list;
+    bool m_made = false;
+};
+
 }  // namespace
 
 int TypedItem(const QComboBox* list)
@@ -146,37 +235,7 @@ std::string TypedItemRefusal(const QComboBox* list)
 void SetUpTyping(QComboBox* list, int templateId)
 {
     list->setProperty(kTemplateId, templateId);
-    std::vector<QStringList> names;
-    bool named = false;
-    if (const auto itemNames = GetAppResources().itemNames) {
-        for (int item = 0; item < list->count(); ++item) {
-            QStringList ofItem;
-            for (const std::string& name : itemNames(templateId, ControlId(list), item)) {
-                ofItem.append(ToQString(name));
-            }
-            named = named || !ofItem.isEmpty();
-            names.push_back(std::move(ofItem));
-        }
-    }
-    if (named) {
-        // The pop-up lists what the filter lets through, each item once, however many of
-        // its names match.
-        auto* items = new NamedItems(list, std::move(names));
-        auto* completer = new QCompleter(items, list);
-        completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-        completer->setCaseSensitivity(Qt::CaseInsensitive);
-        list->setCompleter(completer);
-        // The line edit updates its completer just after it reports the edit.
-        QObject::connect(list->lineEdit(), &QLineEdit::textEdited, items, &NamedItems::SetTyped);
-    } else {
-        // Typing offers the matching items in a list below the field instead of writing
-        // the first match into it, so a name that begins a longer one ("Square" before
-        // "Square meter (m²)") stays what was typed.
-        list->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    }
-    // Made now, the pop-up already carries the completer's own filter, which ours
-    // then comes before.
-    list->completer()->popup()->installEventFilter(new EnterInPopup(list));
+    new CompletionWhenUsed(list);
 }
 
 }  // namespace framework

@@ -25,6 +25,8 @@ std::string TypedItemRefusal(const QComboBox* list);
 // - Enter with the pop-up open takes the item chosen in it, else the item the text
 //   names, else the first item offered; closes the pop-up and goes on to the window as
 //   an Enter outside the pop-up does (so that it presses the default button).
+// The completion is made after the list's first paint, or at the first focus, key or
+// click that reaches the list, whichever comes first: nothing a person can reach sooner.
 void SetUpTyping(QComboBox* list, int templateId);
 
 }  // namespace framework

@@ -1,6 +1,8 @@
 #include "framework/win_app.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPixmap>
 
 #include "framework/app_resources.h"
 #include "framework/startup_trace.h"
@@ -31,6 +33,15 @@ BOOL CWinApp::InitInstance()
 
 QIcon CWinApp::LoadIcon(int id) const
 {
+    for (const framework::CompiledIcon& icon : framework::GetAppResources().icons) {
+        if (icon.id == id) {
+            // An image over the constant pixels: no file is read and no image plugin is
+            // loaded or asked, which the first picture read from a file does.
+            const QImage image(reinterpret_cast<const uchar*>(icon.argb), icon.width, icon.height,
+                               QImage::Format_ARGB32);
+            return QIcon(QPixmap::fromImage(image));
+        }
+    }
     const QString prefix = framework::ToQString(framework::GetAppResources().resourcePrefix);
     return QIcon(QStringLiteral("%1/icons/%2.png").arg(prefix).arg(id));
 }

@@ -1,5 +1,6 @@
 #include "res/app_resources.h"
 
+#include "res/icons.h"
 #include "res/strings.h"
 
 namespace res {
@@ -14,6 +15,7 @@ struct Program {
     std::string_view description;
     std::string_view tryHelp;
     std::string_view noDisplay;
+    const framework::CompiledIcon* icon;  // its window's
 };
 
 constexpr framework::AppResources ResourcesOf(const Program& program, TemplateFinder findTemplate)
@@ -32,6 +34,7 @@ constexpr framework::AppResources ResourcesOf(const Program& program, TemplateFi
                                .tryHelp = program.tryHelp,
                                .noDisplay = program.noDisplay}};
     resources.copyTable = kCopyTable;
+    resources.icons = std::span(program.icon, 1);
     return resources;
 }
 
@@ -40,16 +43,17 @@ constexpr framework::AppResources ResourcesOf(const Program& program, TemplateFi
 // The desktop ids come from the build, which names the installed desktop entries too.
 framework::AppResources AppResources(TemplateFinder findTemplate)
 {
-    return ResourcesOf(
-        {kApplicationTitle, VELKARI_APP_ID, kProgramName, kHelpDescription, kTryHelp, kNoDisplay},
-        findTemplate);
+    return ResourcesOf({kApplicationTitle, VELKARI_APP_ID, kProgramName, kHelpDescription, kTryHelp,
+                        kNoDisplay, &kConverterIcon},
+                       findTemplate);
 }
 
 framework::AppResources ChemistryAppResources(TemplateFinder findTemplate)
 {
-    return ResourcesOf({kChemistryTitle, VELKARI_CHEMISTRY_APP_ID, kChemistryProgramName,
-                        kChemistryHelpDescription, kChemistryTryHelp, kChemistryNoDisplay},
-                       findTemplate);
+    return ResourcesOf(
+        {kChemistryTitle, VELKARI_CHEMISTRY_APP_ID, kChemistryProgramName,
+         kChemistryHelpDescription, kChemistryTryHelp, kChemistryNoDisplay, &kChemistryIcon},
+        findTemplate);
 }
 
 }  // namespace res

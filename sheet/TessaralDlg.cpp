@@ -25,6 +25,10 @@ void CTessaralDlg::StoreLogoText(CString text)
 void CTessaralDlg::CreateLogoFont(const CString& faceName, int height, int weight, bool italic,
                                   bool underline)
 {
+    // Named as it is, not chosen like the templates' fonts (framework/fonts.h): where
+    // "Arial" is missing, fontconfig gives it a face of the same metrics (Liberation Sans,
+    // Nimbus Sans), which draws the logo and sets the window's height; the desktop's own
+    // font would draw it otherwise and make the window shorter.
     QFont font(faceName);
     font.setPixelSize(height);
     font.setWeight(static_cast<QFont::Weight>(weight));

@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "convert/categories.h"
+#include "convert/name_index.h"
 #include "convert/temperature_formula.h"
 
 namespace convert {
@@ -270,6 +272,39 @@ TEST(UnitNames, EveryRowNamesAUnitOfItsTab)
     for (const UnitNameRow& row : UnitNameRows()) {
         const UnitTexts units = Named(row.caption);
         EXPECT_LT(IndexOf(units, row.label), units.labels.size()) << row.label;
+    }
+}
+
+// The table the build wrote into the program is the one the core builds from its tables,
+// slot for slot: a name added, a spelling escaped wrongly or a table written from an
+// older build shows here.
+TEST(UnitNames, TheCompiledTableIsTheBuiltOne)
+{
+    const names::Index built = names::BuiltIndex();
+    const names::Index compiled = names::CompiledIndex();
+    ASSERT_EQ(compiled.slots.size(), built.slots.size());
+    ASSERT_EQ(compiled.byKey.size(), built.byKey.size());
+    ASSERT_EQ(compiled.units.size(), built.units.size());
+    EXPECT_GT(built.byKey.size(), 500U);
+    for (std::size_t at = 0; at < built.slots.size(); ++at) {
+        const names::Slot& a = compiled.slots[at];
+        const names::Slot& b = built.slots[at];
+        SCOPED_TRACE(std::string(built(b.key)));
+        EXPECT_EQ(compiled(a.key), built(b.key));
+        if (b.key.size != 0) {  // a free slot holds nothing else that is read
+            EXPECT_EQ(std::make_tuple(a.first, a.count, a.longest, a.exact),
+                      std::make_tuple(b.first, b.count, b.longest, b.exact));
+        }
+    }
+    for (std::size_t at = 0; at < built.byKey.size(); ++at) {
+        const names::Name& a = compiled.byKey[at];
+        const names::Name& b = built.byKey[at];
+        SCOPED_TRACE(std::string(built(b.written)));
+        EXPECT_EQ(
+            std::make_tuple(compiled(a.key), compiled(a.written), a.exact, a.unit.tab, a.unit.unit),
+            std::make_tuple(built(b.key), built(b.written), b.exact, b.unit.tab, b.unit.unit));
+        EXPECT_EQ(std::make_pair(compiled.units[at].tab, compiled.units[at].unit),
+                  std::make_pair(built.units[at].tab, built.units[at].unit));
     }
 }
 
