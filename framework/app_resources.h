@@ -38,7 +38,7 @@ struct AppResources {
     std::string_view copyTable = {};
     // Icons whose pixels the program carries compiled in; LoadIcon takes these before
     // the image folder.
-    std::span<const CompiledIcon> icons;
+    std::span<const CompiledIcon> icons = {};
 };
 
 // Called once at start-up, before the first window is made.
