@@ -86,6 +86,8 @@ void chem::OnMolecularWeight()
     if (!UpdateData(TRUE)) {
         m_strFormulaResult.clear();
         UpdateData(FALSE);
+        // The pull may have stopped before the other row's result, which the push then
+        // wrote as it was last exchanged; its fields may have been edited since.
         ShowConversion();
         return;
     }
@@ -103,9 +105,6 @@ void chem::OnMolecularWeight()
                    MB_ICONEXCLAMATION | MB_OK);
     }
     UpdateData(FALSE);
-    // The push wrote the other row's result as last exchanged, which the person may
-    // have edited since.
-    ShowConversion();
 }
 
 // The formula row only, and without a pull: whatever was typed since the last
@@ -156,6 +155,7 @@ void chem::OnConvert()
     if (!UpdateData(TRUE)) {
         m_dResult.reset();
         UpdateData(FALSE);
+        // As in OnMolecularWeight.
         ShowFormula();
         return;
     }
@@ -169,7 +169,6 @@ void chem::OnConvert()
         m_dResult = outcome.result;
     }
     UpdateData(FALSE);
-    ShowFormula();
 }
 
 void chem::ShowFormula()

@@ -418,6 +418,13 @@ TEST(ChemistryLiveResults, OneRowsEqualsLeavesTheOtherRowsResultItsOwn)
     ClickButton(page, IDC_MW_EQUALS);
     EXPECT_TRUE(recorder.messages.empty());
     EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "2");
+
+    // The formula's "=" refused at the given amount does not put back its old result.
+    Press(page, {IDC_MW_GIVEN, "abc"}, [] {});
+    ClickButton(page, IDC_MW_EQUALS);
+    ASSERT_EQ(recorder.messages.size(), 1U);
+    EXPECT_EQ(ShownText(page, IDC_MW_GIVEN), "abc");
+    EXPECT_EQ(ShownText(page, IDC_MW_RESULT), "");
 }
 
 // A fresh page and Reset show no result the fields shown do not give.
