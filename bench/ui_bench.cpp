@@ -1,6 +1,7 @@
 // Timings of the real pages, headless (QT_QPA_PLATFORM=offscreen): the first show of
-// each tab, a press of "=" with its push into the widgets, and a switch of tabs with
-// the pull of the page being left. Each is also timed up to its paint: the posted
+// each tab, a press of "=" with its push into the widgets, one keystroke with the
+// update of the results it causes, and a switch of tabs with the pull of the page
+// being left. Each is also timed up to its paint: the posted
 // events that follow it (layout, the update request and the paint) are processed
 // inside the timed span.
 //
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -28,6 +30,7 @@
 #include "framework/runtime_class.h"
 #include "pages/page_templates.h"
 #include "res/app_resources.h"
+#include "res/resource.h"
 #include "sheet/TessaralDlg.h"
 
 namespace {
@@ -229,6 +232,100 @@ void PressEquals(benchmark::State& state, const Tab& tab, bool painted)
     }
 }
 
+// One keystroke at the end of a box that its page answers at once: alternately a "0"
+// typed and Backspace, each followed by the page's whole update of its results. The
+// fields are set beforehand without notifying the page, so the results are empty until
+// the first keystroke; each benchmark checks that they are shown after the last.
+void SendKey(QLineEdit* box, bool typeZero)
+{
+    const Qt::Key key = typeZero ? Qt::Key_0 : Qt::Key_Backspace;
+    const QString text = typeZero ? QStringLiteral("0") : QString();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(box, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(box, &release);
+}
+
+// `output` is the widget whose paints are counted.
+void TimeKeystrokes(benchmark::State& state, QLineEdit* box, QWidget* output, bool painted)
+{
+    PaintCounter counter;
+    if (painted) {
+        output->installEventFilter(&counter);
+    }
+    bool typeZero = true;
+    double cpuSeconds = 0;
+    for (auto _ : state) {
+        const TimedSpan span;
+        SendKey(box, typeZero);
+        if (painted) {
+            ProcessPostedEvents();
+        }
+        span.Stop(state, cpuSeconds);
+        if (!painted) {
+            ProcessPostedEvents();
+        }
+        typeZero = !typeZero;
+    }
+    output->removeEventFilter(&counter);
+    ReportCpu(state, cpuSeconds);
+    if (painted) {
+        state.counters["paints"] = benchmark::Counter(static_cast<double>(counter.paints),
+                                                      benchmark::Counter::kAvgIterations);
+    }
+}
+
+// Volume, the largest converter page: value "3" and the first unit, then each keystroke
+// in the value box shows both result boxes anew (40 lines).
+void LiveVolume(benchmark::State& state, bool painted)
+{
+    UnshownTab shown("Volume");
+    shown.sheet.SetActivePage(1);
+    ProcessPostedEvents();
+    CPropertyPage& page = *shown.page;
+    auto* value = FirstChild<QLineEdit>(page);
+    auto* unit = FirstChild<QComboBox>(page);
+    auto* output = FirstChild<QPlainTextEdit>(page);
+    if (value == nullptr || unit == nullptr || output == nullptr) {
+        state.SkipWithError("Volume has no value box");
+        return;
+    }
+    unit->setCurrentIndex(0);
+    value->setFocus();
+    value->setText(QStringLiteral("3"));
+    TimeKeystrokes(state, value, painted ? output->viewport() : output, painted);
+    if (output->toPlainText().isEmpty()) {
+        state.SkipWithError("no table shown");
+    }
+}
+
+// The molecular weight row: H 2, S 1, O 4 chosen, then each keystroke in the third count
+// shows the formula and its weight anew.
+void LiveMolecularWeight(benchmark::State& state, bool painted)
+{
+    UnshownTab shown("chem");
+    shown.sheet.SetActivePage(1);
+    ProcessPostedEvents();
+    CPropertyPage& page = *shown.page;
+    const int lists[]{IDC_MW_ELEMENT1, IDC_MW_ELEMENT2, IDC_MW_ELEMENT3};
+    const char* symbols[]{"H", "S", "O"};
+    const int counts[]{IDC_MW_COUNT1, IDC_MW_COUNT2, IDC_MW_COUNT3};
+    const char* typed[]{"2", "1", "4"};
+    for (int slot = 0; slot < 3; ++slot) {
+        auto* list = qobject_cast<QComboBox*>(page.GetDlgItem(lists[slot]));
+        list->setCurrentIndex(list->findText(QString::fromLatin1(symbols[slot])));
+        qobject_cast<QLineEdit*>(page.GetDlgItem(counts[slot]))
+            ->setText(QString::fromLatin1(typed[slot]));
+    }
+    auto* count = qobject_cast<QLineEdit*>(page.GetDlgItem(IDC_MW_COUNT3));
+    auto* result = qobject_cast<QLineEdit*>(page.GetDlgItem(IDC_MW_FORMULA_RESULT));
+    count->setFocus();
+    TimeKeystrokes(state, count, result, painted);
+    if (result->text().isEmpty()) {
+        state.SkipWithError("no formula shown");
+    }
+}
+
 // The product's own window with its seventeen tabs, every page already built.
 struct WholeWindow {
     WholeWindow() : sheet(QStringLiteral("Velkari Unit Converter"))
@@ -311,6 +408,18 @@ void Register()
                 ->Unit(benchmark::kMicrosecond)
                 ->Iterations(20);
         }
+    }
+    for (const bool painted : {false, true}) {
+        const std::string suffix = painted ? "/painted" : "";
+        benchmark::RegisterBenchmark(("Keystroke/Volume" + suffix).c_str(), LiveVolume, painted)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond)
+            ->Iterations(20);
+        benchmark::RegisterBenchmark(("Keystroke/MolecularWeight" + suffix).c_str(),
+                                     LiveMolecularWeight, painted)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond)
+            ->Iterations(20);
     }
     // The smallest and the largest converter pages, the formula page and About.
     constexpr int kPairs[][2]{{0, 1}, {6, 14}, {11, 15}, {16, 0}};

@@ -1,6 +1,8 @@
 #include "chem/molecular_weight.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "chem/count_text.h"
 #include "chem/elements.h"
@@ -88,6 +90,42 @@ ConversionOutcome ConvertAmount(int mode, double given, double molecularWeight,
         return {previousResult, kResultOutOfRange};
     }
     return {result, std::nullopt};
+}
+
+ConversionOutcome ConvertRow(int mode, double given, double molecularWeight)
+{
+    if (mode == kMolesToGrams && molecularWeight == 0.0) {
+        return {0.0, kIncomplete};
+    }
+    return ConvertAmount(mode, given, molecularWeight, 0.0);
+}
+
+std::string TypedFormulaResult(std::span<const TypedSlot> slots)
+{
+    // "=" reads every count box, used or not, and refuses the first that is no count.
+    std::vector<FormulaSlot> formula;
+    for (const TypedSlot& slot : slots) {
+        const convert::WholeReading count =
+            convert::ReadWholeNumber(slot.count, kSmallestCount, kLargestCount);
+        if (!count.value) {
+            return {};
+        }
+        formula.push_back({slot.element, *count.value});
+    }
+    FormulaOutcome outcome = MolecularWeightText(formula);
+    return outcome.message ? std::string() : std::move(outcome.result);
+}
+
+std::string TypedConversionResult(int mode, std::string_view given,
+                                  std::string_view molecularWeight)
+{
+    const convert::RealReading amount = convert::ReadReal(given);
+    const convert::RealReading weight = convert::ReadReal(molecularWeight);
+    if (!amount.value || !weight.value) {
+        return {};
+    }
+    const ConversionOutcome outcome = ConvertRow(mode, *amount.value, *weight.value);
+    return outcome.message ? std::string() : convert::FormatGeneral(outcome.result);
 }
 
 }  // namespace chemistry

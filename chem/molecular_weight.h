@@ -70,4 +70,21 @@ struct ConversionOutcome {
 ConversionOutcome ConvertAmount(int mode, double given, double molecularWeight,
                                 double previousResult);
 
+// The "=" of the page's conversion row: ConvertAmount, where a weight of 0 is one nobody
+// entered whichever way the conversion goes (kIncomplete when multiplying). On a message
+// the result is 0 and is not to be shown.
+ConversionOutcome ConvertRow(int mode, double given, double molecularWeight);
+
+// What a row's result box shows while the person edits the row, from its fields as
+// typed: the text its "=" writes there, or "" wherever "=" would refuse one of the
+// row's fields or give a message instead, so that no result ever stands beside fields
+// that do not give it. Nothing here is said to the person.
+struct TypedSlot {
+    int element = kNoElement;
+    std::string_view count;  // the count box's text
+};
+std::string TypedFormulaResult(std::span<const TypedSlot> slots);
+std::string TypedConversionResult(int mode, std::string_view given,
+                                  std::string_view molecularWeight);
+
 }  // namespace chemistry

@@ -14,6 +14,7 @@
 #include "chem/molecular_weight.h"
 #include "chem/periodic_text.h"
 #include "fuzz/check.h"
+#include "numbers/number_text.h"
 
 namespace {
 
@@ -49,6 +50,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto amount = chemistry::ConvertAmount(mode, given, weight, 7.0);
     Check(std::isfinite(amount.result));
     Check(!amount.message || amount.result == 7.0);
+
+    // The rows as typed show a result exactly where "=" would: every count a count, and
+    // the formula's own text; an amount that reads back.
+    std::array<std::string, chemistry::kFormulaSlotCount> counts;
+    std::array<chemistry::TypedSlot, chemistry::kFormulaSlotCount> typed{};
+    for (std::size_t slot = 0; slot < typed.size(); ++slot) {
+        counts[slot] = input.ConsumeRandomLengthString(12);
+        typed[slot] = {slots[slot].element, counts[slot]};
+    }
+    const std::string typedFormula = chemistry::TypedFormulaResult(typed);
+    bool allCounts = true;
+    for (std::size_t slot = 0; slot < typed.size(); ++slot) {
+        const auto count = convert::ReadWholeNumber(counts[slot], chemistry::kSmallestCount,
+                                                    chemistry::kLargestCount);
+        allCounts = allCounts && count.value.has_value();
+        slots[slot].count = count.value.value_or(0);
+    }
+    Check(typedFormula == (allCounts ? chemistry::MolecularWeightText(slots).result : ""));
+    const std::string givenText = input.ConsumeRandomLengthString(24);
+    const std::string weightText = input.ConsumeRandomLengthString(24);
+    const std::string typedAmount = chemistry::TypedConversionResult(mode, givenText, weightText);
+    Check(typedAmount.empty() || convert::ReadReal(typedAmount).value.has_value());
 
     chemistry::CompositionInput composition;
     composition.compoundWeight = AnyFinite(input);

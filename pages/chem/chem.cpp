@@ -2,16 +2,35 @@
 
 #include <array>
 #include <initializer_list>
+#include <string>
 
 #include "chem/molecular_weight.h"
 #include "framework/text.h"
+#include "numbers/number_text.h"
 #include "res/resource.h"
 
 using framework::ToQString;
 
+namespace {
+
+constexpr std::array<int, chemistry::kFormulaSlotCount> kElementLists{
+    IDC_MW_ELEMENT1, IDC_MW_ELEMENT2, IDC_MW_ELEMENT3, IDC_MW_ELEMENT4, IDC_MW_ELEMENT5};
+constexpr std::array<int, chemistry::kFormulaSlotCount> kCountBoxes{
+    IDC_MW_COUNT1, IDC_MW_COUNT2, IDC_MW_COUNT3, IDC_MW_COUNT4, IDC_MW_COUNT5};
+
+}  // namespace
+
 IMPLEMENT_DYNCREATE(chem, CPropertyPage)
 
 chem::chem() : CPropertyPage(IDD_MOLECULAR_WEIGHT) {}
+
+// A fresh page has no direction: its result box shows no number yet.
+BOOL chem::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    ShowConversion();
+    return TRUE;
+}
 
 void chem::DoDataExchange(CDataExchange* pDX)
 {
@@ -45,6 +64,18 @@ std::span<const CCmdTarget::MessageMapEntry> chem::GetMessageMap() const
         ON_BN_CLICKED(IDC_MW_RESET, &chem::OnReset),
         ON_CBN_EDITCHANGE(IDC_MW_MODE, &chem::OnEditchangeMode),
         ON_BN_CLICKED(IDC_MW_CONVERT, &chem::OnConvert),
+        ON_CBN_SELCHANGE(IDC_MW_ELEMENT1, &chem::ShowFormula),
+        ON_CBN_SELCHANGE(IDC_MW_ELEMENT2, &chem::ShowFormula),
+        ON_CBN_SELCHANGE(IDC_MW_ELEMENT3, &chem::ShowFormula),
+        ON_CBN_SELCHANGE(IDC_MW_ELEMENT4, &chem::ShowFormula),
+        ON_CBN_SELCHANGE(IDC_MW_ELEMENT5, &chem::ShowFormula),
+        ON_EN_CHANGE(IDC_MW_COUNT1, &chem::ShowFormula),
+        ON_EN_CHANGE(IDC_MW_COUNT2, &chem::ShowFormula),
+        ON_EN_CHANGE(IDC_MW_COUNT3, &chem::ShowFormula),
+        ON_EN_CHANGE(IDC_MW_COUNT4, &chem::ShowFormula),
+        ON_EN_CHANGE(IDC_MW_COUNT5, &chem::ShowFormula),
+        ON_EN_CHANGE(IDC_MW_GIVEN, &chem::ShowConversion),
+        ON_EN_CHANGE(IDC_MW_MOLECULAR_WEIGHT, &chem::ShowConversion),
     };
     return kMap;
 }
@@ -55,6 +86,9 @@ void chem::OnMolecularWeight()
     if (!UpdateData(TRUE)) {
         m_strFormulaResult.clear();
         UpdateData(FALSE);
+        // The pull may have stopped before the other row's result, which the push then
+        // wrote as it was last exchanged; its fields may have been edited since.
+        ShowConversion();
         return;
     }
     const std::array<chemistry::FormulaSlot, chemistry::kFormulaSlotCount> formula{{
@@ -85,22 +119,33 @@ void chem::OnReset()
     }
     m_strFormulaResult.clear();
     UpdateData(FALSE);
+    ShowConversion();
 }
 
+// The direction, picked or typed, writes its own row alone: a pull here would refuse,
+// with a message, any field of the page that is not yet a number, and stop before it
+// read the direction; a push would put back counts typed since the last exchange.
 void chem::OnEditchangeMode()
 {
-    UpdateData(TRUE);
-    chemistry::ConversionRow row = chemistry::ChooseDirection(
+    m_nMode = GetCurSel(IDC_MW_MODE);
+    const chemistry::ConversionRow row = chemistry::ChooseDirection(
         m_nMode,
         {m_dGiven, m_dMolecularWeight, m_dResult.value_or(0.0), m_strExplanation.toStdString(),
          m_strResultLabel.toStdString(), m_strOperator.toStdString()});
     m_dGiven = row.given;
     m_dMolecularWeight = row.molecularWeight;
-    m_dResult = row.result;
     m_strExplanation = ToQString(row.explanation);
     m_strResultLabel = ToQString(row.resultLabel);
     m_strOperator = ToQString(row.operatorSign);
-    UpdateData(FALSE);
+    SetDlgItemText(IDC_MW_GIVEN, ToQString(convert::FormatRoundTrip(m_dGiven)));
+    SetDlgItemText(IDC_MW_MOLECULAR_WEIGHT,
+                   ToQString(convert::FormatRoundTrip(m_dMolecularWeight)));
+    SetDlgItemText(IDC_MW_EXPLANATION, m_strExplanation);
+    SetDlgItemText(IDC_MW_RESULT_LABEL, m_strResultLabel);
+    SetDlgItemText(IDC_MW_OPERATOR, m_strOperator);
+    // The zeroed numbers give no result either way.
+    ShowConversion();
+    m_dResult.reset();
 }
 
 // A conversion that fails, for whatever reason, leaves the result box empty: an
@@ -110,13 +155,12 @@ void chem::OnConvert()
     if (!UpdateData(TRUE)) {
         m_dResult.reset();
         UpdateData(FALSE);
+        // As in OnMolecularWeight.
+        ShowFormula();
         return;
     }
-    // A weight of 0 is one nobody entered, whichever way the conversion goes.
     const chemistry::ConversionOutcome outcome =
-        m_nMode == chemistry::kMolesToGrams && m_dMolecularWeight == 0.0
-            ? chemistry::ConversionOutcome{0.0, chemistry::kIncomplete}
-            : chemistry::ConvertAmount(m_nMode, m_dGiven, m_dMolecularWeight, 0.0);
+        chemistry::ConvertRow(m_nMode, m_dGiven, m_dMolecularWeight);
     m_dResult.reset();
     if (outcome.message) {
         MessageBox(ToQString(outcome.message->text), ToQString(outcome.message->caption),
@@ -125,4 +169,23 @@ void chem::OnConvert()
         m_dResult = outcome.result;
     }
     UpdateData(FALSE);
+}
+
+void chem::ShowFormula()
+{
+    std::array<std::string, chemistry::kFormulaSlotCount> counts;
+    std::array<chemistry::TypedSlot, chemistry::kFormulaSlotCount> slots;
+    for (std::size_t slot = 0; slot < slots.size(); ++slot) {
+        counts[slot] = GetDlgItemText(kCountBoxes[slot]).toStdString();
+        slots[slot] = {GetCurSel(kElementLists[slot]), counts[slot]};
+    }
+    SetDlgItemText(IDC_MW_FORMULA_RESULT, ToQString(chemistry::TypedFormulaResult(slots)));
+}
+
+void chem::ShowConversion()
+{
+    SetDlgItemText(IDC_MW_RESULT,
+                   ToQString(chemistry::TypedConversionResult(
+                       GetCurSel(IDC_MW_MODE), GetDlgItemText(IDC_MW_GIVEN).toStdString(),
+                       GetDlgItemText(IDC_MW_MOLECULAR_WEIGHT).toStdString())));
 }

@@ -1,5 +1,7 @@
 // The M.W/Grams Moles page: the molecular weight of a formula of up to five elements,
-// and a converter between grams and moles.
+// and a converter between grams and moles. Each row's result follows its fields as the
+// person types and chooses, and is empty while they give none; its "=" still says what
+// is wrong.
 #pragma once
 
 #include <optional>
@@ -32,6 +34,8 @@ public:
     int m_nCount5 = 1;
     CString m_strOperator;
 
+    BOOL OnInitDialog() override;
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     std::span<const MessageMapEntry> GetMessageMap() const override;
@@ -41,4 +45,9 @@ private:
     void OnReset();
     void OnEditchangeMode();
     void OnConvert();
+
+    // Each row's result box as the row's fields now stand, read alone; a field that is
+    // not yet a number leaves the box empty without a message.
+    void ShowFormula();
+    void ShowConversion();
 };

@@ -192,5 +192,141 @@ INSTANTIATE_TEST_SUITE_P(
                           "The result is too large to show; please enter smaller numbers",
                           "Out of range"}));
 
+// The page's "=" takes a weight of 0 as one nobody entered, whichever the direction.
+TEST(ConvertRowTest, AWeightOfZeroIsNeverAResult)
+{
+    EXPECT_EQ(ConvertRow(kMolesToGrams, 2, 0).message->caption, "Incomplete");
+    EXPECT_EQ(ConvertRow(kMolesToGrams, 2, -0.0).message->caption, "Incomplete");
+    EXPECT_EQ(ConvertRow(kGramsToMoles, 2, 0).message->caption, "Divide by zero");
+    EXPECT_EQ(ConvertRow(-1, 2, 3).message->caption, "Incomplete");
+    EXPECT_EQ(ConvertRow(kMolesToGrams, 2, 18.015).result, 36.03);
+    EXPECT_FALSE(ConvertRow(kMolesToGrams, 0, 18.015).message.has_value());
+}
+
+struct TypedFormulaCase {
+    const char* what;
+    std::array<TypedSlot, kFormulaSlotCount> slots;
+    const char* shown;
+};
+
+void PrintTo(const TypedFormulaCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
+
+class TypedFormulaResultTest : public ::testing::TestWithParam<TypedFormulaCase> {};
+
+// The formula row as typed shows its formula only where "=" would show it without a word.
+TEST_P(TypedFormulaResultTest, ShowsTheFormulaOrNothing)
+{
+    EXPECT_EQ(TypedFormulaResult(GetParam().slots), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TypedFormulaResultTest,
+    ::testing::Values(
+        TypedFormulaCase{"H2SO4",
+                         {{{kH, "2"}, {kS, "1"}, {kO, "4"}, {kNoElement, "1"}, {kNoElement, "1"}}},
+                         "H2S1O4 = 98.079    grams/moles"},
+        TypedFormulaCase{"blanks around a count",
+                         {{{kH, " 2 "},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"}}},
+                         "H2 = 2.016    grams/moles"},
+        TypedFormulaCase{
+            "a slot after a gap",
+            {{{kH, "2"}, {kNoElement, "1"}, {kO, "1"}, {kNoElement, "1"}, {kNoElement, "1"}}},
+            "H2 = 2.016    grams/moles"},
+        TypedFormulaCase{"a count being typed",
+                         {{{kH, ""},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"}}},
+                         ""},
+        TypedFormulaCase{"a sign alone",
+                         {{{kH, "-"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"}}},
+                         ""},
+        TypedFormulaCase{"a fraction",
+                         {{{kH, "2.5"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"}}},
+                         ""},
+        TypedFormulaCase{"a count of an unused slot that is none",
+                         {{{kH, "2"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "x"},
+                           {kNoElement, "1"}}},
+                         ""},
+        TypedFormulaCase{"a count of 0",
+                         {{{kH, "0"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"}}},
+                         ""},
+        TypedFormulaCase{"a count the field cannot hold",
+                         {{{kH, "99999999"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"}}},
+                         ""},
+        TypedFormulaCase{"no first element",
+                         {{{kNoElement, "1"},
+                           {kO, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"},
+                           {kNoElement, "1"}}},
+                         ""}));
+
+struct TypedConversionCase {
+    const char* what;
+    int mode;
+    const char* given;
+    const char* weight;
+    const char* shown;
+};
+
+void PrintTo(const TypedConversionCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
+
+class TypedConversionResultTest : public ::testing::TestWithParam<TypedConversionCase> {};
+
+// The grams/moles row as typed shows the amount "=" writes, or nothing where "=" would
+// refuse a field or give a message.
+TEST_P(TypedConversionResultTest, ShowsTheAmountOrNothing)
+{
+    const TypedConversionCase& c = GetParam();
+    EXPECT_EQ(TypedConversionResult(c.mode, c.given, c.weight), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TypedConversionResultTest,
+    ::testing::Values(TypedConversionCase{"moles to grams", kMolesToGrams, "2", "18.015", "36.03"},
+                      TypedConversionCase{"grams to moles", kGramsToMoles, "36.03", "18.015", "2"},
+                      TypedConversionCase{"fifteen digits", kGramsToMoles, "2", "18.015",
+                                          "0.111018595614765"},
+                      TypedConversionCase{"an exponent", kMolesToGrams, " -2 ", "1e1", "-20"},
+                      TypedConversionCase{"no direction", -1, "2", "3", ""},
+                      TypedConversionCase{"multiplying by 0", kMolesToGrams, "2", "0", ""},
+                      TypedConversionCase{"dividing by 0", kGramsToMoles, "2", "-0", ""},
+                      TypedConversionCase{"an empty amount", kMolesToGrams, "", "3", ""},
+                      TypedConversionCase{"an exponent being typed", kMolesToGrams, "2", "1e", ""},
+                      TypedConversionCase{"a comma", kMolesToGrams, "1,5", "3", ""},
+                      TypedConversionCase{"too large", kMolesToGrams, "1e308", "10", ""},
+                      TypedConversionCase{"too large to read", kMolesToGrams, "1e999", "1", ""}));
+
 }  // namespace
 }  // namespace chemistry
