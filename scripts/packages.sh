@@ -18,7 +18,8 @@ build_packages=(g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev help2man
 # its package by scripts/fetch_dbus_interfaces.sh (apt-get download, dpkg-deb). The
 # real desktops are its clients too: GNOME Shell 43 headless (gnome-shell) and KRunner's
 # RunnerManager (libkf5runner-dev). "Copy Table" is read back from Xvfb's clipboard by
-# another X client (xclip).
+# another X client (xclip). The window is read over the accessibility bus as a screen
+# reader reads it, by the bus of at-spi2-core and its Python client (python3-pyatspi).
 # velkari-cli and the core's tests are cross-built for Windows with MinGW-w64's
 # posix-threads g++ and run under Wine (scripts/windows_check.sh).
 test_packages=(libgtest-dev fonts-dejavu-core locales-all
@@ -27,4 +28,4 @@ test_packages=(libgtest-dev fonts-dejavu-core locales-all
                desktop-file-utils appstream dpkg-dev file lintian xvfb xauth x11-utils
                openbox xdotool weston qt6-wayland man-db zsh fish tmux
                dbus-daemon libglib2.0-bin gnome-shell-common gnome-shell libkf5runner-dev
-               xclip)
+               xclip at-spi2-core python3-pyatspi)
