@@ -50,6 +50,18 @@ struct Stdin {
     bool closed = false;
 };
 
+// velkari-cli's argument vector for posix_spawn: its path, args (which must outlive it),
+// and the null that ends it.
+std::vector<char*> ArgumentVector(const std::vector<std::string>& args)
+{
+    std::vector<char*> argv{const_cast<char*>(VELKARI_CLI)};
+    for (const std::string& arg : args) {
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    }
+    argv.push_back(nullptr);
+    return argv;
+}
+
 // Runs the program with the arguments and `input` as its standard input. Standard input
 // and error are files, so that only standard output is a pipe, read to its end here, and
 // neither side can stall on a full one.
@@ -91,11 +103,7 @@ Outcome RunCli(const std::vector<std::string>& args, const std::string& input = 
             posix_spawn_file_actions_addclose(&actions, fd);
         }
     }
-    std::vector<char*> argv{const_cast<char*>(VELKARI_CLI)};
-    for (const std::string& arg : args) {
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    }
-    argv.push_back(nullptr);
+    std::vector<char*> argv = ArgumentVector(args);
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, VELKARI_CLI, &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -872,11 +880,7 @@ TEST(QueryLines, AnswerEachLineBeforeTheNextComes)
         for (const int fd : {toCli[0], toCli[1], fromCli[0], fromCli[1]}) {
             posix_spawn_file_actions_addclose(&actions, fd);
         }
-        std::vector<char*> argv{const_cast<char*>(VELKARI_CLI)};
-        for (const std::string& arg : args) {
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        }
-        argv.push_back(nullptr);
+        std::vector<char*> argv = ArgumentVector(args);
         pid_t pid = 0;
         ASSERT_EQ(posix_spawn(&pid, VELKARI_CLI, &actions, nullptr, argv.data(), environ), 0);
         posix_spawn_file_actions_destroy(&actions);

@@ -13,6 +13,15 @@ class QWidget;
 
 namespace testing_support {
 
+// The window's tabs by place, as the tests name them: the sixteen converters, then About.
+inline constexpr int kConverterTabs = 16;
+inline constexpr int kLengthTab = 6;
+inline constexpr int kSpeedTab = 10;
+inline constexpr int kTemperatureTab = 11;
+inline constexpr int kTorqueTab = 13;
+inline constexpr int kWeightTab = 15;
+inline constexpr int kAboutTab = 16;
+
 // Runs the program's start-up, the InitInstance of its one application object (the
 // converter's or the chemistry window's, whichever the test program links); check gets
 // the window once it is shown and active.

@@ -27,9 +27,6 @@ namespace {
 
 using namespace testing_support;
 
-constexpr int kTemperatureTab = 11;
-constexpr int kLengthTab = 6;
-
 // The clipboard as another program reads it: xclip on X11, while this process keeps
 // serving its selection; QClipboard on a platform with no other clients.
 QString Clipboard()

@@ -16,8 +16,6 @@ namespace {
 
 using namespace testing_support;
 
-constexpr int kTemperatureTab = 11;
-
 QPlainTextEdit* Box(CPropertyPage& page, int id)
 {
     return qobject_cast<QPlainTextEdit*>(page.GetDlgItem(id));

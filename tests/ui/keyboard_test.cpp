@@ -22,13 +22,6 @@ namespace {
 using namespace testing_support;
 using framework::ControlKind;
 
-constexpr int kConverterTabs = 16;
-constexpr int kTorqueTab = 13;
-constexpr int kAboutTab = 16;
-constexpr int kLengthTab = 6;
-constexpr int kTemperatureTab = 11;
-constexpr int kWeightTab = 15;
-
 bool TakesFocus(ControlKind kind)
 {
     return kind == ControlKind::Edit || kind == ControlKind::ComboBox ||

@@ -25,12 +25,6 @@ namespace {
 using namespace testing_support;
 using framework::ControlKind;
 
-constexpr int kConverterTabs = 16;
-constexpr int kTorqueTab = 13;
-constexpr int kLengthTab = 6;
-constexpr int kSpeedTab = 10;
-constexpr int kWeightTab = 15;
-
 const char* const kRefusedValues[]{"1.5.5", "1,5", "12abc", ""};
 
 std::string Title(const CPropertyPage& page)

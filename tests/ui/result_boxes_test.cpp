@@ -24,8 +24,6 @@ namespace {
 using namespace testing_support;
 using framework::ControlKind;
 
-constexpr int kConverterTabs = 16;
-
 struct SpanCase {
     const char* line;
     int at;
