@@ -9,11 +9,21 @@ check() {  # WHAT OK
   if [ "$2" = 0 ]; then echo "PASS: $1"; passed=$((passed + 1)); else echo "FAIL: $1"; failed=$((failed + 1)); fi
 }
 
-gnome-shell --headless --unsafe-mode --virtual-monitor 1280x800 --no-x11 \
-  --wayland-display=velkari-search-test >"$work/shell.log" 2>&1 &
-shell_pid=$!
+# Appends to the log, so that a second start keeps what the first said; each start has a
+# display of its own, since a Shell that had to be killed leaves its socket behind.
+start_shell() {  # ATTEMPT
+  gnome-shell --headless --unsafe-mode --virtual-monitor 1280x800 --no-x11 \
+    --wayland-display="velkari-search-test-$1" >>"$work/shell.log" 2>&1 &
+  shell_pid=$!
+}
+# A Shell that no longer answers may not act on TERM either: KILL after five seconds.
 stop() {
   kill "$shell_pid" 2>/dev/null
+  for _ in 1 2 3 4 5 6 7 8 9 10; do
+    kill -0 "$shell_pid" 2>/dev/null || break
+    sleep 0.5
+  done
+  kill -9 "$shell_pid" 2>/dev/null
   wait "$shell_pid" 2>/dev/null
 }
 trap stop EXIT
@@ -21,7 +31,7 @@ trap stop EXIT
 # Runs JavaScript in the Shell; prints its result (a JSON string), or fails.
 run() {
   local reply
-  reply=$(gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
+  reply=$(gdbus call --session --timeout 10 --dest org.gnome.Shell --object-path /org/gnome/Shell \
     --method org.gnome.Shell.Eval "$1" 2>/dev/null) || return 1
   case $reply in
     "(true, "*) reply=${reply#(true, \'}; printf '%s\n' "${reply%\')}" ;;
@@ -40,11 +50,23 @@ wait_for() {  # SECONDS SCRIPT
   return 1
 }
 
-if ! wait_for 180 'Main.layoutManager !== undefined && !Main.layoutManager._startingUp' >/dev/null; then
-  echo "FAIL: GNOME Shell did not start; its log:"
+# Once in a while (seen once in dozens of runs, on a loaded machine) the headless Shell
+# never finishes its start-up and stops answering on the bus. That is the Shell's own
+# start, before any search: it is given a second start, and the first one's log is shown.
+# (VELKARI_SHELL_START_SECONDS shortens the wait, to try the second start.)
+start_seconds=${VELKARI_SHELL_START_SECONDS:-150}
+started=
+for attempt in 1 2; do
+  start_shell "$attempt"
+  if wait_for "$start_seconds" 'Main.layoutManager !== undefined && !Main.layoutManager._startingUp' >/dev/null; then
+    started=1
+    break
+  fi
+  echo "GNOME Shell had not started after $start_seconds s (start $attempt); its log:"
   tail -40 "$work/shell.log"
-  exit 1
-fi
+  stop
+done
+[ -n "$started" ] || { echo "FAIL: GNOME Shell did not start"; exit 1; }
 echo "PASS: GNOME Shell started"
 
 provider="Main.overview._overview._controls._searchController._searchResults._providers.find(p => p.id === '$app.desktop')"
