@@ -25,7 +25,7 @@ QString ChosenFamily(const QString& family)
     if (const auto found = chosen.constFind(family); found != chosen.constEnd()) {
         return *found;
     }
-    const QString installed =
+    QString installed =
         QFontDatabase::families().contains(family, Qt::CaseInsensitive) ? family : GeneralFamily();
     chosen.insert(family, installed);
     return installed;
