@@ -16,12 +16,11 @@ namespace {
 
 const pages::UnitControls& ControlsOf(const CPropertyPage& page)
 {
-    const pages::UnitControls* controls =
-        pages::UnitControlsOf(static_cast<int>(page.TemplateId()));
-    if (controls == nullptr) {
-        qFatal("template %u is not a converter tab's", page.TemplateId());
+    if (const pages::UnitControls* controls =
+            pages::UnitControlsOf(static_cast<int>(page.TemplateId()))) {
+        return *controls;
     }
-    return *controls;
+    qFatal("template %u is not a converter tab's", page.TemplateId());
 }
 
 // The tab's index among the core's converter tabs.
