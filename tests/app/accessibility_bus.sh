@@ -41,18 +41,9 @@ chmod 700 "$work/run"
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
 export XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/run
 
-# A display of the test's own: Xvfb picks a free number and writes it to the pipe.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1600x1200x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-read -r -t 30 -u "$display_fd" number || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$number"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-# The manager is running once it owns the screen's selection.
-for _ in $(seq 300); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+# A display of the test's own, with its window manager.
+# shellcheck source=tests/app/x_display.sh
+source "${BASH_SOURCE[0]%/*}/x_display.sh"
+start_x_display 1600x1200x24 30
 
 timeout 400 dbus-run-session -- /usr/bin/python3 "$here/accessibility_bus.py" "$program" "$cli"

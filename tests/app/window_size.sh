@@ -27,19 +27,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of the test's own: Xvfb picks a free number and writes it to the pipe.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 3000x2000x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-read -r -t 20 -u "$display_fd" number || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$number"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-# The manager is running once it owns the screen's selection.
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+# A display of the test's own, with its window manager.
+# shellcheck source=tests/app/x_display.sh
+source "${BASH_SOURCE[0]%/*}/x_display.sh"
+start_x_display 3000x2000x24 20
 
 # The client area's size of window $1, as "WIDTHxHEIGHT".
 size_of() {
